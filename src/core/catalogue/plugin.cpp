@@ -1,0 +1,67 @@
+#include "catalogue/plugin.h"
+
+#include "catalogue/profile.h"
+#include "errors.h"
+
+namespace zentrava {
+
+CatalogueList LoadCatalogue(const std::string& path) {
+    const ProfileFile file = ProfileFile::Open(path);
+    CatalogueList list;
+    list.reserve(file.SectionNames().size());
+    for (const std::string& section : file.SectionNames()) {
+        auto read = [&](const char* key, const char* def = "") {
+            return file.ReadString(section, key, def);
+        };
+        Tplugin p;
+        p.category = read("category");
+        p.gbname = read("gbname");
+        p.bigname = read("bigname");
+        p.ename = read("ename");
+        p.form = read("form");
+        p.script = read("script");
+        p.background = read("background", "#FFFFFF");
+        p.onload = read("onload");
+        p.onunload = read("onunload");
+        p.onscroll = read("onscroll");
+        p.onresize = read("onresize");
+        list.push_back(std::move(p));
+    }
+    return list;
+}
+
+std::vector<std::string> FillScriptList(const CatalogueList& list) {
+    std::vector<std::string> lines;
+    lines.reserve(list.size());
+    for (const Tplugin& p : list) lines.push_back(p.ename);
+    return lines;
+}
+
+const std::vector<Category>& Categories() {
+    static const std::vector<Category> categories = {
+        {"Mouse", "mouse.ini"}, {"Menu", "menu.ini"}, {"Text", "text.ini"},
+        {"Page", "page.ini"},   {"Time", "time.ini"}, {"Image", "image.ini"},
+        {"Game", "game.ini"},   {"Others", "other.ini"},
+    };
+    return categories;
+}
+
+const Category* FindCategory(const std::string& name) {
+    for (const Category& c : Categories()) {
+        std::string file = c.fileName;
+        std::string base = file.substr(0, file.size() - 4);
+        if (EqualsIgnoreCase(name, base) || EqualsIgnoreCase(name, file) ||
+            EqualsIgnoreCase(name, c.caption)) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+std::string JoinPath(const std::string& dir, const std::string& name) {
+    if (dir.empty()) return name;
+    if (dir.back() == '/') return dir + name;
+    return dir + "/" + name;
+}
+
+}  // namespace zentrava

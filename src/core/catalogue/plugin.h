@@ -1,0 +1,51 @@
+// Catalogue entries and the category catalogues of the toolbar.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zentrava {
+
+// One catalogue entry: the eleven keys of a catalogue section.
+struct Tplugin {
+    std::string category;
+    std::string gbname;
+    std::string bigname;
+    std::string ename;       // list line, form title, page title
+    std::string form;        // registered form class that edits the effect
+    std::string script;      // base name of the script file (<script>.dat)
+    std::string background;  // body bgColor
+    std::string onload;
+    std::string onunload;
+    std::string onscroll;
+    std::string onresize;
+
+    bool operator==(const Tplugin&) const = default;
+};
+
+using CatalogueList = std::vector<Tplugin>;
+
+// Reads a catalogue file: one record per section, in file order. A missing,
+// unreadable or empty file gives an empty list.
+CatalogueList LoadCatalogue(const std::string& path);
+
+// The lines of the effect list: every record's ename, in order.
+std::vector<std::string> FillScriptList(const CatalogueList& list);
+
+// A toolbar category and the catalogue file it reads.
+struct Category {
+    const char* caption;   // "Mouse"
+    const char* fileName;  // "mouse.ini"
+};
+
+// The eight categories in toolbar order.
+const std::vector<Category>& Categories();
+
+// Finds a category by its file's base name ("mouse"), its file name or its
+// toolbar caption ("Others"), ignoring letter case. Null when none matches.
+const Category* FindCategory(const std::string& name);
+
+// The program directory joined with a file name.
+std::string JoinPath(const std::string& dir, const std::string& name);
+
+}  // namespace zentrava

@@ -1,0 +1,53 @@
+// Reader for the profile (INI) files that hold the category catalogues.
+//
+// It keeps the rules of the classic profile reader the catalogues were
+// written for, limits included:
+//  - section and key names are compared ignoring letter case;
+//  - blanks around names and values are dropped, and one pair of matching
+//    quotation marks (" or ') enclosing the whole value is removed;
+//  - an absent key gives the caller's default, a present but empty one "";
+//  - a value is cut to 2047 characters;
+//  - the list of section names is cut to 16384 characters, counting one
+//    terminator after each name;
+//  - a repeated section name is listed each time, but every look-up reads
+//    the first section of that name; the first of repeated keys wins;
+//  - a line whose first non-blank character is ';' is a comment;
+//  - a missing or unreadable file is a file without sections.
+// Unlike the classic reader it skips a UTF-8 byte-order mark, so a file
+// saved by a modern editor still reads. Lines may end in CR LF, LF or CR.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace zentrava {
+
+class ProfileFile {
+public:
+    static constexpr std::size_t kMaxValueLength = 2047;
+    static constexpr std::size_t kSectionListLimit = 16384;
+
+    ProfileFile() = default;
+    // Reads the whole file; never fails.
+    static ProfileFile Open(const std::string& path);
+    // Parses profile text held in memory.
+    static ProfileFile Parse(std::string_view text);
+
+    // Section names in file order, repeats included, within the list limit.
+    const std::vector<std::string>& SectionNames() const { return sectionNames_; }
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const;
+
+private:
+    struct Section {
+        std::unordered_map<std::string, std::string> values;  // lower-case key -> value
+    };
+    std::vector<std::string> sectionNames_;
+    std::vector<Section> sections_;                          // one per distinct name, first wins
+    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> sections_
+};
+
+}  // namespace zentrava

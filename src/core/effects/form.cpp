@@ -1,0 +1,134 @@
+#include "effects/form.h"
+
+#include "errors.h"
+#include "output/page.h"
+
+namespace zentrava {
+
+const char* KindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Edit: return "edit";
+        case ControlKind::SpinEdit: return "spinedit";
+        case ControlKind::SizeBox: return "sizebox";
+        case ControlKind::FontBox: return "fontbox";
+        case ControlKind::Swatch: return "swatch";
+        case ControlKind::ListBox: return "listbox";
+        case ControlKind::ListView: return "listview";
+        case ControlKind::Button: return "button";
+        case ControlKind::Label: return "label";
+    }
+    return "?";
+}
+
+ControlValue& FormValues::operator[](const std::string& name) { return values_[LowerAscii(name)]; }
+
+const ControlValue* FormValues::Find(const std::string& name) const {
+    auto it = values_.find(LowerAscii(name));
+    return it == values_.end() ? nullptr : &it->second;
+}
+
+const ControlValue& FormValues::Get(const std::string& name) const {
+    if (const ControlValue* v = Find(name)) return *v;
+    // A generator that names a control its form lacks is a fault in the form's declaration.
+    throw std::logic_error("form has no control " + name);
+}
+
+const std::string& FormValues::Text(const std::string& name) const { return Get(name).text; }
+std::string FormValues::Hex(const std::string& name) const { return ColorToHex(Get(name).color); }
+const std::vector<ListEntry>& FormValues::Entries(const std::string& name) const {
+    return Get(name).entries;
+}
+
+const ControlDecl* FormDecl::Control(const std::string& name) const {
+    for (const ControlDecl& c : controls) {
+        if (EqualsIgnoreCase(c.name, name)) return &c;
+    }
+    return nullptr;
+}
+
+FormValues DefaultValues(const FormDecl& form) {
+    FormValues values;
+    for (const ControlDecl& c : form.controls) {
+        if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) continue;
+        ControlValue& v = values[c.name];
+        v.text = c.text;
+        v.color = c.color;
+        v.entries = c.entries;
+    }
+    return values;
+}
+
+std::string ScriptFilePath(const std::string& programDir, const Tplugin& entry) {
+    return JoinPath(programDir, entry.script + ".dat");
+}
+
+void Generate(const FormDecl& form, const FormValues& values, const Tplugin& entry,
+              const std::string& programDir, std::vector<std::string>& skeleton,
+              TScriptCodeStrings& lines) {
+    skeleton = BuildPageSkeleton(entry);
+    ScriptWriter writer(lines, ScriptFilePath(programDir, entry));
+    if (form.generate) form.generate(values, writer);
+}
+
+namespace {
+ControlDecl Field(std::string name, ControlKind kind, std::string label, int row, int width, int height) {
+    ControlDecl c;
+    c.name = std::move(name);
+    c.kind = kind;
+    c.label = std::move(label);
+    c.rect = {layout::kFieldLeft, layout::Row(row), width, height};
+    return c;
+}
+}  // namespace
+
+ControlDecl Edit(std::string name, std::string label, std::string text, int row, int width) {
+    ControlDecl c = Field(std::move(name), ControlKind::Edit, std::move(label), row, width, 19);
+    c.text = std::move(text);
+    return c;
+}
+
+ControlDecl SpinEdit(std::string name, std::string label, std::string text, int row) {
+    ControlDecl c = Field(std::move(name), ControlKind::SpinEdit, std::move(label), row, 65, 21);
+    c.text = std::move(text);
+    return c;
+}
+
+ControlDecl SizeBox(std::string name, std::string label, std::string text, int row) {
+    ControlDecl c = Field(std::move(name), ControlKind::SizeBox, std::move(label), row, 65, 21);
+    c.text = std::move(text);
+    c.items = {"8", "10", "12", "14", "16", "18", "24", "36"};
+    return c;
+}
+
+ControlDecl FontBox(std::string name, std::string label, int row) {
+    return Field(std::move(name), ControlKind::FontBox, std::move(label), row, 185, 21);
+}
+
+ControlDecl Swatch(std::string name, std::string label, TColor color, int row, bool preset) {
+    ControlDecl c = Field(std::move(name), ControlKind::Swatch, std::move(label), row, 65, 17);
+    c.color = color;
+    c.preset = preset;
+    return c;
+}
+
+ControlDecl Label(std::string name, std::string text, Rect rect) {
+    ControlDecl c;
+    c.name = std::move(name);
+    c.kind = ControlKind::Label;
+    c.text = std::move(text);
+    c.rect = rect;
+    return c;
+}
+
+ControlDecl Button(std::string name, std::string caption, ButtonAction action, std::string target, Rect rect) {
+    ControlDecl c;
+    c.name = std::move(name);
+    c.kind = ControlKind::Button;
+    c.text = std::move(caption);
+    c.action = action;
+    c.target = std::move(target);
+    c.rect = rect;
+    return c;
+}
+
+}  // namespace zentrava

@@ -1,0 +1,34 @@
+// Mouse: an alert when the left button is pressed, and the alert-form family
+// it shares with the right-button form.
+#include "effects/mouse/alert_forms.h"
+
+#include <string>
+
+namespace zentrava::forms {
+
+FormDecl AlertOnButtonForm(const char* className, const char* unit, const char* edit, int button) {
+    FormDecl f;
+    f.className = className;
+    f.unit = unit;
+    f.panel = ParameterPanel(33);
+    f.controls = {Edit(edit, "Text:", "Zentrava", 0)};
+    const std::string name = edit;
+    f.generate = [name, button](const FormValues& v, ScriptWriter& out) {
+        out.Clear();
+        out.Add("<!--Insert following codes between <Head></Head>-->");
+        out.Add("");
+        out.Add("<script language=\"javascript\">");
+        out.Add("function click() {");
+        out.Add("if (event.button==" + std::to_string(button) + ") {");
+        out.Add("  alert('" + v.Text(name) + "')");
+        out.Add("  }");
+        out.Add("}");
+        out.Add("document.onmousedown=click");
+        out.Add("</script>");
+    };
+    return f;
+}
+
+FormDecl MouseForm1() { return AlertOnButtonForm("TMouseForm1", "mouse1", "FlatEdit2", 1); }
+
+}  // namespace zentrava::forms

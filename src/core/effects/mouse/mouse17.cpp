@@ -1,0 +1,19 @@
+// Mouse: a pointer effect in one colour.
+#include "effects/forms.h"
+
+namespace zentrava::forms {
+
+FormDecl MouseForm17() {
+    FormDecl f;
+    f.className = "TMouseForm17";
+    f.unit = "mouse17";
+    f.panel = ParameterPanel(33);
+    f.controls = {Swatch("Panel19", "Color:", colors::kBlack, 0)};
+    f.generate = [](const FormValues& v, ScriptWriter& out) {
+        out.Load();
+        out.Put(10, "var defaultcolor=\"#" + v.Hex("Panel19") + "\"");
+    };
+    return f;
+}
+
+}  // namespace zentrava::forms

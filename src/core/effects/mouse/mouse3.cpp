@@ -1,0 +1,19 @@
+// Mouse: an effect around the pointer whose speed is set.
+#include "effects/forms.h"
+
+namespace zentrava::forms {
+
+FormDecl MouseForm3() {
+    FormDecl f;
+    f.className = "TMouseForm3";
+    f.unit = "mouse3";
+    f.panel = ParameterPanel(33);
+    f.controls = {SpinEdit("sSpinEdit1", "Speed:", "20", 0)};
+    f.generate = [](const FormValues& v, ScriptWriter& out) {
+        out.Load();
+        out.Put(4, "var speed=" + v.Text("sSpinEdit1") + ",divTop=0,divLeft=0,angle=0,ypos=0,xpos=0,amount=13;");
+    };
+    return f;
+}
+
+}  // namespace zentrava::forms

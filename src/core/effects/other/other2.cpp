@@ -1,0 +1,25 @@
+// Others: a link that makes a page the browser's home page.
+#include "effects/forms.h"
+
+namespace zentrava::forms {
+
+FormDecl OtherForm2() {
+    FormDecl f;
+    f.className = "TOtherForm2";
+    f.unit = "other2";
+    f.panel = ParameterPanel(61);
+    f.controls = {
+        Edit("FlatEdit51", "Text:", "Set as Homepage", 0),
+        Edit("flatedit52", "URL:", kDefaultLink, 1),
+    };
+    f.generate = [](const FormValues& v, ScriptWriter& out) {
+        out.Clear();
+        out.Add("");
+        out.Add("");
+        out.Add("<a href=# onClick=\"this.style.behavior='url(#default#homepage)';this.setHomePage");
+        out.Add("('" + v.Text("flatedit52") + "');\">" + v.Text("FlatEdit51") + "</a>");
+    };
+    return f;
+}
+
+}  // namespace zentrava::forms

@@ -1,0 +1,43 @@
+// The script lines every effect form owns and fills.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zentrava {
+
+// An ordered list of text lines. Index errors raise EngineError with
+// "List index out of bounds (<index>)". Lines are byte strings: whatever
+// encoding a script file is written in passes through unchanged.
+class TScriptCodeStrings {
+public:
+    TScriptCodeStrings() = default;
+    explicit TScriptCodeStrings(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+    void Clear() { lines_.clear(); }
+    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    void Insert(long long index, std::string line);  // 0 .. Count()
+    void Delete(long long index);
+    const std::string& Get(long long index) const;
+    void Put(long long index, std::string line);
+    std::size_t Count() const { return lines_.size(); }
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+    // Replaces the content with the lines of a file: a line ends at CR LF,
+    // LF or CR, a final line break adds no empty line, and a NUL ends the
+    // text. On failure ("Cannot open file <path>") the content is kept.
+    void LoadFromFile(const std::string& path);
+    // The same rules applied to text held in memory.
+    void SetText(std::string_view text);
+
+private:
+    void Check(long long index) const;
+    std::vector<std::string> lines_;
+};
+
+// Splits text into lines by the rules of TScriptCodeStrings::SetText.
+std::vector<std::string> SplitLines(std::string_view text);
+
+}  // namespace zentrava

@@ -1,0 +1,33 @@
+// Errors raised by the engine's operations and the text the user sees for them.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace zentrava {
+
+// An operation failed in a way the user is told about: a file that cannot be
+// opened or created, a list index out of bounds. The message is the text of
+// the error as the operation words it.
+class EngineError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// "Cannot open file <path>"
+[[noreturn]] void ThrowCannotOpen(const std::string& path);
+// "Cannot create file <path>"
+[[noreturn]] void ThrowCannotCreate(const std::string& path);
+// "List index out of bounds (<index>)"
+[[noreturn]] void ThrowListIndex(long long index);
+
+// The text of the application's error message box: the message with a full
+// stop appended, unless it is empty or its last character is a full stop or
+// a character that sorts below one (a closing bracket, a blank, ...).
+std::string ErrorBoxText(const std::string& message);
+
+// ASCII letter case folding, as used for form class, control, section and key names.
+std::string LowerAscii(std::string text);
+bool EqualsIgnoreCase(const std::string& a, const std::string& b);
+
+}  // namespace zentrava

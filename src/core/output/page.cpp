@@ -1,0 +1,100 @@
+#include "output/page.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "errors.h"
+
+namespace zentrava {
+
+std::string BodyAttributes(const Tplugin& entry) {
+    std::string attributes;
+    auto add = [&](const char* name, const std::string& value) {
+        if (!value.empty()) attributes += std::string(" ") + name + "=\"" + value + "\"";
+    };
+    add("bgColor", entry.background);
+    add("onload", entry.onload);
+    add("onunload", entry.onunload);
+    add("onscroll", entry.onscroll);
+    add("onresize", entry.onresize);
+    return attributes;
+}
+
+std::vector<std::string> BuildPageSkeleton(const Tplugin& entry) {
+    return {"<Html>", "<Head>", "<title>" + entry.ename + "</title>", "</Head>",
+            "<Body " + BodyAttributes(entry) + ">"};
+}
+
+void RewriteScriptHeader(TScriptCodeStrings& lines, const Tplugin& entry) {
+    for (int i = 0; i < 2 && lines.Count() > 0; ++i) lines.Delete(0);
+    lines.Insert(0, "");
+    if (!entry.onload.empty()) lines.Insert(0, "<!-- Insert onload=\"" + entry.onload + "\" into <Body> tag -->");
+    lines.Insert(0, kBodyHeaderComment);
+    if (lines.Count() >= 6 && lines.Get(5).empty()) lines.Delete(5);
+}
+
+std::vector<std::string> AssemblePage(std::vector<std::string>& skeleton,
+                                      const std::vector<std::string>& scriptLines) {
+    skeleton.reserve(skeleton.size() + scriptLines.size() + 3);
+    skeleton.emplace_back();
+    skeleton.insert(skeleton.end(), scriptLines.begin(), scriptLines.end());
+    skeleton.emplace_back("</Body>");
+    skeleton.emplace_back("</Html>");
+    return skeleton;
+}
+
+CodeWindowResult ActivateCodeWindow(TScriptCodeStrings& lines, const Tplugin& entry,
+                                    std::vector<std::string>& skeleton) {
+    RewriteScriptHeader(lines, entry);
+    CodeWindowResult result;
+    result.script = lines.Lines();
+    result.page = AssemblePage(skeleton, result.script);
+    return result;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines, const char* eol) {
+    std::string text;
+    const std::string sep = eol;
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + sep.size();
+    text.reserve(size);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i) text += sep;
+        text += lines[i];
+    }
+    return text;
+}
+
+void SaveLinesToFile(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c == '\r' || c == '\n') {
+                text += "\r\n";
+                if (c == '\r' && i + 1 < line.size() && line[i + 1] == '\n') ++i;
+            } else {
+                text += c;
+            }
+        }
+        text += "\r\n";
+    }
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "wb"));
+    if (!file) ThrowCannotCreate(path);
+    const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+    const bool closed = std::fclose(file.release()) == 0;
+    if (!written || !closed) {
+        std::error_code ec;
+        std::filesystem::remove(path, ec);
+        ThrowCannotCreate(path);
+    }
+}
+
+}  // namespace zentrava

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "effects/forms.h"
+#include "effects/registry.h"
+#include "errors.h"
+#include "output/page.h"
+#include "temp_dir.h"
+
+namespace zentrava {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Runs a form's Generate the way the application does and returns the raw lines.
+struct Generated {
+    Lines lines;
+    Lines skeleton;
+};
+
+Generated GenerateForm(const std::string& className, const FormValues& values, const Tplugin& entry,
+                 const std::string& dir) {
+    const FormDecl* form = FormRegistry::Instance().Find(className);
+    EXPECT_NE(form, nullptr) << className;
+    Generated run;
+    TScriptCodeStrings lines;
+    Generate(*form, values, entry, dir, run.skeleton, lines);
+    run.lines = lines.Lines();
+    return run;
+}
+
+FormValues Defaults(const std::string& className) {
+    return DefaultValues(*FormRegistry::Instance().Find(className));
+}
+
+TEST(FormRegistry, FindsClassesIgnoringCaseInRegistrationOrder) {
+    const FormRegistry& r = FormRegistry::Instance();
+    ASSERT_GE(r.All().size(), 3u);
+    EXPECT_EQ(r.All()[0].className, "TNoParamForm");
+    EXPECT_EQ(r.All()[1].className, "TMDIChild");
+    EXPECT_EQ(r.All()[2].className, "TwelcomeForm");
+    EXPECT_EQ(r.Find("tmouseform6")->className, "TMouseForm6");
+    EXPECT_EQ(r.Find("TOTHERFORM2")->unit, "other2");
+    EXPECT_EQ(r.Find("TMouseForm4"), nullptr);
+    EXPECT_EQ(r.Find(""), nullptr);
+    EXPECT_FALSE(r.Find("TMDIChild")->generate);
+    EXPECT_EQ(r.Find("TwelcomeForm")->style, FormStyle::Welcome);
+}
+
+TEST(FormRegistry, EveryDeclarationIsConsistent) {
+    for (const FormDecl& form : FormRegistry::Instance().All()) {
+        std::vector<std::string> names;
+        for (const ControlDecl& c : form.controls) {
+            for (const std::string& n : names) EXPECT_FALSE(EqualsIgnoreCase(n, c.name)) << form.className << " " << n;
+            names.push_back(c.name);
+            if (c.kind == ControlKind::Button && c.action != ButtonAction::None) {
+                EXPECT_NE(form.Control(c.target), nullptr) << form.className << "." << c.name;
+                for (const FieldSource& s : c.sources) {
+                    if (!s.control.empty()) {
+                        EXPECT_NE(form.Control(s.control), nullptr) << form.className;
+                    }
+                }
+            }
+            EXPECT_GT(c.rect.width, 0) << form.className << "." << c.name;
+            EXPECT_LE(c.rect.left + c.rect.width, 500) << form.className << "." << c.name;
+            EXPECT_LE(c.rect.top + c.rect.height, 384) << form.className << "." << c.name;
+        }
+    }
+}
+
+TEST(OtherForms, WriteTheirLinksFromTypedValues) {
+    Tplugin entry;
+    entry.ename = "Bookmark";
+    FormValues v = Defaults("TOtherForm1");
+    Generated r = GenerateForm("TOtherForm1", v, entry, "/nowhere");
+    EXPECT_EQ(r.lines, (Lines{"", "", "<script language=\"JavaScript\">",
+                              std::string("function bookmarkit(){window.external.addFavorite('") + forms::kDefaultLink +
+                                  "','')}",
+                              "if (document.all)document.write('<a href=\"#\" onClick=\"bookmarkit()\">Zentrava</a>')",
+                              "</script>"}));
+    EXPECT_EQ(r.skeleton[2], "<title>Bookmark</title>");
+
+    v["FlatEdit48"].text = "";
+    v["FlatEdit49"].text = "it's";
+    v["FlatEdit50"].text = "T";
+    r = GenerateForm("TOtherForm1", v, entry, "/nowhere");
+    EXPECT_EQ(r.lines[3], "function bookmarkit(){window.external.addFavorite('it's','T')}");
+    EXPECT_EQ(r.lines[4], "if (document.all)document.write('<a href=\"#\" onClick=\"bookmarkit()\"></a>')");
+
+    FormValues h = Defaults("TOtherForm2");
+    r = GenerateForm("TOtherForm2", h, entry, "/nowhere");
+    ASSERT_EQ(r.lines.size(), 4u);
+    EXPECT_EQ(r.lines[2], "<a href=# onClick=\"this.style.behavior='url(#default#homepage)';this.setHomePage");
+    EXPECT_EQ(r.lines[3], std::string("('") + forms::kDefaultLink + "');\">Set as Homepage</a>");
+    h["FlatEdit51"].text = "";
+    h["FLATEDIT52"].text = "";
+    EXPECT_EQ(GenerateForm("TOtherForm2", h, entry, "/nowhere").lines[3], "('');\"></a>");
+}
+
+TEST(NoParamForm, ShowsTheScriptFileAsItStands) {
+    testing::TempDir dir;
+    dir.Write("plain.dat", "<!--h-->\r\n\r\n<script>\r\nrun()\r\n</script>\r\n");
+    Tplugin entry;
+    entry.script = "plain";
+    Generated r = GenerateForm("TNoParamForm", {}, entry, dir.Path());
+    EXPECT_EQ(r.lines, (Lines{"<!--h-->", "", "<script>", "run()", "</script>"}));
+}
+
+TEST(GenerateFlow, FailuresKeepTheRebuiltSkeletonAndTheLinesWrittenSoFar) {
+    testing::TempDir dir;
+    Tplugin entry;
+    entry.ename = "Speedy";
+    entry.script = "short";
+    const FormDecl& form = *FormRegistry::Instance().Find("TMouseForm3");
+
+    // Missing file: the old lines stay, the skeleton is already the new one.
+    std::vector<std::string> skeleton{"old"};
+    TScriptCodeStrings lines(Lines{"previous"});
+    try {
+        Generate(form, DefaultValues(form), entry, dir.Path(), skeleton, lines);
+        FAIL() << "no error";
+    } catch (const EngineError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir.File("short.dat"));
+    }
+    EXPECT_EQ(lines.Lines(), Lines{"previous"});
+    EXPECT_EQ(skeleton[2], "<title>Speedy</title>");
+
+    // One line too short for line 4: the loaded lines stay.
+    dir.Write("short.dat", "0\n1\n2\n3\n");
+    try {
+        Generate(form, DefaultValues(form), entry, dir.Path(), skeleton, lines);
+        FAIL() << "no error";
+    } catch (const EngineError& e) {
+        EXPECT_EQ(std::string(e.what()), "List index out of bounds (4)");
+    }
+    EXPECT_EQ(lines.Lines(), (Lines{"0", "1", "2", "3"}));
+}
+
+}  // namespace
+}  // namespace zentrava
