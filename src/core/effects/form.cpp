@@ -81,6 +81,14 @@ ControlDecl Field(std::string name, ControlKind kind, std::string label, int row
 }
 }  // namespace
 
+FormDecl NewForm(std::string className, std::string unit, int panelHeight) {
+    FormDecl f;
+    f.className = std::move(className);
+    f.unit = std::move(unit);
+    if (panelHeight > 0) f.panel = ParameterPanel(panelHeight);
+    return f;
+}
+
 ControlDecl Edit(std::string name, std::string label, std::string text, int row, int width) {
     ControlDecl c = Field(std::move(name), ControlKind::Edit, std::move(label), row, width, 19);
     c.text = std::move(text);

@@ -163,6 +163,9 @@ inline constexpr int Row(int n) { return kPanelTop + 8 + n * kRow; }
 // The parameter panel of the given height at its usual place.
 inline Rect ParameterPanel(int height) { return {layout::kPanelLeft, layout::kPanelTop, layout::kPanelWidth, height}; }
 
+// A form with its parameter panel of the given height (0: no panel).
+FormDecl NewForm(std::string className, std::string unit, int panelHeight);
+
 // Builders used by the form units.
 ControlDecl Edit(std::string name, std::string label, std::string text, int row, int width = 217);
 ControlDecl SpinEdit(std::string name, std::string label, std::string text, int row);

@@ -4,10 +4,7 @@
 namespace zentrava::forms {
 
 FormDecl MouseForm19() {
-    FormDecl f;
-    f.className = "TMouseForm19";
-    f.unit = "mosue19";
-    f.panel = ParameterPanel(145);
+    FormDecl f = NewForm("TMouseForm19", "mosue19", 145);
     f.controls = {
         Swatch("Panel10", "Hour Hand:", colors::kBlack, 0),
         Swatch("Panel11", "Minute Hand:", colors::kBlack, 1),

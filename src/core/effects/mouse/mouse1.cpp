@@ -7,10 +7,7 @@
 namespace zentrava::forms {
 
 FormDecl AlertOnButtonForm(const char* className, const char* unit, const char* edit, int button) {
-    FormDecl f;
-    f.className = className;
-    f.unit = unit;
-    f.panel = ParameterPanel(33);
+    FormDecl f = NewForm(className, unit, 33);
     f.controls = {Edit(edit, "Text:", "Zentrava", 0)};
     const std::string name = edit;
     f.generate = [name, button](const FormValues& v, ScriptWriter& out) {

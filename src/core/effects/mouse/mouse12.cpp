@@ -4,10 +4,7 @@
 namespace zentrava::forms {
 
 FormDecl MouseForm12() {
-    FormDecl f;
-    f.className = "TMouseForm12";
-    f.unit = "mouse12";
-    f.panel = ParameterPanel(241);
+    FormDecl f = NewForm("TMouseForm12", "mouse12", 241);
     f.controls = {
         Edit("FlatEdit58", "Text:", "Zentrava", 0),
         FontBox("FontComboBox1", "Font:", 1),

@@ -5,10 +5,7 @@
 namespace zentrava::forms {
 
 FormDecl MouseForm18() {
-    FormDecl f;
-    f.className = "TMouseForm18";
-    f.unit = "mouse15";
-    f.panel = ParameterPanel(89);
+    FormDecl f = NewForm("TMouseForm18", "mouse15", 89);
     f.controls = {
         Swatch("Panel5", "Hours Color:", colors::kRed, 0),
         Swatch("Panel6", "Minutes Color:", colors::kLime, 1),

@@ -4,10 +4,7 @@
 namespace zentrava::forms {
 
 FormDecl MouseForm16() {
-    FormDecl f;
-    f.className = "TMouseForm16";
-    f.unit = "mouse16";
-    f.panel = ParameterPanel(65);
+    FormDecl f = NewForm("TMouseForm16", "mouse16", 65);
     ControlDecl choose = Button("XP_Button2", "Choose...", ButtonAction::ChooseFile, "FlatEdit90",
                                 {layout::kFieldLeft + 221, layout::Row(0), 65, 19});
     choose.filter = "静态鼠标(*.cur)|*.cur|动态鼠标(*.ani)|*.ani";

@@ -4,10 +4,7 @@
 namespace zentrava::forms {
 
 FormDecl MouseForm17() {
-    FormDecl f;
-    f.className = "TMouseForm17";
-    f.unit = "mouse17";
-    f.panel = ParameterPanel(33);
+    FormDecl f = NewForm("TMouseForm17", "mouse17", 33);
     f.controls = {Swatch("Panel19", "Color:", colors::kBlack, 0)};
     f.generate = [](const FormValues& v, ScriptWriter& out) {
         out.Load();

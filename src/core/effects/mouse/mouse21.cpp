@@ -4,10 +4,7 @@
 namespace zentrava::forms {
 
 FormDecl MouseForm21() {
-    FormDecl f;
-    f.className = "TMouseForm21";
-    f.unit = "mouse21";
-    f.panel = ParameterPanel(57);
+    FormDecl f = NewForm("TMouseForm21", "mouse21", 57);
     f.controls = {
         Edit("FlatEdit109", "Text:", "Zentrava", 0),
         Swatch("Panel10", "Color:", colors::kBlack, 1),

@@ -4,10 +4,7 @@
 namespace zentrava::forms {
 
 FormDecl MouseForm3() {
-    FormDecl f;
-    f.className = "TMouseForm3";
-    f.unit = "mouse3";
-    f.panel = ParameterPanel(33);
+    FormDecl f = NewForm("TMouseForm3", "mouse3", 33);
     f.controls = {SpinEdit("sSpinEdit1", "Speed:", "20", 0)};
     f.generate = [](const FormValues& v, ScriptWriter& out) {
         out.Load();

@@ -4,10 +4,7 @@
 namespace zentrava::forms {
 
 FormDecl MouseForm6() {
-    FormDecl f;
-    f.className = "TMouseForm6";
-    f.unit = "mouse6";
-    f.panel = ParameterPanel(193);
+    FormDecl f = NewForm("TMouseForm6", "mouse6", 193);
     f.controls = {
         Edit("FlatEdit3", "Text:", kDefaultLink, 0, 377),
         Swatch("Panel18", "Color:", colors::kRed, 1, /*preset=*/true),

@@ -4,10 +4,7 @@
 namespace zentrava::forms {
 
 FormDecl MouseForm8() {
-    FormDecl f;
-    f.className = "TMouseForm8";
-    f.unit = "mouse8";
-    f.panel = ParameterPanel(153);
+    FormDecl f = NewForm("TMouseForm8", "mouse8", 153);
     f.controls = {
         Edit("FlatEdit4", "Text:", "Zentrava", 0),
         Swatch("Panel19", "Color:", colors::kRed, 1),

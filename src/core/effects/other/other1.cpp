@@ -4,10 +4,7 @@
 namespace zentrava::forms {
 
 FormDecl OtherForm1() {
-    FormDecl f;
-    f.className = "TOtherForm1";
-    f.unit = "other1";
-    f.panel = ParameterPanel(89);
+    FormDecl f = NewForm("TOtherForm1", "other1", 89);
     f.controls = {
         Edit("FlatEdit48", "Text:", "Zentrava", 0),
         Edit("FlatEdit49", "URL:", kDefaultLink, 1),

@@ -4,10 +4,7 @@
 namespace zentrava::forms {
 
 FormDecl OtherForm2() {
-    FormDecl f;
-    f.className = "TOtherForm2";
-    f.unit = "other2";
-    f.panel = ParameterPanel(61);
+    FormDecl f = NewForm("TOtherForm2", "other2", 61);
     f.controls = {
         Edit("FlatEdit51", "Text:", "Set as Homepage", 0),
         Edit("flatedit52", "URL:", kDefaultLink, 1),
