@@ -26,6 +26,7 @@ FormDecl AlertOnButtonForm(const char* className, const char* unit, const char* 
     return f;
 }
 
-FormDecl MouseForm1() { return AlertOnButtonForm("TMouseForm1", "mouse1", "FlatEdit2", 1); }
+// Current browsers number the left button 0 (the middle one is 1).
+FormDecl MouseForm1() { return AlertOnButtonForm("TMouseForm1", "mouse1", "FlatEdit2", 0); }
 
 }  // namespace zentrava::forms

@@ -20,7 +20,8 @@ FormDecl MouseForm16() {
         out.Add("");
         out.Add("<style type=\"text/css\">");
         out.Add("<!--");
-        out.Add("body {CURSOR: url('" + v.Text("FlatEdit90") + "')}");
+        // Browsers drop a cursor rule without a fallback keyword, so one follows the picture.
+        out.Add("body {CURSOR: url('" + v.Text("FlatEdit90") + "'), auto}");
         out.Add("--></style>");
     };
     return f;
