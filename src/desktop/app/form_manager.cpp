@@ -1,0 +1,45 @@
+#include "app/form_manager.h"
+
+#include <exception>
+
+#include <QMdiArea>
+
+#include "app/services.h"
+#include "effects/mdi_child.h"
+#include "effects/registry.h"
+#include "effects/shell.h"
+#include "output/text_codec.h"
+
+namespace zentrava::desktop {
+
+FormManager::FormManager(Shell& shell, QMdiArea& area, QObject* parent)
+    : QObject(parent), shell_(shell), area_(area) {
+    setObjectName(QStringLiteral("FormManager"));
+}
+
+TMDIChild* FormManager::CurrentForm() const {
+    return current_ ? qobject_cast<TMDIChild*>(current_->widget()) : nullptr;
+}
+
+void FormManager::OpenEffectForm(const std::string& className) {
+    try {
+        const FormDecl* decl = FormRegistry::Instance().Find(className);
+        if (!decl) return;
+        if (current_) current_->close();  // deleted once the close has been handled
+        auto* form = new TMDIChild(*decl, shell_);
+        auto* window = new ChildWindow(form, decl->style);
+        connect(window, &ChildWindow::closed, this, &FormManager::Closed);
+        area_.addSubWindow(window);
+        window->move(0, 0);
+        current_ = window;
+        window->show();
+    } catch (const std::exception& e) {
+        shell_.Services().ShowMessage(shell_.DialogParent(), ApplicationTitle(), FromBytes(e.what()));
+    }
+}
+
+void FormManager::Closed(ChildWindow* window) {
+    if (current_ == window) current_ = nullptr;
+}
+
+}  // namespace zentrava::desktop

@@ -1,0 +1,40 @@
+// TFormManager (Part 1.1): opens the effect form that a catalogue entry names,
+// in the effect area, closing the one open before.
+#pragma once
+
+#include <string>
+
+#include <QObject>
+#include <QPointer>
+
+class QMdiArea;
+
+namespace zentrava::desktop {
+
+class ChildWindow;
+class Shell;
+class TMDIChild;
+
+class FormManager : public QObject {
+    Q_OBJECT
+public:
+    FormManager(Shell& shell, QMdiArea& area, QObject* parent = nullptr);
+
+    // OpenEffectForm: looks the class up (letter case ignored); an unknown
+    // name does nothing. Otherwise closes the current form and opens a new
+    // instance in the effect area. Errors are shown in a plain message box.
+    void OpenEffectForm(const std::string& className);
+
+    // The current effect form, null when none is open.
+    TMDIChild* CurrentForm() const;
+    ChildWindow* CurrentWindow() const { return current_; }
+
+private:
+    void Closed(ChildWindow* window);
+
+    Shell& shell_;
+    QMdiArea& area_;
+    QPointer<ChildWindow> current_;
+};
+
+}  // namespace zentrava::desktop

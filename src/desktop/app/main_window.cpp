@@ -1,0 +1,216 @@
+#include "app/main_window.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QUrl>
+
+#include "app/form_manager.h"
+#include "app/picture_button.h"
+#include "app/resources.h"
+#include "effects/mdi_child.h"
+#include "output/code_window.h"
+#include "output/text_codec.h"
+
+namespace zentrava::desktop {
+
+namespace {
+
+struct ToolButtonDecl {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    const char* picture;
+    int left;
+};
+
+// The eight category buttons, in the order of Categories().
+constexpr ToolButtonDecl kCategoryButtons[] = {
+    {"MouseButton", "Mouse", "Mouse scripts", ":/icons/mouse.svg", 8},
+    {"menuButton", "Menu", "Menu scripts", ":/icons/menu.svg", 66},
+    {"textButton", "Text", "Text scripts", ":/icons/text.svg", 124},
+    {"pageButton", "Page", "page scripts", ":/icons/page.svg", 182},
+    {"timeButton", "Time", "Date and time scripts", ":/icons/time.svg", 241},
+    {"imageButton", "Image", "Image scripts", ":/icons/image.svg", 299},
+    {"gameButton", "Game", "game scripts", ":/icons/game.svg", 357},
+    {"otherButton", "Others", "Other scripts", ":/icons/other.svg", 416},
+};
+constexpr ToolButtonDecl kWelcomeButton = {"welcomeButton", "Website", "Zentrava on web", ":/icons/website.svg", 592};
+constexpr ToolButtonDecl kHelpButton = {"helpButton", "Help", "Help", ":/icons/help.svg", 648};
+
+const Tplugin& NoEntry() {
+    static const Tplugin none;
+    return none;
+}
+
+}  // namespace
+
+QString HelpFile(const QString& programDir) { return programDir + QStringLiteral("/help/index.html"); }
+
+MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      programDir_(std::move(programDir)),
+      services_(services) {
+    InitResources();
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Zentrava XP 2.1"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zentrava.svg")));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+
+    BuildToolbar();
+
+    scriptListBox_ = new QListWidget(this);
+    scriptListBox_->setObjectName(QStringLiteral("scriptListBox"));
+    scriptListBox_->setGeometry(8, 72, 185, 423);
+    scriptListBox_->setSelectionMode(QAbstractItemView::SingleSelection);
+    scriptListBox_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    scriptListBox_->setAccessibleName(tr("Effects"));
+    scriptListBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scriptListBox_->setTextElideMode(Qt::ElideRight);
+    {
+        QPalette listPalette = scriptListBox_->palette();
+        listPalette.setColor(QPalette::WindowText, QColor(0xA0, 0xA0, 0xA0));  // its flat border
+        scriptListBox_->setPalette(listPalette);
+    }
+    connect(scriptListBox_, &QListWidget::itemSelectionChanged, this, &MainWindow::OpenSelectedEntry);
+    scriptListBox_->viewport()->installEventFilter(this);
+
+    effectArea_ = new QMdiArea(this);
+    effectArea_->setObjectName(QStringLiteral("EffectArea"));
+    effectArea_->setGeometry(kEffectLeft, kEffectTop, TMDIChild::kWidth, TMDIChild::kHeight);
+    effectArea_->setFrameShape(QFrame::NoFrame);
+    effectArea_->setBackground(Qt::white);
+    effectArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    effectArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    forms_ = new FormManager(*this, *effectArea_, this);
+
+    // FormCreate.
+    // 1. The caption: the product name and the version, written by the
+    //    general floating-point rule (shortest form, the locale's separator).
+    const double version = QString::fromLatin1(ZENTRAVA_VERSION).toDouble();
+    setWindowTitle(QStringLiteral("Zentrava ") + QLocale().toString(version, 'g', QLocale::FloatingPointShortest));
+    // 2. The page skeleton starts empty. 3. The Mouse catalogue.
+    skeleton_.clear();
+    LoadCategory("mouse.ini");
+    // 4. A fixed size: no resizing, no maximising.
+    setFixedSize(kClientWidth, kClientHeight);
+    // 7. Shown, centred on the desktop.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect desktop = screen->availableGeometry();
+        move(desktop.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+    }
+    show();
+    // 8. The application title reads as the caption.
+    SetApplicationTitle(windowTitle());
+    // 9. Mouse is the selected category.
+    setButtonFont(categoryButtons_.front());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildToolbar() {
+    auto* toolbarPanel = new QWidget(this);
+    toolbarPanel->setObjectName(QStringLiteral("toolbarPanel"));
+    toolbarPanel->setGeometry(-1, 2, 712, 63);
+    auto make = [&](const ToolButtonDecl& d) {
+        auto* button = new PictureButton(QString::fromLatin1(d.caption), QString::fromLatin1(d.hint),
+                                         QString::fromLatin1(d.picture), toolbarPanel);
+        button->setObjectName(QString::fromLatin1(d.name));
+        button->setGeometry(d.left, 2, 52, 52);
+        return button;
+    };
+    for (int i = 0; i < static_cast<int>(std::size(kCategoryButtons)); ++i) {
+        PictureButton* button = make(kCategoryButtons[i]);
+        connect(button, &PictureButton::clicked, this, [this, i] { CategoryButtonClick(i); });
+        categoryButtons_.push_back(button);
+    }
+    connect(make(kWelcomeButton), &PictureButton::clicked, this, &MainWindow::welcomeButtonClick);
+    connect(make(kHelpButton), &PictureButton::clicked, this, &MainWindow::helpButtonClick);
+
+    // A thin line under the toolbar.
+    auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("toolbarRule"));
+    rule->setGeometry(8, 64, kClientWidth - 16, 1);
+    rule->setAutoFillBackground(true);
+    QPalette rulePalette = rule->palette();
+    rulePalette.setColor(QPalette::Window, QColor(0xD5, 0xDF, 0xEA));
+    rule->setPalette(rulePalette);
+}
+
+PictureButton* MainWindow::CategoryButton(int index) const {
+    if (index < 0 || index >= static_cast<int>(categoryButtons_.size())) return nullptr;
+    return categoryButtons_[static_cast<std::size_t>(index)];
+}
+
+void MainWindow::LoadCategory(const char* fileName) {
+    // The catalogue list is replaced; the current entry is a copy and survives.
+    catalogue_ = LoadCatalogue(JoinPath(ProgramDir(), fileName));
+    // FillScriptList.
+    scriptListBox_->clear();
+    for (const std::string& line : FillScriptList(catalogue_)) scriptListBox_->addItem(FromBytes(line));
+}
+
+void MainWindow::setButtonFont(PictureButton* button) {
+    if (selectedButton_) selectedButton_->setBold(false);
+    button->setBold(true);
+    selectedButton_ = button;
+}
+
+void MainWindow::CategoryButtonClick(int index) {
+    const auto& categories = Categories();
+    if (index < 0 || index >= static_cast<int>(categories.size())) return;
+    LoadCategory(categories[static_cast<std::size_t>(index)].fileName);
+    setButtonFont(categoryButtons_[static_cast<std::size_t>(index)]);
+}
+
+void MainWindow::OpenSelectedEntry() {
+    for (int i = 0; i < scriptListBox_->count(); ++i) {
+        if (!scriptListBox_->item(i)->isSelected()) continue;
+        if (i >= static_cast<int>(catalogue_.size())) return;
+        currentEntry_ = catalogue_[static_cast<std::size_t>(i)];
+        forms_->OpenEffectForm(currentEntry_->form);
+        return;
+    }
+}
+
+void MainWindow::OpenFirstEntry() {
+    if (catalogue_.empty()) return;
+    currentEntry_ = catalogue_.front();
+    forms_->OpenEffectForm(currentEntry_->form);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scriptListBox_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        // scriptListBoxMouseUp (the list selects on the press, before this).
+        OpenSelectedEntry();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::welcomeButtonClick() { services_.OpenUrl(QUrl(QString::fromLatin1(kWebsite))); }
+
+void MainWindow::helpButtonClick() { services_.OpenUrl(QUrl::fromLocalFile(HelpFile(programDir_))); }
+
+const Tplugin& MainWindow::CurrentEntry() const { return currentEntry_ ? *currentEntry_ : NoEntry(); }
+
+std::string MainWindow::ProgramDir() const { return ToPath(programDir_); }
+
+TMDIChild* MainWindow::CurrentForm() const { return forms_->CurrentForm(); }
+
+void MainWindow::ShowCodeWindow(TScriptCodeStrings& lines) {
+    if (!codeWindow_) codeWindow_ = new CodeWindow(services_, programDir_, this);
+    codeWindow_->ShowGenerated(lines, CurrentEntry(), skeleton_);
+}
+
+}  // namespace zentrava::desktop

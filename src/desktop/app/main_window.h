@@ -1,0 +1,106 @@
+// TMainForm (Part 1.1): the main window with the category toolbar, the effect
+// list and the effect area, and the shell state it holds: the catalogue list,
+// the current entry, the page skeleton and the shared dialogs.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QWidget>
+
+#include "app/services.h"
+#include "catalogue/plugin.h"
+#include "effects/shell.h"
+
+class QListWidget;
+class QMdiArea;
+
+namespace zentrava::desktop {
+
+class CodeWindow;
+class FormManager;
+class PictureButton;
+class TMDIChild;
+
+class MainWindow : public QWidget, public Shell {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 708;
+    static constexpr int kClientHeight = 501;
+    // The effect area: left = list width + 10, top = toolbar height + 7.
+    static constexpr int kEffectLeft = 185 + 10;
+    static constexpr int kEffectTop = 63 + 7;
+
+    // Creates and shows the main window (FormCreate): reads "mouse.ini" from
+    // `programDir` and lists its effects. `services` must outlive the window.
+    MainWindow(QString programDir, UiServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The last start-up step before the message loop: entry 0 of the
+    // catalogue becomes the current entry and its form opens.
+    void OpenFirstEntry();
+
+    // Shell.
+    const Tplugin& CurrentEntry() const override;
+    std::string ProgramDir() const override;
+    std::vector<std::string>& PageSkeleton() override { return skeleton_; }
+    UiServices& Services() override { return services_; }
+    SharedDialogs& Dialogs() override { return dialogs_; }
+    QWidget* DialogParent() override { return this; }
+    void ShowCodeWindow(TScriptCodeStrings& lines) override;
+
+    // State, for the effect forms and for tests.
+    const CatalogueList& Catalogue() const { return catalogue_; }
+    bool HasCurrentEntry() const { return currentEntry_.has_value(); }
+    FormManager& Forms() const { return *forms_; }
+    TMDIChild* CurrentForm() const;
+    QListWidget* ScriptList() const { return scriptListBox_; }
+    QMdiArea* EffectArea() const { return effectArea_; }
+    PictureButton* SelectedButton() const { return selectedButton_; }
+    PictureButton* CategoryButton(int index) const;
+    // The code window, created at the first Generate (null before).
+    CodeWindow* CodeWindowIfCreated() const { return codeWindow_; }
+    QString ProgramDirectory() const { return programDir_; }
+
+public Q_SLOTS:
+    // The category buttons' handlers, all alike (index in toolbar order:
+    // Mouse, Menu, Text, Page, Time, Image, Game, Others).
+    void CategoryButtonClick(int index);
+    void welcomeButtonClick();  // "Website"
+    void helpButtonClick();     // "Help"
+    // scriptListBoxClick and scriptListBoxMouseUp.
+    void OpenSelectedEntry();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildToolbar();
+    void setButtonFont(PictureButton* button);
+    void LoadCategory(const char* fileName);
+
+    QString programDir_;
+    UiServices& services_;
+    SharedDialogs dialogs_;
+    CatalogueList catalogue_;
+    std::optional<Tplugin> currentEntry_;
+    std::vector<std::string> skeleton_;
+
+    std::vector<PictureButton*> categoryButtons_;
+    PictureButton* selectedButton_ = nullptr;
+    QListWidget* scriptListBox_ = nullptr;
+    QMdiArea* effectArea_ = nullptr;
+    FormManager* forms_ = nullptr;
+    CodeWindow* codeWindow_ = nullptr;
+};
+
+// The product web site that "Website" opens.
+inline constexpr const char* kWebsite = "https://www.example.com/zentrava/";
+
+// The user guide that "Help" opens: help/index.html in the program directory.
+QString HelpFile(const QString& programDir);
+
+}  // namespace zentrava::desktop

@@ -1,0 +1,77 @@
+#include "app/picture_button.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+
+namespace zentrava::desktop {
+
+namespace {
+constexpr int kPicture = 28;  // picture size in pixels
+}
+
+PictureButton::PictureButton(const QString& caption, const QString& hint, QString picture, QWidget* parent)
+    : QAbstractButton(parent), picture_(std::move(picture)) {
+    setText(caption);
+    setToolTip(hint);
+    setAccessibleName(caption);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+}
+
+void PictureButton::setBold(bool bold) {
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+    update();
+}
+
+bool PictureButton::isBold() const { return font().bold(); }
+
+void PictureButton::enterEvent(QEnterEvent* event) {
+    hovered_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void PictureButton::leaveEvent(QEvent* event) {
+    hovered_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (isDown() || hovered_ || isBold() || hasFocus()) {
+        QColor fill = isDown() ? QColor(0xCC, 0xE0, 0xF5) : hovered_ ? QColor(0xE5, 0xF0, 0xFB) : QColor(0xF0, 0xF5, 0xFA);
+        QColor edge = hovered_ || isDown() || hasFocus() ? QColor(0x7D, 0xA2, 0xCE) : QColor(0xD5, 0xDF, 0xEA);
+        QPainterPath path;
+        path.addRoundedRect(box, 4, 4);
+        p.fillPath(path, fill);
+        p.setPen(edge);
+        p.drawPath(path);
+    }
+    const qreal dpr = devicePixelRatioF();
+    if (rendered_.isNull() || rendered_.devicePixelRatio() != dpr) {
+        rendered_ = QPixmap(QSize(kPicture, kPicture) * dpr);
+        rendered_.fill(Qt::transparent);
+        QPainter painter(&rendered_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer svg(picture_);
+        svg.render(&painter);
+        painter.end();
+        rendered_.setDevicePixelRatio(dpr);
+    }
+    const int shift = isDown() ? 1 : 0;
+    p.drawPixmap((width() - kPicture) / 2 + shift, 4 + shift, rendered_);
+    p.setPen(Qt::black);
+    p.setFont(font());
+    p.drawText(QRect(0 + shift, 33 + shift, width(), 16), Qt::AlignHCenter | Qt::AlignTop, text());
+}
+
+}  // namespace zentrava::desktop

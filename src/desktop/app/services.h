@@ -1,0 +1,69 @@
+// What the desktop asks of the user and of the desktop environment: message
+// boxes, the colour and file dialogs, opening a document with its default
+// handler. The app runs the real ones; tests install their own, so nothing
+// ever waits for a person.
+#pragma once
+
+#include <optional>
+
+#include <QColor>
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace zentrava::desktop {
+
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+
+    // The application's error box: critical icon, OK button.
+    virtual void ShowError(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A plain message box with an OK button.
+    virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Runs a colour dialog that opens with `initial`; nothing on Cancel.
+    virtual std::optional<QColor> RunColorDialog(QWidget* parent, const QColor& initial) = 0;
+    // Runs a file open dialog (Qt filter syntax, "Name (*.x);;Other (*.y)"),
+    // starting at `start` (a folder or a file); the chosen file's full path,
+    // nothing on Cancel.
+    virtual std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
+                                                 const QString& start) = 0;
+    // Opens a document or address with its default handler; the result is
+    // only informative (callers ignore it, as the shell's call does).
+    virtual bool OpenUrl(const QUrl& url) = 0;
+};
+
+// The real dialogs and message boxes.
+class DesktopServices final : public UiServices {
+public:
+    void ShowError(QWidget* parent, const QString& title, const QString& text) override;
+    void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
+    std::optional<QColor> RunColorDialog(QWidget* parent, const QColor& initial) override;
+    std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
+                                         const QString& start) override;
+    bool OpenUrl(const QUrl& url) override;
+};
+
+// The state of the main window's shared dialog components (Part 2.2): one
+// colour dialog, one picture open dialog and one file open dialog, whose last
+// colour, folder and file carry over from one use to the next and from one
+// effect form to another.
+struct SharedDialogs {
+    QColor color = Qt::black;  // ColorDialog1: black before its first use
+    QString lastPicture;       // OpenPictureDialog: the last file chosen
+    QString lastFile;          // OpenDialog1: the last file chosen
+};
+
+// The application title (the text the error boxes carry as their title).
+QString ApplicationTitle();
+void SetApplicationTitle(const QString& title);
+
+// "Name(*.x)|*.x|Other(*.y;*.z)|*.y;*.z" (the declarations' filter form) in
+// Qt's syntax: "Name(*.x) (*.x);;Other(*.y;*.z) (*.y *.z)".
+QString QtFileFilter(const QString& pipeFilter);
+
+// The standard filter of displayable pictures, from the image formats Qt reads.
+QString PictureFilter();
+
+}  // namespace zentrava::desktop

@@ -1,0 +1,64 @@
+#include "effects/controls.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "output/system_colors.h"
+
+namespace zentrava::desktop {
+
+TextSpinBox::TextSpinBox(QWidget* parent) : QAbstractSpinBox(parent) {
+    setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    setKeyboardTracking(true);
+}
+
+void TextSpinBox::setText(const QString& text) { lineEdit()->setText(text); }
+
+void TextSpinBox::stepBy(int steps) {
+    bool ok = false;
+    const qlonglong value = lineEdit()->text().trimmed().toLongLong(&ok);
+    if (!ok) return;
+    lineEdit()->setText(QString::number(value + steps));
+    lineEdit()->selectAll();
+}
+
+QValidator::State TextSpinBox::validate(QString&, int&) const { return QValidator::Acceptable; }
+
+QAbstractSpinBox::StepEnabled TextSpinBox::stepEnabled() const { return StepUpEnabled | StepDownEnabled; }
+
+ColorSwatch::ColorSwatch(QWidget* parent) : QFrame(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ColorSwatch::setColorValue(TColor color) {
+    color_ = color;
+    setToolTip(QString::fromStdString(ColorToHtml(color)));
+    update();
+}
+
+QColor ColorSwatch::shownColor() const { return ToQColor(color_); }
+
+void ColorSwatch::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), shownColor());
+    p.setPen(hasFocus() ? palette().color(QPalette::Highlight) : QColor(0x80, 0x80, 0x80));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Q_EMIT clicked();
+}
+
+void ColorSwatch::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Q_EMIT clicked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+}  // namespace zentrava::desktop

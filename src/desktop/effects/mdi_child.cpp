@@ -1,0 +1,379 @@
+#include "effects/mdi_child.h"
+
+#include <algorithm>
+#include <exception>
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/services.h"
+#include "effects/controls.h"
+#include "effects/shell.h"
+#include "errors.h"
+#include "output/system_colors.h"
+#include "output/text_codec.h"
+
+namespace zentrava::desktop {
+
+namespace {
+
+constexpr QRgb kTitleColor = 0x004080;  // colour value 8404992: red 0, green 64, blue 128
+
+QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
+
+QString Q(const std::string& text) { return FromBytes(text); }
+
+// The widths of a list view's columns: sized columns keep their width, the
+// others share what is left of the list's width.
+void SizeColumns(QTreeWidget* view, const std::vector<Column>& columns, int listWidth) {
+    int fixed = 0, shared = 0;
+    for (const Column& c : columns) {
+        if (c.width >= 0) fixed += c.width;
+        else ++shared;
+    }
+    const int room = std::max(0, listWidth - 2 * view->frameWidth() - fixed);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int width = columns[i].width >= 0 ? columns[i].width : (shared ? room / shared : 0);
+        view->setColumnWidth(static_cast<int>(i), width);
+    }
+}
+
+QTreeWidgetItem* NewRow(const ListEntry& entry, int columns, bool editable) {
+    auto* item = new QTreeWidgetItem;
+    for (int i = 0; i < columns && i < static_cast<int>(entry.size()); ++i) {
+        item->setText(i, Q(entry[static_cast<std::size_t>(i)]));
+    }
+    if (editable) item->setFlags(item->flags() | Qt::ItemIsEditable);
+    return item;
+}
+
+}  // namespace
+
+TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
+    : QWidget(parent), decl_(std::move(decl)), shell_(shell) {
+    setObjectName(QString::fromStdString(decl_.className));
+    setAttribute(Qt::WA_StyledBackground, false);
+    setAutoFillBackground(true);
+    setFixedSize(kWidth, kHeight);
+    QFont formFont = font();
+    formFont.setPointSize(8);
+    setFont(formFont);
+    QPalette pal = palette();
+    if (decl_.style == FormStyle::Welcome) pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+
+    // FormCreate: the script lines start empty; the title shows the entry.
+    if (decl_.style == FormStyle::Effect) {
+        title_ = new QLabel(this);
+        title_->setObjectName(QStringLiteral("TitlePanel"));
+        title_->setTextFormat(Qt::PlainText);
+        title_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        title_->setAutoFillBackground(true);
+        QPalette titlePalette = title_->palette();
+        titlePalette.setColor(QPalette::Window, QColor(kTitleColor));
+        titlePalette.setColor(QPalette::WindowText, Qt::white);
+        title_->setPalette(titlePalette);
+        QFont titleFont = font();
+        titleFont.setPointSize(8);
+        titleFont.setBold(true);
+        title_->setFont(titleFont);
+        title_->setText(QStringLiteral("  ") + Q(shell_.CurrentEntry().ename));
+        title_->setGeometry(kFrameWidth, kFrameWidth, kWidth - 2 * kFrameWidth, kTitleHeight);
+    }
+
+    if (decl_.panel.width > 0) {
+        auto* panel = new QFrame(this);
+        panel->setObjectName(QStringLiteral("ParameterPanel"));
+        panel->setAutoFillBackground(true);
+        QPalette panelPalette = panel->palette();
+        panelPalette.setColor(QPalette::Window, Qt::white);
+        panel->setPalette(panelPalette);
+        panel->setGeometry(ToQRect(decl_.panel));
+    }
+
+    for (const ControlDecl& c : decl_.controls) {
+        QWidget* widget = CreateControl(c);
+        widget->setObjectName(Q(c.name));
+        widget->setGeometry(ToQRect(c.rect));
+        if (!c.fontFamily.empty() || c.fontSize > 0) {
+            QFont f = widget->font();
+            if (!c.fontFamily.empty()) f.setFamilies({Q(c.fontFamily)});
+            if (c.fontSize > 0) f.setPointSize(c.fontSize);
+            widget->setFont(f);
+        }
+        controls_[LowerAscii(c.name)] = widget;
+        if (!c.label.empty()) {
+            auto* label = new QLabel(Q(c.label), this);
+            label->setObjectName(Q(c.name) + QStringLiteral("Label"));
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setBuddy(widget);
+            const int left = c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left;
+            label->setGeometry(left, c.rect.top, std::max(0, c.rect.left - 6 - left), c.rect.height);
+            QString name = Q(c.label);
+            if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+            widget->setAccessibleName(name);
+        }
+    }
+
+    if (decl_.generate) {
+        auto* generate = new QPushButton(QStringLiteral("&Generate Codes..."), this);
+        generate->setObjectName(QStringLiteral("XP_Button1"));
+        generate->setGeometry(384, 384, 99, 24);
+        generate->setDefault(true);
+        connect(generate, &QPushButton::clicked, this, &TMDIChild::Generate);
+    }
+}
+
+QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
+    switch (c.kind) {
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(Q(c.text), this);
+            edit->setCursorPosition(0);
+            return edit;
+        }
+        case ControlKind::SpinEdit: {
+            auto* spin = new TextSpinBox(this);
+            spin->setText(Q(c.text));
+            return spin;
+        }
+        case ControlKind::SizeBox: {
+            auto* box = new QComboBox(this);
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            for (const std::string& item : c.items) box->addItem(Q(item));
+            box->setEditText(Q(c.text));
+            return box;
+        }
+        case ControlKind::FontBox: {
+            auto* box = new QFontComboBox(this);
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setCurrentIndex(-1);
+            box->setEditText(Q(c.text));  // empty unless the form sets a font
+            return box;
+        }
+        case ControlKind::Swatch: {
+            auto* swatch = new ColorSwatch(this);
+            swatch->setColorValue(c.color);
+            connect(swatch, &ColorSwatch::clicked, this, [this, &c, swatch] { SwatchClick(c, swatch); });
+            return swatch;
+        }
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(this);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            for (const ListEntry& e : c.entries) list->addItem(Q(e.empty() ? std::string() : e.front()));
+            return list;
+        }
+        case ControlKind::ListView: {
+            auto* view = new QTreeWidget(this);
+            view->setRootIsDecorated(false);
+            view->setUniformRowHeights(true);
+            view->setSelectionMode(QAbstractItemView::SingleSelection);
+            view->setAllColumnsShowFocus(true);
+            const int columns = static_cast<int>(c.columns.size());
+            view->setColumnCount(std::max(1, columns));
+            QStringList captions;
+            for (const Column& col : c.columns) captions << Q(col.caption);
+            view->setHeaderLabels(captions);
+            view->header()->setStretchLastSection(false);
+            view->header()->setSectionsMovable(false);
+            SizeColumns(view, c.columns, c.rect.width);
+            if (c.editableCaptions) {
+                view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                      QAbstractItemView::SelectedClicked);
+            } else {
+                view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            }
+            for (const ListEntry& e : c.entries) view->addTopLevelItem(NewRow(e, columns, c.editableCaptions));
+            return view;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(Q(c.text), this);
+            connect(button, &QPushButton::clicked, this, [this, &c] { RunButton(c); });
+            return button;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(Q(c.text), this);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            return label;
+        }
+    }
+    return new QWidget(this);
+}
+
+QWidget* TMDIChild::Control(const QString& name) const {
+    auto it = controls_.find(LowerAscii(ToBytes(name)));
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+QString TMDIChild::ControlText(const QString& name) const {
+    QWidget* w = Control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) return spin->text();
+    if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentText();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(w)) return button->text();
+    if (auto* swatch = qobject_cast<ColorSwatch*>(w)) return QString::fromStdString(ColorToHex(swatch->colorValue()));
+    return QString();
+}
+
+FormValues TMDIChild::CollectValues() const {
+    FormValues values;
+    for (const ControlDecl& c : decl_.controls) {
+        if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) continue;
+        QWidget* w = Control(Q(c.name));
+        ControlValue& v = values[c.name];
+        v.text = c.text;
+        v.color = c.color;
+        switch (c.kind) {
+            case ControlKind::Swatch:
+                v.color = static_cast<ColorSwatch*>(w)->colorValue();
+                break;
+            case ControlKind::ListBox: {
+                auto* list = static_cast<QListWidget*>(w);
+                for (int i = 0; i < list->count(); ++i) v.entries.push_back({ToBytes(list->item(i)->text())});
+                break;
+            }
+            case ControlKind::ListView: {
+                auto* view = static_cast<QTreeWidget*>(w);
+                const int columns = static_cast<int>(c.columns.size());
+                for (int i = 0; i < view->topLevelItemCount(); ++i) {
+                    ListEntry entry;
+                    for (int col = 0; col < columns; ++col) entry.push_back(ToBytes(view->topLevelItem(i)->text(col)));
+                    v.entries.push_back(std::move(entry));
+                }
+                break;
+            }
+            default:
+                v.text = ToBytes(ControlText(Q(c.name)));
+                break;
+        }
+    }
+    return values;
+}
+
+void TMDIChild::ShowError(const QString& message) {
+    shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(),
+                                Q(ErrorBoxText(ToBytes(message))));
+}
+
+void TMDIChild::Generate() {
+    if (!decl_.generate) return;
+    const FormValues values = CollectValues();
+    try {
+        zentrava::Generate(decl_, values, shell_.CurrentEntry(), shell_.ProgramDir(), shell_.PageSkeleton(), lines_);
+    } catch (const std::exception& e) {
+        ShowError(Q(e.what()));
+        return;
+    }
+    shell_.ShowCodeWindow(lines_);
+}
+
+void TMDIChild::SwatchClick(const ControlDecl& c, ColorSwatch* swatch) {
+    ColorSwatch* target = swatch;
+    if (!c.swatchTarget.empty()) target = qobject_cast<ColorSwatch*>(Control(Q(c.swatchTarget)));
+    SharedDialogs& dialogs = shell_.Dialogs();
+    if (c.preset && target) dialogs.color = target->shownColor();
+    const std::optional<QColor> chosen = shell_.Services().RunColorDialog(shell_.DialogParent(), dialogs.color);
+    if (!chosen) return;
+    dialogs.color = *chosen;
+    if (target) target->setColorValue(FromQColor(*chosen));
+}
+
+void TMDIChild::RunButton(const ControlDecl& c) {
+    QWidget* target = Control(Q(c.target));
+    switch (c.action) {
+        case ButtonAction::None:
+            return;
+        case ButtonAction::AddEntry: {
+            ListEntry entry;
+            for (const FieldSource& s : c.sources) {
+                entry.push_back(s.control.empty() ? s.literal : ToBytes(ControlText(Q(s.control))));
+            }
+            if (auto* list = qobject_cast<QListWidget*>(target)) {
+                list->addItem(Q(entry.empty() ? std::string() : entry.front()));
+            } else if (auto* view = qobject_cast<QTreeWidget*>(target)) {
+                const ControlDecl* decl = decl_.Control(c.target);
+                const bool editable = decl && decl->editableCaptions;
+                view->addTopLevelItem(NewRow(entry, view->columnCount(), editable));
+            }
+            return;
+        }
+        case ButtonAction::RemoveEntry: {
+            if (auto* list = qobject_cast<QListWidget*>(target)) {
+                const QList<QListWidgetItem*> selected = list->selectedItems();
+                if (!selected.isEmpty()) delete list->takeItem(list->row(selected.front()));
+            } else if (auto* view = qobject_cast<QTreeWidget*>(target)) {
+                const QList<QTreeWidgetItem*> selected = view->selectedItems();
+                if (!selected.isEmpty()) delete view->takeTopLevelItem(view->indexOfTopLevelItem(selected.front()));
+            }
+            return;
+        }
+        case ButtonAction::ClearEntries: {
+            if (auto* list = qobject_cast<QListWidget*>(target)) list->clear();
+            else if (auto* view = qobject_cast<QTreeWidget*>(target)) view->clear();
+            return;
+        }
+        case ButtonAction::ChooseFile:
+        case ButtonAction::BrowsePicture: {
+            SharedDialogs& dialogs = shell_.Dialogs();
+            const bool picture = c.action == ButtonAction::BrowsePicture;
+            QString& last = picture ? dialogs.lastPicture : dialogs.lastFile;
+            const QString filter = picture ? PictureFilter() : QtFileFilter(Q(c.filter));
+            const std::optional<QString> file = shell_.Services().RunOpenDialog(
+                shell_.DialogParent(), picture ? tr("Open Picture") : tr("Open"), filter, last);
+            if (!file) return;
+            last = *file;
+            if (auto* edit = qobject_cast<QLineEdit*>(target)) edit->setText(*file);
+            return;
+        }
+    }
+}
+
+void TMDIChild::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (decl_.style != FormStyle::Effect) return;
+    // FormPaint: a solid black frame, 2 pixels wide, round the whole form.
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(kFrameWidth / 2.0, kFrameWidth / 2.0, -kFrameWidth / 2.0, -kFrameWidth / 2.0));
+}
+
+void TMDIChild::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (title_) title_->setGeometry(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, kTitleHeight);
+}
+
+ChildWindow::ChildWindow(QWidget* form, FormStyle style, QWidget* parent) : QMdiSubWindow(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(form->objectName() + QStringLiteral("Window"));
+    setWidget(form);
+    if (style == FormStyle::Effect) {
+        setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
+        setFixedSize(TMDIChild::kWidth, TMDIChild::kHeight);
+    } else {
+        // No caption bar; the frame stays and resizes the form.
+        setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint);
+        form->setMinimumSize(0, 0);
+        form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(TMDIChild::kWidth, TMDIChild::kHeight);
+    }
+}
+
+void ChildWindow::closeEvent(QCloseEvent* event) {
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted()) Q_EMIT closed(this);
+}
+
+}  // namespace zentrava::desktop

@@ -1,0 +1,82 @@
+// TMDIChild (Part 3.1): an effect form rendered from its declaration. It
+// shows the title bar panel, the white parameter panel with the declared
+// controls, and the Generate button; it owns the form's script lines.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include <QMdiSubWindow>
+#include <QWidget>
+
+#include "effects/form.h"
+#include "effects/script_lines.h"
+
+class QLabel;
+
+namespace zentrava::desktop {
+
+class ColorSwatch;
+class Shell;
+
+class TMDIChild : public QWidget {
+    Q_OBJECT
+public:
+    // The form's outer size (Part 1.1's effect area).
+    static constexpr int kWidth = 500;
+    static constexpr int kHeight = 423;
+    static constexpr int kTitleHeight = 25;
+    static constexpr int kFrameWidth = 2;
+
+    // Builds the form from `decl` (FormCreate: the script lines start empty
+    // and the title shows two blanks and the current entry's ename).
+    TMDIChild(FormDecl decl, Shell& shell, QWidget* parent = nullptr);
+
+    const FormDecl& Decl() const { return decl_; }
+    TScriptCodeStrings& ScriptLines() { return lines_; }
+    const TScriptCodeStrings& ScriptLines() const { return lines_; }
+
+    // The widget of a declared control, by name (letter case ignored).
+    QWidget* Control(const QString& name) const;
+    // The values of the controls as they stand.
+    FormValues CollectValues() const;
+
+public Q_SLOTS:
+    // XP_Button1Click: the Generate flow. An engine error is shown in the
+    // application's error box and the code window is not shown.
+    void Generate();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* CreateControl(const ControlDecl& c);
+    void RunButton(const ControlDecl& c);
+    void SwatchClick(const ControlDecl& c, ColorSwatch* swatch);
+    QString ControlText(const QString& name) const;
+    void ShowError(const QString& message);
+
+    FormDecl decl_;
+    Shell& shell_;
+    TScriptCodeStrings lines_;
+    QLabel* title_ = nullptr;
+    std::map<std::string, QWidget*> controls_;  // lower-case name -> widget
+};
+
+// The MDI subwindow that hosts an effect form: no title bar, fixed size,
+// not movable or resizable by its frame (a welcome form keeps a resizable
+// frame). It is deleted once closed and says so before it goes.
+class ChildWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    ChildWindow(QWidget* form, FormStyle style, QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void closed(ChildWindow* window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+}  // namespace zentrava::desktop

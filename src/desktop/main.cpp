@@ -1,0 +1,41 @@
+// zentrava: the desktop application (Part 1.1, start-up).
+#include <cstring>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "app/environment.h"
+#include "app/main_window.h"
+#include "app/services.h"
+#include "output/system_colors.h"
+
+int main(int argc, char** argv) {
+    using namespace zentrava::desktop;
+    // --quit-after-startup: leave the message loop as soon as it has run
+    // once, after start-up (for start-up time and memory measurements).
+    bool quitAfterStartup = false;
+    for (int i = 1; i < argc; ++i) quitAfterStartup |= std::strcmp(argv[i], "--quit-after-startup") == 0;
+
+    PrepareEnvironment();
+    // 1. The application object and its title.
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zentrava"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zentrava"));
+    SetApplicationTitle(QStringLiteral("Zentrava XP 2.1"));
+    InstallSystemColorResolver();
+
+    DesktopServices services;
+    int status = 0;
+    {
+        // 2. The main window (its creation reads "mouse.ini" and shows it).
+        //    3. The code window is created at the first Generate.
+        MainWindow mainWindow(QCoreApplication::applicationDirPath(), services);
+        // 6. Entry 0 of the catalogue becomes the current entry; its form opens.
+        mainWindow.OpenFirstEntry();
+        // 7. The message loop.
+        if (quitAfterStartup) QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        status = QApplication::exec();
+    }
+    zentrava::SetSystemColorResolver(nullptr);
+    return status;
+}

@@ -1,0 +1,74 @@
+// TdisplayForm (Part 2.1): the code window with the script view, the page
+// view and the preview, and its buttons. One instance for the run; closing
+// it only hides it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "catalogue/plugin.h"
+#include "effects/script_lines.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+
+namespace zentrava::desktop {
+
+class PreviewPane;
+class UiServices;
+
+class CodeWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum Page { kScriptPage = 0, kHtmlPage = 1, kPreviewPage = 2 };
+
+    // `programDir` holds the preview file "temp.htm".
+    CodeWindow(UiServices& services, QString programDir, QWidget* parent = nullptr);
+
+    // Shows the window after a Generate; its activation rewrites the script
+    // header of `lines` in place, fills both views from `lines` and
+    // `skeleton` (which gets the page tail), saves the preview file and
+    // shows the preview.
+    void ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, std::vector<std::string>& skeleton);
+
+    int CurrentPage() const;
+    void ShowPage(int page);
+    QString PreviewFile() const;
+
+    QPlainTextEdit* ScriptView() const { return codememo_; }
+    QPlainTextEdit* PageView() const { return htmlMemo_; }
+    PreviewPane* Preview() const { return preview_; }
+
+public Q_SLOTS:
+    void button_scriptcodeClick();
+    void Button_htmlcodeClick();
+    void Button_copy_scriptClick();
+    void button_runClick();   // "Preview"
+    void XP_Button1Click();   // "Refresh"
+    void XP_Button2Click();   // "View In Browser"
+
+protected:
+    void closeEvent(QCloseEvent* event) override;  // FormCloseQuery: hide only
+
+private:
+    QPushButton* AddButton(const char* name, const QString& caption, const QString& hint, int top);
+    bool SavePreviewFile();
+    void SaveAndPreview();
+
+    UiServices& services_;
+    QString programDir_;
+    QStackedWidget* pages_ = nullptr;
+    QPlainTextEdit* codememo_ = nullptr;
+    QPlainTextEdit* htmlMemo_ = nullptr;
+    PreviewPane* preview_ = nullptr;
+    // The page as last saved (or assembled): its lines byte for byte, and
+    // the text the page view showed for them.
+    std::vector<std::string> pageLines_;
+    QString pageText_;
+    bool shownBefore_ = false;
+};
+
+}  // namespace zentrava::desktop

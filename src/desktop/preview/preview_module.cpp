@@ -1,0 +1,16 @@
+// libzentrava-preview.so: the embedded browser of the code window, kept out of
+// the executable so that Qt WebEngine loads only when a preview is shown.
+// The app finds one C function here; it drives the view through Qt's
+// meta-object system (the `url` property, the `loadFinished` signal).
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+extern "C" Q_DECL_EXPORT QWidget* zentrava_create_preview(QWidget* parent) {
+    auto* view = new QWebEngineView(parent);
+    QWebEngineSettings* settings = view->settings();
+    // The preview is a local file; its pictures are local files beside it.
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+    return view;
+}

@@ -1,0 +1,94 @@
+// Helpers of the desktop tests: services that never wait for a person, and
+// a scratch copy of a fixture program directory.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "app/services.h"
+
+namespace zentrava::desktop::testing {
+
+// Records every request and answers with what the test queued (Cancel when
+// nothing is queued).
+class FakeServices final : public UiServices {
+public:
+    struct Box {
+        bool error = false;
+        QString title;
+        QString text;
+    };
+    struct FileRequest {
+        QString caption, filter, start;
+    };
+
+    std::vector<Box> boxes;
+    std::vector<QColor> colorRequests;     // the colour each colour dialog opened with
+    std::deque<std::optional<QColor>> colorAnswers;
+    std::vector<FileRequest> fileRequests;
+    std::deque<std::optional<QString>> fileAnswers;
+    std::vector<QUrl> openedUrls;
+
+    void ShowError(QWidget*, const QString& title, const QString& text) override {
+        boxes.push_back({true, title, text});
+    }
+    void ShowMessage(QWidget*, const QString& title, const QString& text) override {
+        boxes.push_back({false, title, text});
+    }
+    std::optional<QColor> RunColorDialog(QWidget*, const QColor& initial) override {
+        colorRequests.push_back(initial);
+        if (colorAnswers.empty()) return std::nullopt;
+        auto answer = colorAnswers.front();
+        colorAnswers.pop_front();
+        return answer;
+    }
+    std::optional<QString> RunOpenDialog(QWidget*, const QString& caption, const QString& filter,
+                                         const QString& start) override {
+        fileRequests.push_back({caption, filter, start});
+        if (fileAnswers.empty()) return std::nullopt;
+        const bool chosen = fileAnswers.front().has_value();
+        const QString file = chosen ? *fileAnswers.front() : QString();
+        fileAnswers.pop_front();
+        if (!chosen) return std::nullopt;
+        return file;
+    }
+    bool OpenUrl(const QUrl& url) override {
+        openedUrls.push_back(url);
+        return true;
+    }
+};
+
+// A scratch program directory filled with a copy of a fixture folder.
+class ProgramDir {
+public:
+    explicit ProgramDir(const QString& fixture = QStringLiteral(ZENTRAVA_DESKTOP_FIXTURES "/app")) {
+        const QDir from(fixture);
+        for (const QString& name : from.entryList(QDir::Files)) QFile::copy(from.filePath(name), Path(name));
+    }
+    QString Path() const { return dir_.path(); }
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    QByteArray Read(const QString& name) const {
+        QFile f(Path(name));
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return f.readAll();
+    }
+    void Write(const QString& name, const QByteArray& bytes) const {
+        QFile f(Path(name));
+        if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+    }
+    void Remove(const QString& name) const { QFile::remove(Path(name)); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace zentrava::desktop::testing

@@ -1,0 +1,234 @@
+// The code window (Part 2.1): the script view, the page view, the preview
+// file and the buttons, driven through the main window as a user does.
+#include <QtTest>
+
+#include <QClipboard>
+#include <QDir>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "app/main_window.h"
+#include "effects/mdi_child.h"
+#include "output/code_window.h"
+#include "output/preview_pane.h"
+#include "output/system_colors.h"
+#include "support.h"
+
+using namespace zentrava;
+using namespace zentrava::desktop;
+using namespace zentrava::desktop::testing;
+
+namespace {
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// The main window with the fixture's entry `row` selected and generated.
+struct Generated {
+    ProgramDir dir;
+    FakeServices services;
+    MainWindow window{dir.Path(), services};
+
+    explicit Generated(int row) {
+        Select(row);
+        Generate();
+    }
+    void Select(int row) {
+        window.ScriptList()->setCurrentRow(row);
+        FlushDeletes();
+    }
+    void Generate() { QTest::mouseClick(Button(window.CurrentForm(), "XP_Button1"), Qt::LeftButton); }
+    CodeWindow* Code() const { return window.CodeWindowIfCreated(); }
+    static QPushButton* Button(QWidget* w, const char* name) {
+        return w->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    void Click(const char* name) const { QTest::mouseClick(Button(Code(), name), Qt::LeftButton); }
+};
+
+const char* kPlainPage =
+    "<Html>\r\n<Head>\r\n<title>Plain</title>\r\n</Head>\r\n<Body  bgColor=\"#FFFFFF\">\r\n\r\n"
+    "<!-- Insert following codes between <Body></Body>-->\r\n\r\n<p>plain \xe9</p>\r\n</Body>\r\n</Html>\r\n";
+
+}  // namespace
+
+class CodeWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        InstallSystemColorResolver();
+        PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
+    }
+
+    void windowLayout() {
+        Generated g(0);
+        CodeWindow* code = g.Code();
+        QVERIFY(code);
+        QVERIFY(code->isVisible());
+        QVERIFY(code->isWindow());
+        QCOMPARE(code->windowTitle(), QStringLiteral("JavaScript Codes"));
+        QCOMPARE(code->size(), QSize(601, 264));
+        QCOMPARE(code->pos(), QPoint(219, 326));
+        const struct {
+            const char* name;
+            const char* caption;
+            int top;
+        } buttons[] = {{"button_scriptcode", "JavaScript Codes", 8}, {"Button_htmlcode", "HTML Codes", 40},
+                       {"Button_copy_script", "Copy to Clipboard", 72}, {"button_run", "Preview", 128},
+                       {"XP_Button1", "Refresh", 160}, {"XP_Button2", "View In Browser", 216}};
+        for (const auto& b : buttons) {
+            QPushButton* button = Generated::Button(code, b.name);
+            QVERIFY2(button, b.name);
+            QCOMPARE(button->text(), QString::fromLatin1(b.caption));
+            QCOMPARE(button->geometry(), QRect(488, b.top, 107, 24));
+        }
+        QCOMPARE(Generated::Button(code, "button_scriptcode")->toolTip(), QStringLiteral("Show only Javascript codes"));
+    }
+
+    void generateFillsBothViewsSavesThePreviewAndShowsIt() {
+        Generated g(0);
+        CodeWindow* code = g.Code();
+        QCOMPARE(code->CurrentPage(), int(CodeWindow::kPreviewPage));
+        QCOMPARE(code->ScriptView()->toPlainText(),
+                 QStringLiteral("<!-- Insert following codes between <Body></Body>-->\n\n<p>plain é</p>"));
+        QVERIFY(code->PageView()->toPlainText().startsWith(QStringLiteral("<Html>\n<Head>\n<title>Plain</title>")));
+        // The preview file holds the page byte for byte (the Latin-1 é too).
+        QCOMPARE(g.dir.Read(QStringLiteral("temp.htm")), QByteArray(kPlainPage));
+        QCOMPARE(code->PreviewFile(), g.dir.Path() + QStringLiteral("/temp.htm"));
+        // Without the browser module the panel says so; nothing else fails.
+        QVERIFY(!code->Preview()->Browser());
+        QVERIFY(code->Preview()->findChild<QWidget*>(QStringLiteral("PreviewNotice")));
+        QVERIFY(g.services.boxes.empty());
+        // The effect form's script lines were rewritten in place.
+        QCOMPARE(g.window.CurrentForm()->ScriptLines().Get(0),
+                 std::string("<!-- Insert following codes between <Body></Body>-->"));
+    }
+
+    void onloadEntryGetsItsCommentAndBodyAttribute() {
+        Generated g(1);  // Message: onload=start()
+        const QStringList script = g.Code()->ScriptView()->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(script.mid(0, 4), (QStringList{"<!-- Insert following codes between <Body></Body>-->",
+                                                "<!-- Insert onload=\"start()\" into <Body> tag -->", "",
+                                                "line 2"}));
+        const QStringList page = g.Code()->PageView()->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(page[4], QStringLiteral("<Body  bgColor=\"#FFFFFF\" onload=\"start()\">"));
+        QCOMPARE(page.back(), QStringLiteral("</Html>"));
+    }
+
+    void emptyBackgroundLeavesOutTheAttribute() {
+        Generated g(8);  // Clock Colours: background= and onunload
+        const QStringList page = g.Code()->PageView()->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(page[4], QStringLiteral("<Body  onunload=\"stop()\">"));
+    }
+
+    void pageButtonsSwitchPages() {
+        Generated g(0);
+        g.Click("button_scriptcode");
+        QCOMPARE(g.Code()->CurrentPage(), 0);
+        g.Click("Button_htmlcode");
+        QCOMPARE(g.Code()->CurrentPage(), 1);
+        g.Click("button_run");
+        QCOMPARE(g.Code()->CurrentPage(), 2);
+    }
+
+    void copyWhilePreviewShownCopiesTheScript() {
+        Generated g(0);
+        QCOMPARE(g.Code()->CurrentPage(), 2);
+        g.Click("Button_copy_script");
+        QCOMPARE(g.Code()->CurrentPage(), 0);
+        QCOMPARE(QGuiApplication::clipboard()->text(), g.Code()->ScriptView()->toPlainText());
+        g.Click("Button_htmlcode");
+        g.Code()->PageView()->appendPlainText(QStringLiteral("<!-- edited -->"));
+        g.Click("Button_copy_script");
+        QCOMPARE(g.Code()->CurrentPage(), 1);
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("</Html>\n<!-- edited -->")));
+    }
+
+    void previewAndRefreshSaveThePageViewAsEdited() {
+        Generated g(0);
+        QPlainTextEdit* page = g.Code()->PageView();
+        page->setPlainText(page->toPlainText().replace(QStringLiteral("plain"), QStringLiteral("edited ✓")));
+        g.Click("button_scriptcode");
+        g.Click("button_run");
+        QCOMPARE(g.Code()->CurrentPage(), 2);
+        QByteArray expected(kPlainPage);
+        expected.replace("plain \xe9", "edited \xe2\x9c\x93 \xc3\xa9");
+        QCOMPARE(g.dir.Read(QStringLiteral("temp.htm")), expected);
+        g.dir.Remove(QStringLiteral("temp.htm"));
+        g.Click("XP_Button1");  // Refresh
+        QCOMPARE(g.dir.Read(QStringLiteral("temp.htm")), expected);
+    }
+
+    void viewInBrowserOpensTheLastSavedFileWithoutSaving() {
+        Generated g(0);
+        g.Code()->PageView()->setPlainText(QStringLiteral("changed"));
+        g.Click("XP_Button2");
+        QCOMPARE(g.services.openedUrls.size(), std::size_t(1));
+        QCOMPARE(g.services.openedUrls[0], QUrl::fromLocalFile(g.dir.Path() + QStringLiteral("/temp.htm")));
+        QCOMPARE(g.dir.Read(QStringLiteral("temp.htm")), QByteArray(kPlainPage));
+    }
+
+    void closingHidesAndTheNextGenerateShowsFreshContent() {
+        Generated g(0);
+        CodeWindow* code = g.Code();
+        code->ScriptView()->setPlainText(QStringLiteral("scribbled"));
+        QVERIFY(code->close() == false);
+        QVERIFY(!code->isVisible());
+        g.Select(1);
+        g.Generate();
+        QCOMPARE(g.Code(), code);  // one window for the run
+        QVERIFY(code->isVisible());
+        QVERIFY(code->ScriptView()->toPlainText().contains(QStringLiteral("line 2")));
+        QCOMPARE(code->CurrentPage(), 2);
+        // Each Generate builds a fresh skeleton: one page, one tail.
+        QCOMPARE(code->PageView()->toPlainText().count(QStringLiteral("</Html>")), 1);
+        QCOMPARE(code->PageView()->toPlainText().count(QStringLiteral("<Html>")), 1);
+    }
+
+    void switchingWindowsChangesNothing() {
+        Generated g(0);
+        const QString script = g.Code()->ScriptView()->toPlainText();
+        const QString page = g.Code()->PageView()->toPlainText();
+        g.window.activateWindow();
+        g.Code()->activateWindow();
+        QCoreApplication::processEvents();
+        QCOMPARE(g.Code()->ScriptView()->toPlainText(), script);
+        QCOMPARE(g.Code()->PageView()->toPlainText(), page);
+    }
+
+    void unwritablePreviewFileIsReportedAndThePreviewSkipped() {
+        ProgramDir dir;
+        QVERIFY(QDir(dir.Path()).mkdir(QStringLiteral("temp.htm")));  // a folder cannot be written as a file
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        FlushDeletes();
+        w.CurrentForm()->Generate();
+        CodeWindow* code = w.CodeWindowIfCreated();
+        QVERIFY(code && code->isVisible());
+        QCOMPARE(services.boxes.size(), std::size_t(1));
+        QVERIFY(services.boxes[0].error);
+        QCOMPARE(services.boxes[0].title, w.windowTitle());
+        QCOMPARE(services.boxes[0].text, QStringLiteral("Cannot create file ") + dir.Path() + QStringLiteral("/temp.htm."));
+        // Both views are filled; the preview page is not shown.
+        QVERIFY(!code->ScriptView()->toPlainText().isEmpty());
+        QVERIFY(!code->PageView()->toPlainText().isEmpty());
+        QVERIFY(code->CurrentPage() != CodeWindow::kPreviewPage);
+    }
+
+    void generateErrorLeavesTheCodeWindowHidden() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.ScriptList()->setCurrentRow(6);  // Missing Script
+        FlushDeletes();
+        w.CurrentForm()->Generate();
+        QVERIFY(!w.CodeWindowIfCreated() || !w.CodeWindowIfCreated()->isVisible());
+        QCOMPARE(services.boxes.size(), std::size_t(1));
+        QCOMPARE(services.boxes[0].text,
+                 QStringLiteral("Cannot open file ") + dir.Path() + QStringLiteral("/nosuchfile.dat."));
+    }
+};
+
+QTEST_MAIN(CodeWindowTest)
+#include "tst_code_window.moc"

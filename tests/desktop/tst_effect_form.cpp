@@ -1,0 +1,459 @@
+// The effect form framework (Part 3.1) and the shared generator utilities
+// (Part 2.2) as the desktop renders them from the form declarations.
+#include <QtTest>
+
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/main_window.h"
+#include "app/services.h"
+#include "effects/controls.h"
+#include "effects/mdi_child.h"
+#include "effects/registry.h"
+#include "effects/shell.h"
+#include "output/code_window.h"
+#include "output/preview_pane.h"
+#include "output/system_colors.h"
+#include "output/text_codec.h"
+#include "support.h"
+
+using namespace zentrava;
+using namespace zentrava::desktop;
+using namespace zentrava::desktop::testing;
+
+namespace {
+
+// A shell without a main window: it records what Generate asks of it.
+class FakeShell final : public Shell {
+public:
+    Tplugin entry;
+    std::string dir;
+    std::vector<std::string> skeleton;
+    FakeServices services;
+    SharedDialogs dialogs;
+    int codeWindowShown = 0;
+    std::vector<std::string> shownLines;
+
+    const Tplugin& CurrentEntry() const override { return entry; }
+    std::string ProgramDir() const override { return dir; }
+    std::vector<std::string>& PageSkeleton() override { return skeleton; }
+    UiServices& Services() override { return services; }
+    SharedDialogs& Dialogs() override { return dialogs; }
+    QWidget* DialogParent() override { return nullptr; }
+    void ShowCodeWindow(TScriptCodeStrings& lines) override {
+        ++codeWindowShown;
+        shownLines = lines.Lines();
+    }
+};
+
+template <typename T>
+T* Find(QWidget* form, const char* name) {
+    return form->findChild<T*>(QString::fromLatin1(name));
+}
+
+// A form that shows every kind of control, with list buttons.
+FormDecl KitchenSink() {
+    FormDecl f;
+    f.className = "TKitchenSink";
+    f.unit = "sink";
+    f.panel = ParameterPanel(300);
+    ControlDecl list;
+    list.name = "ListBox1";
+    list.kind = ControlKind::ListBox;
+    list.label = "Items:";
+    list.entries = {{"one"}, {"two"}};
+    list.rect = {96, 48, 150, 80};
+    ControlDecl view;
+    view.name = "ListView1";
+    view.kind = ControlKind::ListView;
+    view.label = "Menu:";
+    view.columns = {{"Caption", 80}, {"Link", -1}, {"Target", -1}};
+    view.editableCaptions = true;
+    view.entries = {{"Home", "index.htm", "_self"}};
+    view.rect = {96, 140, 300, 80};
+    view.labelLeft = 20;
+    ControlDecl add = Button("XP_Button2", "Add", ButtonAction::AddEntry, "ListView1", {400, 140, 60, 22});
+    add.sources = {{"FlatEdit1", ""}, {"FlatEdit2", ""}, {"", "_blank"}};
+    ControlDecl addItem = Button("XP_Button5", "Add item", ButtonAction::AddEntry, "ListBox1", {250, 48, 60, 22});
+    addItem.sources = {{"FlatEdit1", ""}};
+    f.controls = {
+        list,
+        view,
+        Edit("FlatEdit1", "Caption:", "News", 7, 100),
+        Edit("FlatEdit2", "Link:", "news.htm", 8, 100),
+        add,
+        addItem,
+        Button("XP_Button4", "Remove", ButtonAction::RemoveEntry, "ListView1", {400, 166, 60, 22}),
+        Button("XP_Button3", "Clear", ButtonAction::ClearEntries, "ListBox1", {250, 74, 60, 22}),
+        Swatch("Panel1", "Face:", colors::kBtnFace, 9),
+        Swatch("Panel2", "Preset:", colors::kRed, 10, /*preset=*/true),
+        SpinEdit("sSpinEdit1", "Width:", "12", 11),
+    };
+    ControlDecl targeted = Swatch("Panel3", "Sets 2:", colors::kBlack, 9);
+    targeted.rect.left = 300;
+    targeted.swatchTarget = "Panel2";
+    f.controls.push_back(targeted);
+    f.generate = [](const FormValues& v, ScriptWriter& out) {
+        out.Clear();
+        out.Add("h");
+        out.Add("");
+        for (const ListEntry& e : v.Entries("ListBox1")) out.Add("item " + e.at(0));
+        for (const ListEntry& e : v.Entries("ListView1")) out.Add("menu " + e.at(0) + "|" + e.at(1) + "|" + e.at(2));
+        out.Add("face " + v.Hex("Panel1") + " preset " + v.Hex("Panel2") + " width " + v.Text("sSpinEdit1"));
+    };
+    return f;
+}
+
+}  // namespace
+
+class EffectFormTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        InstallSystemColorResolver();
+        PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
+    }
+
+    void titleFrameAndGenerateButtonFollowTheFramework() {
+        FakeShell shell;
+        shell.entry.ename = "Follow text";
+        TMDIChild form(*FormRegistry::Instance().Find("TMouseForm6"), shell);
+        QCOMPARE(form.size(), QSize(500, 423));
+        auto* title = Find<QLabel>(&form, "TitlePanel");
+        QVERIFY(title);
+        QCOMPARE(title->text(), QStringLiteral("  Follow text"));
+        QCOMPARE(title->height(), 25);
+        QCOMPARE(title->palette().color(QPalette::Window), QColor(0, 64, 128));
+        QCOMPARE(title->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QVERIFY(title->font().bold());
+        QCOMPARE(title->font().pointSize(), 8);
+        auto* generate = Find<QPushButton>(&form, "XP_Button1");
+        QVERIFY(generate);
+        QCOMPARE(generate->text(), QStringLiteral("&Generate Codes..."));
+        QCOMPARE(generate->geometry(), QRect(384, 384, 99, 24));
+        auto* panel = Find<QFrame>(&form, "ParameterPanel");
+        QVERIFY(panel);
+        QCOMPARE(panel->geometry(), QRect(8, 40, 481, 193));
+        QCOMPARE(panel->palette().color(QPalette::Window), QColor(Qt::white));
+
+        // The black two-pixel frame and the title's colour, as painted.
+        const QImage image = form.grab().toImage();
+        for (const QPoint& p : {QPoint(0, 0), QPoint(1, 1), QPoint(499, 422), QPoint(498, 421), QPoint(0, 200),
+                                QPoint(499, 200), QPoint(250, 0), QPoint(250, 422)}) {
+            QCOMPARE(image.pixelColor(p), QColor(Qt::black));
+        }
+        QCOMPARE(image.pixelColor(QPoint(2, 2)), QColor(0, 64, 128));
+        QCOMPARE(image.pixelColor(QPoint(490, 20)), QColor(0, 64, 128));
+        QCOMPARE(image.pixelColor(QPoint(480, 100)), QColor(Qt::white));  // the parameter panel
+    }
+
+    void emptyEnameGivesABlankTitle() {
+        FakeShell shell;
+        TMDIChild form(*FormRegistry::Instance().Find("TMDIChild"), shell);
+        QCOMPARE(Find<QLabel>(&form, "TitlePanel")->text(), QStringLiteral("  "));
+        QVERIFY(!Find<QPushButton>(&form, "XP_Button1"));
+    }
+
+    void controlsStandAtTheirPlacesWithRightAlignedLabels() {
+        FakeShell shell;
+        const FormDecl& decl = *FormRegistry::Instance().Find("TMouseForm6");
+        TMDIChild form(decl, shell);
+        for (const ControlDecl& c : decl.controls) {
+            QWidget* w = form.Control(QString::fromStdString(c.name));
+            QVERIFY2(w, c.name.c_str());
+            QCOMPARE(w->objectName(), QString::fromStdString(c.name));
+            QCOMPARE(w->geometry(), QRect(c.rect.left, c.rect.top, c.rect.width, c.rect.height));
+            auto* label = form.findChild<QLabel*>(QString::fromStdString(c.name) + QStringLiteral("Label"));
+            QVERIFY(label);
+            QCOMPARE(label->text(), QString::fromStdString(c.label));
+            QCOMPARE(label->geometry(), QRect(8, c.rect.top, c.rect.left - 6 - 8, c.rect.height));
+            QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+            QCOMPARE(label->buddy(), w);
+        }
+        QVERIFY(qobject_cast<QLineEdit*>(form.Control(QStringLiteral("flatedit3"))));  // letter case ignored
+        QVERIFY(qobject_cast<ColorSwatch*>(form.Control(QStringLiteral("Panel18"))));
+        QVERIFY(qobject_cast<QFontComboBox*>(form.Control(QStringLiteral("FontComboBox1"))));
+        QVERIFY(qobject_cast<QComboBox*>(form.Control(QStringLiteral("ComboBox1"))));
+    }
+
+    void labelLeftIsHonoured() {
+        FakeShell shell;
+        TMDIChild form(*FormRegistry::Instance().Find("TMouseForm19"), shell);
+        auto* label = Find<QLabel>(&form, "Panel10Label");
+        QCOMPARE(label->geometry().left(), 8);
+    }
+
+    void noParamFormShowsItsNote() {
+        FakeShell shell;
+        TMDIChild form(*FormRegistry::Instance().Find("TNoParamForm"), shell);
+        auto* note = Find<QLabel>(&form, "Label1");
+        QVERIFY(note);
+        QCOMPARE(note->text(), QStringLiteral("No Parameters to be set. Use it directly."));
+        QCOMPARE(note->font().pointSize(), 10);
+        QCOMPARE(Find<QFrame>(&form, "ParameterPanel")->geometry(), QRect(8, 40, 489, 41));
+    }
+
+    void defaultsMatchTheDeclaration() {
+        FakeShell shell;
+        for (const FormDecl& decl : FormRegistry::Instance().All()) {
+            TMDIChild form(decl, shell);
+            const FormValues defaults = DefaultValues(decl);
+            const FormValues shown = form.CollectValues();
+            for (const ControlDecl& c : decl.controls) {
+                if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) continue;
+                const ControlValue* a = defaults.Find(c.name);
+                const ControlValue* b = shown.Find(c.name);
+                QVERIFY(a && b);
+                QCOMPARE(b->text, a->text);
+                QCOMPARE(b->color, a->color);
+                QCOMPARE(b->entries, a->entries);
+            }
+        }
+    }
+
+    void fontBoxStartsEmptyAndListsInstalledFonts() {
+        FakeShell shell;
+        TMDIChild form(*FormRegistry::Instance().Find("TMouseForm6"), shell);
+        auto* box = qobject_cast<QFontComboBox*>(form.Control(QStringLiteral("FontComboBox1")));
+        QCOMPARE(box->currentText(), QString());
+        QVERIFY(box->count() > 0);
+        QCOMPARE(form.CollectValues().Text("FontComboBox1"), std::string());
+    }
+
+    void spinEditKeepsTextAsTypedAndStepsNumbers() {
+        TextSpinBox spin;
+        spin.setText(QStringLiteral("12"));
+        spin.stepBy(1);
+        QCOMPARE(spin.text(), QStringLiteral("13"));
+        spin.stepBy(-3);
+        QCOMPARE(spin.text(), QStringLiteral("10"));
+        spin.setText(QStringLiteral(" 5px"));
+        spin.stepBy(1);
+        QCOMPARE(spin.text(), QStringLiteral(" 5px"));
+        spin.setText(QString());
+        QTest::keyClicks(&spin, QStringLiteral("0x1f abc"));
+        QCOMPARE(spin.text(), QStringLiteral("0x1f abc"));
+    }
+
+    void generateCollectsTypedValuesAndShowsTheCodeWindow() {
+        ProgramDir dir;
+        FakeShell shell;
+        shell.dir = ToPath(dir.Path());
+        shell.entry.ename = "Message";
+        shell.entry.script = "msg";
+        TMDIChild form(*FormRegistry::Instance().Find("TMouseForm6"), shell);
+        qobject_cast<QLineEdit*>(form.Control(QStringLiteral("FlatEdit3")))->setText(QStringLiteral("Hi ü"));
+        auto* font = qobject_cast<QComboBox*>(form.Control(QStringLiteral("FontComboBox1")));
+        font->setEditText(QStringLiteral("Courier"));
+        auto* size = qobject_cast<QComboBox*>(form.Control(QStringLiteral("ComboBox1")));
+        size->setEditText(QStringLiteral("24"));
+        QTest::mouseClick(Find<QPushButton>(&form, "XP_Button1"), Qt::LeftButton);
+        QVERIFY(shell.services.boxes.empty());
+        QCOMPARE(shell.codeWindowShown, 1);
+        QCOMPARE(shell.shownLines.size(), std::size_t(20));
+        QCOMPARE(shell.shownLines[3], std::string("var message='Hi \xc3\xbc'"));
+        QCOMPARE(shell.shownLines[4], std::string("var messagecolor='FF0000'"));
+        QVERIFY(shell.shownLines[17].find("font-family:Courier;font-size:24px") != std::string::npos);
+        QCOMPARE(shell.skeleton.size(), std::size_t(5));
+        QCOMPARE(shell.skeleton[2], std::string("<title>Message</title>"));
+    }
+
+    void missingScriptFileShowsTheErrorBoxAndNoCodeWindow() {
+        ProgramDir dir;
+        FakeShell shell;
+        shell.dir = ToPath(dir.Path());
+        shell.entry.script = "nosuchfile";
+        SetApplicationTitle(QStringLiteral("Zentrava 2.3"));
+        TMDIChild form(*FormRegistry::Instance().Find("TNoParamForm"), shell);
+        form.Generate();
+        QCOMPARE(shell.codeWindowShown, 0);
+        QCOMPARE(shell.services.boxes.size(), std::size_t(1));
+        const FakeServices::Box& box = shell.services.boxes[0];
+        QVERIFY(box.error);
+        QCOMPARE(box.title, QStringLiteral("Zentrava 2.3"));
+        QCOMPARE(box.text, QStringLiteral("Cannot open file ") + dir.Path() + QStringLiteral("/nosuchfile.dat."));
+        // The page skeleton was rebuilt before the failure.
+        QCOMPARE(shell.skeleton.size(), std::size_t(5));
+    }
+
+    void shortScriptFileReportsTheListIndex() {
+        ProgramDir dir;
+        FakeShell shell;
+        shell.dir = ToPath(dir.Path());
+        shell.entry.script = "short";
+        TMDIChild form(*FormRegistry::Instance().Find("TMouseForm6"), shell);
+        form.Generate();
+        QCOMPARE(shell.codeWindowShown, 0);
+        QCOMPARE(shell.services.boxes.size(), std::size_t(1));
+        QCOMPARE(shell.services.boxes[0].text, QStringLiteral("List index out of bounds (4)"));
+        // The lines loaded so far stay in the script lines.
+        QCOMPARE(form.ScriptLines().Lines(), (std::vector<std::string>{"0", "1", "2", "var message='https://www.example.com/'"}));
+    }
+
+    void presetSwatchOpensWithItsColourAndTakesTheChoice() {
+        FakeShell shell;
+        TMDIChild form(*FormRegistry::Instance().Find("TMouseForm6"), shell);
+        auto* swatch = qobject_cast<ColorSwatch*>(form.Control(QStringLiteral("Panel18")));
+        shell.services.colorAnswers.push_back(QColor(0, 0, 255));
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        QCOMPARE(shell.services.colorRequests.back(), QColor(255, 0, 0));  // preset: the swatch's red
+        QCOMPARE(swatch->colorValue(), colors::kBlue);
+        QCOMPARE(form.CollectValues().Hex("Panel18"), std::string("0000FF"));
+        // Cancel changes nothing.
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        QCOMPARE(shell.services.colorRequests.back(), QColor(0, 0, 255));
+        QCOMPARE(swatch->colorValue(), colors::kBlue);
+    }
+
+    void notPresetSwatchOpensWithTheDialogsLastColourAcrossForms() {
+        FakeShell shell;
+        auto first = std::make_unique<TMDIChild>(*FormRegistry::Instance().Find("TMouseForm12"), shell);
+        auto* fg = qobject_cast<ColorSwatch*>(first->Control(QStringLiteral("Panel20")));
+        QTest::mouseClick(fg, Qt::LeftButton);  // cancelled
+        QCOMPARE(shell.services.colorRequests.back(), QColor(Qt::black));  // black before any choice
+        QCOMPARE(fg->colorValue(), colors::kYellow);
+        shell.services.colorAnswers.push_back(QColor(0, 0, 255));
+        QTest::mouseClick(fg, Qt::LeftButton);
+        QCOMPARE(fg->colorValue(), colors::kBlue);
+        first.reset();
+        // Another form's not-preset swatch opens on that blue.
+        TMDIChild second(*FormRegistry::Instance().Find("TMouseForm21"), shell);
+        auto* swatch = qobject_cast<ColorSwatch*>(second.Control(QStringLiteral("Panel10")));
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        QCOMPARE(shell.services.colorRequests.back(), QColor(0, 0, 255));
+        QCOMPARE(swatch->colorValue(), colors::kBlack);
+    }
+
+    void swatchWithTargetColoursItsTarget() {
+        FakeShell shell;
+        TMDIChild form(KitchenSink(), shell);
+        auto* source = qobject_cast<ColorSwatch*>(form.Control(QStringLiteral("Panel3")));
+        shell.services.colorAnswers.push_back(QColor(0x12, 0x34, 0x56));
+        QTest::mouseClick(source, Qt::LeftButton);
+        QCOMPARE(source->colorValue(), colors::kBlack);
+        QCOMPARE(form.CollectValues().Hex("Panel2"), std::string("123456"));
+    }
+
+    void systemColourSwatchWritesThePaletteColour() {
+        FakeShell shell;
+        shell.dir = "/nonexistent";
+        TMDIChild form(KitchenSink(), shell);
+        const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
+        const std::string hex = QStringLiteral("%1%2%3")
+                                    .arg(face.red(), 2, 16, QLatin1Char('0'))
+                                    .arg(face.green(), 2, 16, QLatin1Char('0'))
+                                    .arg(face.blue(), 2, 16, QLatin1Char('0'))
+                                    .toUpper()
+                                    .toStdString();
+        QCOMPARE(form.CollectValues().Hex("Panel1"), hex);
+        QCOMPARE(qobject_cast<ColorSwatch*>(form.Control(QStringLiteral("Panel1")))->shownColor(), face);
+        form.Generate();
+        QVERIFY(shell.shownLines.back().find("face " + hex) != std::string::npos);
+        QCOMPARE(ColorToHex(colors::kWindow), ToBytes(QApplication::palette().color(QPalette::Base).name().mid(1).toUpper()));
+    }
+
+    void listButtonsAddRemoveAndClearEntries() {
+        FakeShell shell;
+        TMDIChild form(KitchenSink(), shell);
+        auto* view = qobject_cast<QTreeWidget*>(form.Control(QStringLiteral("ListView1")));
+        auto* list = qobject_cast<QListWidget*>(form.Control(QStringLiteral("ListBox1")));
+        QCOMPARE(view->columnCount(), 3);
+        QCOMPARE(view->headerItem()->text(1), QStringLiteral("Link"));
+        QCOMPARE(view->columnWidth(0), 80);
+        QCOMPARE(view->columnWidth(1), view->columnWidth(2));
+        QVERIFY(view->topLevelItem(0)->flags() & Qt::ItemIsEditable);
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("ListView1Label"))->geometry().left(), 20);
+
+        QTest::mouseClick(Find<QPushButton>(&form, "XP_Button2"), Qt::LeftButton);  // Add
+        QCOMPARE(view->topLevelItemCount(), 2);
+        QCOMPARE(view->topLevelItem(1)->text(0), QStringLiteral("News"));
+        QCOMPARE(view->topLevelItem(1)->text(1), QStringLiteral("news.htm"));
+        QCOMPARE(view->topLevelItem(1)->text(2), QStringLiteral("_blank"));
+        QTest::mouseClick(Find<QPushButton>(&form, "XP_Button5"), Qt::LeftButton);  // Add item
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->item(2)->text(), QStringLiteral("News"));
+
+        // Remove without a selection does nothing; with one, removes it.
+        QTest::mouseClick(Find<QPushButton>(&form, "XP_Button4"), Qt::LeftButton);
+        QCOMPARE(view->topLevelItemCount(), 2);
+        view->topLevelItem(0)->setSelected(true);
+        QTest::mouseClick(Find<QPushButton>(&form, "XP_Button4"), Qt::LeftButton);
+        QCOMPARE(view->topLevelItemCount(), 1);
+        QCOMPARE(view->topLevelItem(0)->text(0), QStringLiteral("News"));
+        view->topLevelItem(0)->setText(0, QStringLiteral("Edited"));
+
+        QTest::mouseClick(Find<QPushButton>(&form, "XP_Button3"), Qt::LeftButton);  // Clear the list box
+        QCOMPARE(list->count(), 0);
+
+        form.Generate();
+        QCOMPARE(shell.shownLines, (std::vector<std::string>{"h", "", "menu Edited|news.htm|_blank",
+                                                             shell.shownLines.back()}));
+        QVERIFY(shell.shownLines.back().find("preset FF0000 width 12") != std::string::npos);
+    }
+
+    void chooseFileUsesTheSharedOpenDialog() {
+        FakeShell shell;
+        TMDIChild form(*FormRegistry::Instance().Find("TMouseForm16"), shell);
+        auto* edit = qobject_cast<QLineEdit*>(form.Control(QStringLiteral("FlatEdit90")));
+        auto* choose = Find<QPushButton>(&form, "XP_Button2");
+        QTest::mouseClick(choose, Qt::LeftButton);  // cancelled
+        QCOMPARE(edit->text(), QStringLiteral("Image/cur.ani"));
+        QCOMPARE(shell.services.fileRequests.back().filter,
+                 QStringLiteral("静态鼠标(*.cur) (*.cur);;动态鼠标(*.ani) (*.ani)"));
+        shell.services.fileAnswers.push_back(QStringLiteral("/home/u/arrow.cur"));
+        QTest::mouseClick(choose, Qt::LeftButton);
+        QCOMPARE(edit->text(), QStringLiteral("/home/u/arrow.cur"));
+        QCOMPARE(shell.dialogs.lastFile, QStringLiteral("/home/u/arrow.cur"));
+        QTest::mouseClick(choose, Qt::LeftButton);
+        QCOMPARE(shell.services.fileRequests.back().start, QStringLiteral("/home/u/arrow.cur"));
+    }
+
+    void browsePictureUsesThePictureDialog() {
+        FakeShell shell;
+        FormDecl f;
+        f.className = "TPictureForm";
+        f.controls = {Edit("ImageEdit", "Picture:", "image/Dog.jpg", 0),
+                      Button("XP_Button2", "Browse", ButtonAction::BrowsePicture, "ImageEdit", {320, 48, 60, 22})};
+        TMDIChild form(f, shell);
+        shell.services.fileAnswers.push_back(QStringLiteral("/pics/bear.jpg"));
+        QTest::mouseClick(Find<QPushButton>(&form, "XP_Button2"), Qt::LeftButton);
+        QCOMPARE(qobject_cast<QLineEdit*>(form.Control(QStringLiteral("ImageEdit")))->text(),
+                 QStringLiteral("/pics/bear.jpg"));
+        QVERIFY(shell.services.fileRequests.back().filter.contains(QStringLiteral("*.png")));
+        QCOMPARE(shell.dialogs.lastPicture, QStringLiteral("/pics/bear.jpg"));
+    }
+
+    void filterTranslation() {
+        QCOMPARE(QtFileFilter(QStringLiteral("Pictures(*.jpg;*.gif)|*.jpg;*.gif|All(*.*)|*.*")),
+                 QStringLiteral("Pictures(*.jpg;*.gif) (*.jpg *.gif);;All(*.*) (*.*)"));
+        QCOMPARE(QtFileFilter(QString()), QString());
+    }
+
+    void effectFormCannotBeMovedOrResized() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(w.CurrentForm()->parentWidget());
+        QVERIFY(sub);
+        QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(sub->minimumSize(), QSize(500, 423));
+        QCOMPARE(sub->maximumSize(), QSize(500, 423));
+        // A drag on the form's title does not move it.
+        auto* title = w.CurrentForm()->findChild<QLabel*>(QStringLiteral("TitlePanel"));
+        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(50, 10));
+        QTest::mouseMove(title, QPoint(150, 60));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(150, 60));
+        QCOMPARE(sub->pos(), QPoint(0, 0));
+    }
+};
+
+QTEST_MAIN(EffectFormTest)
+#include "tst_effect_form.moc"

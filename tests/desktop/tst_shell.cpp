@@ -1,0 +1,354 @@
+// The application shell (Part 1.1): start-up, the main window, the category
+// buttons, the effect list and the opening of effect forms.
+#include <QtTest>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+#include "app/form_manager.h"
+#include "app/main_window.h"
+#include "app/picture_button.h"
+#include "effects/mdi_child.h"
+#include "output/code_window.h"
+#include "output/preview_pane.h"
+#include "output/system_colors.h"
+#include "support.h"
+
+using namespace zentrava;
+using namespace zentrava::desktop;
+using namespace zentrava::desktop::testing;
+
+namespace {
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+QStringList ListLines(const MainWindow& w) {
+    QStringList lines;
+    for (int i = 0; i < w.ScriptList()->count(); ++i) lines << w.ScriptList()->item(i)->text();
+    return lines;
+}
+
+QString Title(const TMDIChild* form) {
+    auto* title = form ? form->findChild<QLabel*>(QStringLiteral("TitlePanel")) : nullptr;
+    return title ? title->text() : QStringLiteral("<no title>");
+}
+
+// Clicks line `row` of the effect list as a user does: press, then release.
+void ClickLine(MainWindow& w, int row) {
+    QListWidget* list = w.ScriptList();
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    FlushDeletes();
+}
+
+}  // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        InstallSystemColorResolver();
+        PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
+    }
+
+    void startupListsMouseCatalogueAndOpensFirstEntry() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        FlushDeletes();
+
+        QCOMPARE(ListLines(w), (QStringList{"Plain", "Message", "Cursor", "Welcome", "Bare", "Unknown Form",
+                                            "Missing Script", "Short Script", "Clock Colours"}));
+        QVERIFY(w.HasCurrentEntry());
+        QCOMPARE(w.CurrentEntry().ename, std::string("Plain"));
+        TMDIChild* form = w.CurrentForm();
+        QVERIFY(form);
+        QCOMPARE(form->objectName(), QStringLiteral("TNoParamForm"));
+        QCOMPARE(Title(form), QStringLiteral("  Plain"));
+        QVERIFY(form->isVisible());
+        QCOMPARE(w.EffectArea()->subWindowList().size(), 1);
+        QVERIFY(services.boxes.empty());
+        // The code window is created by the first Generate.
+        QVERIFY(!w.CodeWindowIfCreated());
+    }
+
+    void captionAndApplicationTitleAgree() {
+        ProgramDir dir;
+        FakeServices services;
+        QLocale::setDefault(QLocale::c());
+        MainWindow w(dir.Path(), services);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Zentrava 2.3"));
+        QCOMPARE(ApplicationTitle(), w.windowTitle());
+    }
+
+    void captionUsesTheLocaleDecimalSeparator() {
+        ProgramDir dir;
+        FakeServices services;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        MainWindow w(dir.Path(), services);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Zentrava 2,3"));
+        QCOMPARE(ApplicationTitle(), w.windowTitle());
+    }
+
+    void windowHasFixedSizeAndNoMaximise() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        QCOMPARE(w.size(), QSize(708, 501));
+        QCOMPARE(w.minimumSize(), QSize(708, 501));
+        QCOMPARE(w.maximumSize(), QSize(708, 501));
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+        w.resize(800, 600);
+        QCOMPARE(w.size(), QSize(708, 501));
+    }
+
+    void layoutFollowsTheMainWindowTable() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        QCOMPARE(w.ScriptList()->geometry(), QRect(8, 72, 185, 423));
+        QCOMPARE(w.EffectArea()->geometry(), QRect(195, 70, 500, 423));
+        const struct {
+            const char* name;
+            const char* caption;
+            const char* hint;
+            int left;
+        } buttons[] = {{"MouseButton", "Mouse", "Mouse scripts", 8},
+                       {"menuButton", "Menu", "Menu scripts", 66},
+                       {"textButton", "Text", "Text scripts", 124},
+                       {"pageButton", "Page", "page scripts", 182},
+                       {"timeButton", "Time", "Date and time scripts", 241},
+                       {"imageButton", "Image", "Image scripts", 299},
+                       {"gameButton", "Game", "game scripts", 357},
+                       {"otherButton", "Others", "Other scripts", 416},
+                       {"welcomeButton", "Website", "Zentrava on web", 592},
+                       {"helpButton", "Help", "Help", 648}};
+        auto* toolbar = w.findChild<QWidget*>(QStringLiteral("toolbarPanel"));
+        QVERIFY(toolbar);
+        QCOMPARE(toolbar->geometry(), QRect(-1, 2, 712, 63));
+        for (const auto& b : buttons) {
+            auto* button = w.findChild<PictureButton*>(QString::fromLatin1(b.name));
+            QVERIFY2(button, b.name);
+            QCOMPARE(button->text(), QString::fromLatin1(b.caption));
+            QCOMPARE(button->toolTip(), QString::fromLatin1(b.hint));
+            QCOMPARE(button->geometry(), QRect(b.left, 2, 52, 52));
+            QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+        }
+        // The effect form fills the effect area: 500 x 423 at its top left.
+        QMdiSubWindow* sub = w.Forms().CurrentWindow();
+        QVERIFY(sub);
+        QCOMPARE(sub->geometry(), QRect(0, 0, 500, 423));
+        QCOMPARE(sub->mapTo(&w, QPoint(0, 0)), QPoint(195, 70));
+    }
+
+    void mouseButtonIsBoldAtStartAndCategoriesSwitch() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        QCOMPARE(w.SelectedButton(), w.CategoryButton(0));
+        QVERIFY(w.CategoryButton(0)->isBold());
+
+        QTest::mouseClick(w.CategoryButton(7), Qt::LeftButton);  // Others
+        QCOMPARE(ListLines(w), QStringList{"Add to Favourites"});
+        QVERIFY(w.CategoryButton(7)->isBold());
+        QVERIFY(!w.CategoryButton(0)->isBold());
+        QCOMPARE(w.SelectedButton(), w.CategoryButton(7));
+        // A category switch keeps the form and the current entry.
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TNoParamForm"));
+        QCOMPARE(w.CurrentEntry().ename, std::string("Plain"));
+        QCOMPARE(w.Catalogue().size(), std::size_t(1));
+    }
+
+    void emptyCategoryLeavesTheFormOpenAndUsable() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        QTest::mouseClick(w.CategoryButton(1), Qt::LeftButton);  // Menu: an empty file
+        QCOMPARE(w.ScriptList()->count(), 0);
+        QVERIFY(w.Catalogue().empty());
+        QTest::mouseClick(w.CategoryButton(4), Qt::LeftButton);  // Time: no file at all
+        QCOMPARE(w.ScriptList()->count(), 0);
+        TMDIChild* form = w.CurrentForm();
+        QVERIFY(form && form->isVisible());
+        form->Generate();
+        QVERIFY(services.boxes.empty());
+        QVERIFY(w.CodeWindowIfCreated() && w.CodeWindowIfCreated()->isVisible());
+    }
+
+    void pressingTheSameCategoryTwiceReloadsItsFile() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        QTest::mouseClick(w.CategoryButton(7), Qt::LeftButton);
+        QCOMPARE(ListLines(w), QStringList{"Add to Favourites"});
+        dir.Write(QStringLiteral("other.ini"), "[x]\nename=Changed\nform=TOtherForm2\n");
+        QTest::mouseClick(w.CategoryButton(7), Qt::LeftButton);
+        QCOMPARE(ListLines(w), QStringList{"Changed"});
+        QVERIFY(w.CategoryButton(7)->isBold());
+    }
+
+    void missingMouseCatalogueStartsEmptyAndSilently() {
+        ProgramDir dir;
+        dir.Remove(QStringLiteral("mouse.ini"));
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        QCOMPARE(w.ScriptList()->count(), 0);
+        QVERIFY(!w.HasCurrentEntry());
+        QVERIFY(!w.CurrentForm());
+        QVERIFY(w.EffectArea()->subWindowList().isEmpty());
+        QVERIFY(services.boxes.empty());
+        // Another category with entries works normally.
+        QTest::mouseClick(w.CategoryButton(2), Qt::LeftButton);  // Text
+        ClickLine(w, 1);
+        QVERIFY(w.CurrentForm());
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm21"));
+        QCOMPARE(Title(w.CurrentForm()), QStringLiteral("  Text Two"));
+    }
+
+    void selectingALineOpensItsFormAndReplacesThePrevious() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        QPointer<TMDIChild> first = w.CurrentForm();
+        ClickLine(w, 1);
+        QVERIFY(first.isNull());  // closed and released
+        QCOMPARE(w.CurrentEntry().ename, std::string("Message"));
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm6"));
+        QCOMPARE(Title(w.CurrentForm()), QStringLiteral("  Message"));
+        QCOMPARE(w.EffectArea()->subWindowList().size(), 1);
+    }
+
+    void keyboardSelectionOpensTheForm() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        w.ScriptList()->setCurrentRow(2);
+        FlushDeletes();
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm16"));
+        QTest::keyClick(w.ScriptList(), Qt::Key_Up);
+        FlushDeletes();
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm6"));
+        QCOMPARE(w.CurrentEntry().ename, std::string("Message"));
+    }
+
+    void releasingOverTheSelectedLineRecreatesTheFormWithDefaults() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        ClickLine(w, 1);
+        auto* edit = qobject_cast<QLineEdit*>(w.CurrentForm()->Control(QStringLiteral("FlatEdit3")));
+        QVERIFY(edit);
+        const QString def = edit->text();
+        edit->setText(QStringLiteral("typed"));
+        QPointer<TMDIChild> before = w.CurrentForm();
+        ClickLine(w, 1);  // the same line: only the release opens it again
+        QVERIFY(before.isNull());
+        edit = qobject_cast<QLineEdit*>(w.CurrentForm()->Control(QStringLiteral("FlatEdit3")));
+        QCOMPARE(edit->text(), def);
+    }
+
+    void unknownFormIsIgnoredButBecomesTheCurrentEntry() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        ClickLine(w, 1);  // Message
+        QPointer<TMDIChild> form = w.CurrentForm();
+        ClickLine(w, 5);  // Unknown Form
+        QVERIFY(!form.isNull());
+        QCOMPARE(w.CurrentForm(), form.data());
+        QCOMPARE(w.CurrentEntry().ename, std::string("Unknown Form"));
+        QVERIFY(services.boxes.empty());
+        // Generate on the previous form builds the page from the new entry
+        // (and reads the new entry's script file).
+        dir.Write(QStringLiteral("other.dat"), QByteArray("x\n").repeated(20));
+        form->Generate();
+        QVERIFY(services.boxes.empty());
+        const QByteArray page = dir.Read(QStringLiteral("temp.htm"));
+        QVERIFY(page.startsWith("<Html>\r\n<Head>\r\n<title>Unknown Form</title>\r\n</Head>\r\n"
+                                "<Body  bgColor=\"#000000\">\r\n"));
+    }
+
+    void welcomeFormIsAWhiteChildWithoutTitleBar() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        ClickLine(w, 3);
+        TMDIChild* form = w.CurrentForm();
+        QVERIFY(form);
+        QCOMPARE(form->objectName(), QStringLiteral("TwelcomeForm"));
+        QVERIFY(!form->findChild<QLabel*>(QStringLiteral("TitlePanel")));
+        QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("XP_Button1")));
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(Qt::white));
+        QMdiSubWindow* sub = w.Forms().CurrentWindow();
+        QCOMPARE(sub->pos(), QPoint(0, 0));
+        QVERIFY(!(sub->windowFlags() & Qt::WindowTitleHint));
+        QVERIFY(!(sub->windowFlags() & Qt::FramelessWindowHint));  // its frame resizes it
+        // The next selection replaces it.
+        ClickLine(w, 0);
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TNoParamForm"));
+        QCOMPARE(w.EffectArea()->subWindowList().size(), 1);
+    }
+
+    void bareChildHasATitleBarAndNoControls() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        ClickLine(w, 4);
+        TMDIChild* form = w.CurrentForm();
+        QCOMPARE(form->objectName(), QStringLiteral("TMDIChild"));
+        QCOMPARE(Title(form), QStringLiteral("  Bare"));
+        QVERIFY(!form->findChild<QPushButton*>());
+        QVERIFY(!form->findChild<QLineEdit*>());
+    }
+
+    void formClassIsFoundIgnoringLetterCase() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        ClickLine(w, 8);  // form=tmousEform19
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm19"));
+    }
+
+    void closingTheFormOtherwiseClearsTheCurrentForm() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        QVERIFY(w.CurrentForm());
+        w.Forms().CurrentWindow()->close();
+        QVERIFY(!w.CurrentForm());
+        QVERIFY(!w.Forms().CurrentWindow());
+        FlushDeletes();
+        QVERIFY(w.EffectArea()->subWindowList().isEmpty());
+        // Selecting an entry opens a form again.
+        ClickLine(w, 1);
+        QVERIFY(w.CurrentForm());
+    }
+
+    void websiteAndHelpAskTheDesktopToOpenThem() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("welcomeButton")), Qt::LeftButton);
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("helpButton")), Qt::LeftButton);
+        QCOMPARE(services.openedUrls.size(), std::size_t(2));
+        QCOMPARE(services.openedUrls[0], QUrl(QString::fromLatin1(kWebsite)));
+        QCOMPARE(services.openedUrls[1], QUrl::fromLocalFile(dir.Path() + QStringLiteral("/help/index.html")));
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "tst_shell.moc"
