@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontComboBox>
@@ -66,8 +67,12 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     QFont formFont = font();
     formFont.setPointSize(8);
     setFont(formFont);
+    // The window background colour (a welcome form is white); the main
+    // window's white is not inherited.
     QPalette pal = palette();
-    if (decl_.style == FormStyle::Welcome) pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::Window, decl_.style == FormStyle::Welcome
+                                       ? QColor(Qt::white)
+                                       : QApplication::palette().color(QPalette::Window));
     setPalette(pal);
 
     // FormCreate: the script lines start empty; the title shows the entry.

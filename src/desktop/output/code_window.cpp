@@ -1,6 +1,7 @@
 #include "output/code_window.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -145,7 +146,7 @@ bool CodeWindow::SavePreviewFile() {
 
 void CodeWindow::SaveAndPreview() {
     if (!SavePreviewFile()) return;
-    preview_->Navigate(PreviewFile());
+    preview_->Navigate(QFileInfo(PreviewFile()).absoluteFilePath());
     ShowPage(kPreviewPage);
 }
 

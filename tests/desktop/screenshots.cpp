@@ -1,0 +1,96 @@
+// zentrava_screenshots: drives the real app through a few steps and saves
+// screenshots of the screen (the preview included) for the README.
+// Run it on an X display, e.g.:
+//   xvfb-run -a -s "-screen 0 1280x900x24" build/tests/zentrava_screenshots build/bin docs/screenshots
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <cstdio>
+
+#include "app/environment.h"
+#include "app/main_window.h"
+#include "app/picture_button.h"
+#include "effects/mdi_child.h"
+#include "output/code_window.h"
+#include "output/preview_pane.h"
+#include "output/system_colors.h"
+
+using namespace zentrava::desktop;
+
+namespace {
+
+QString outDir;
+
+void Save(const QString& name, QRect area) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    const QString file = QDir(outDir).filePath(name);
+    shot.toImage().convertToFormat(QImage::Format_RGB888).save(file, "PNG", 9);
+    std::printf("%s\n", qPrintable(file));
+}
+
+void Select(MainWindow& w, int row) {
+    w.ScriptList()->setCurrentRow(row);
+    QTest::qWait(300);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    PrepareEnvironment();
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: zentrava_screenshots PROGRAM_DIR OUT_DIR\n");
+        return 2;
+    }
+    const QString programDir = QString::fromLocal8Bit(argv[1]);
+    outDir = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(outDir);
+    PreviewPane::SetModulePath(programDir + QStringLiteral("/libzentrava-preview.so"));
+    InstallSystemColorResolver();
+
+    DesktopServices services;
+    MainWindow w(programDir, services);
+    w.OpenFirstEntry();
+    QTest::qWait(800);
+    const QRect main = w.frameGeometry().adjusted(-12, -12, 12, 12);
+
+    // A form with many kinds of controls.
+    Select(w, 6);  // Scrolling message box at the mouse pointer
+    if (auto* list = w.ScriptList()) list->setFocus();
+    QTest::qWait(300);
+    Save(QStringLiteral("main-window.png"), main);
+
+    // Generate: the code window with the live preview.
+    Select(w, 4);  // Text following the mouse
+    w.CurrentForm()->Generate();
+    CodeWindow* code = w.CodeWindowIfCreated();
+    if (code && code->Preview()->Browser()) {
+        QSignalSpy loaded(code->Preview(), &PreviewPane::loadFinished);
+        loaded.wait(30000);
+    }
+    QTest::qWait(1500);
+    // Let the effect follow a "pointer" in the preview.
+    if (code && code->Preview()->Browser()) {
+        QWidget* view = code->Preview()->Browser();
+        QWidget* target = view->focusProxy() ? view->focusProxy() : view;
+        for (int i = 0; i < 30; ++i) {
+            QTest::mouseMove(target, QPoint(60 + i * 6, 70 + i * 2));
+            QTest::qWait(40);
+        }
+        QTest::qWait(600);
+    }
+    const QRect both = main.united(code ? code->frameGeometry().adjusted(-12, -12, 12, 12) : main);
+    Save(QStringLiteral("code-window-preview.png"), both);
+    if (code) {
+        code->findChild<QPushButton*>(QStringLiteral("Button_htmlcode"))->click();
+        QTest::qWait(300);
+        Save(QStringLiteral("code-window-html.png"), code->frameGeometry().adjusted(-12, -12, 12, 12));
+    }
+    return 0;
+}
