@@ -1,7 +1,6 @@
 #include "app/environment.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <sys/stat.h>
@@ -22,7 +21,6 @@ void PrepareEnvironment() {
             qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
         }
     }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 }  // namespace zentrava::desktop

@@ -8,9 +8,9 @@ namespace zentrava::desktop {
 // environment:
 //  - as root, Chromium refuses its sandbox: QTWEBENGINE_DISABLE_SANDBOX=1;
 //  - without a GPU device (/dev/dri), Chromium's GPU process only fails and
-//    retries: "--disable-gpu" is added to QTWEBENGINE_CHROMIUM_FLAGS;
-//  - Qt::AA_ShareOpenGLContexts, which Qt WebEngine needs set before the
-//    application object is created (it is loaded as a module, later).
+//    retries: "--disable-gpu" is added to QTWEBENGINE_CHROMIUM_FLAGS.
+// (Qt::AA_ShareOpenGLContexts is deliberately not set here: PreviewPane
+// makes the shared OpenGL context at the first preview.)
 // Settings the user made in the environment are kept.
 void PrepareEnvironment();
 

@@ -6,6 +6,8 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+// The app makes Qt's global OpenGL share context before it loads this module
+// (see PreviewPane), as Qt WebEngine requires.
 extern "C" Q_DECL_EXPORT QWidget* zentrava_create_preview(QWidget* parent) {
     auto* view = new QWebEngineView(parent);
     QWebEngineSettings* settings = view->settings();
