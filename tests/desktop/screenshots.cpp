@@ -1,7 +1,8 @@
 // zentrava_screenshots: drives the real app through a few steps and saves
 // screenshots of the screen (the preview included) for the README.
 // Run it on an X display, e.g.:
-//   xvfb-run -a -s "-screen 0 1280x900x24" build/tests/zentrava_screenshots build/bin docs/screenshots
+//   xvfb-run -a -s "-screen 0 1280x900x24" build/tests/zentrava_screenshots build/bin docs/screenshots [ROW]
+// ROW is the Mouse entry generated for the preview.
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/environment.h"
 #include "app/main_window.h"
@@ -45,7 +47,7 @@ int main(int argc, char** argv) {
     PrepareEnvironment();
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: zentrava_screenshots PROGRAM_DIR OUT_DIR\n");
+        std::fprintf(stderr, "usage: zentrava_screenshots PROGRAM_DIR OUT_DIR [ROW]\n");
         return 2;
     }
     const QString programDir = QString::fromLocal8Bit(argv[1]);
@@ -67,7 +69,8 @@ int main(int argc, char** argv) {
     Save(QStringLiteral("main-window.png"), main);
 
     // Generate: the code window with the live preview.
-    Select(w, 4);  // Text following the mouse
+    const int effect = argc > 3 ? std::atoi(argv[3]) : 10;  // default: the analogue clock
+    Select(w, effect);
     w.CurrentForm()->Generate();
     CodeWindow* code = w.CodeWindowIfCreated();
     if (code && code->Preview()->Browser()) {
