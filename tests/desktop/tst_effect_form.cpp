@@ -430,12 +430,6 @@ private Q_SLOTS:
         QCOMPARE(shell.dialogs.lastPicture, QStringLiteral("/pics/bear.jpg"));
     }
 
-    void filterTranslation() {
-        QCOMPARE(QtFileFilter(QStringLiteral("Pictures(*.jpg;*.gif)|*.jpg;*.gif|All(*.*)|*.*")),
-                 QStringLiteral("Pictures(*.jpg;*.gif) (*.jpg *.gif);;All(*.*) (*.*)"));
-        QCOMPARE(QtFileFilter(QString()), QString());
-    }
-
     void effectFormCannotBeMovedOrResized() {
         ProgramDir dir;
         FakeServices services;

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "app/form_manager.h"
@@ -294,8 +295,19 @@ private Q_SLOTS:
         QCOMPARE(form->palette().color(QPalette::Window), QColor(Qt::white));
         QMdiSubWindow* sub = w.Forms().CurrentWindow();
         QCOMPARE(sub->pos(), QPoint(0, 0));
-        QVERIFY(!(sub->windowFlags() & Qt::WindowTitleHint));
-        QVERIFY(!(sub->windowFlags() & Qt::FramelessWindowHint));  // its frame resizes it
+        QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint);  // no caption bar
+        QCOMPARE(sub->size(), QSize(500, 423));
+        // Its thick frame resizes it: drag the right edge 40 pixels left.
+        auto* frame = sub->findChild<QWidget*>(QStringLiteral("SizingFrame"));
+        QVERIFY(frame);
+        const QPoint edge(frame->width() - 2, 200);
+        QTest::mousePress(frame, Qt::LeftButton, {}, edge);
+        QMouseEvent move(QEvent::MouseMove, QPointF(edge - QPoint(40, 0)), QPointF(frame->mapToGlobal(edge - QPoint(40, 0))),
+                         Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(frame, &move);
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, edge - QPoint(40, 0));
+        QCOMPARE(sub->size(), QSize(460, 423));
+        QCOMPARE(sub->pos(), QPoint(0, 0));
         // The next selection replaces it.
         ClickLine(w, 0);
         QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TNoParamForm"));
@@ -336,6 +348,20 @@ private Q_SLOTS:
         // Selecting an entry opens a form again.
         ClickLine(w, 1);
         QVERIFY(w.CurrentForm());
+    }
+
+    void ctrlF4ClosesTheActiveChildWindow() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        w.EffectArea()->setActiveSubWindow(w.Forms().CurrentWindow());
+        QTest::keyClick(&w, Qt::Key_F4, Qt::ControlModifier);
+        QVERIFY(!w.CurrentForm());
+        FlushDeletes();
+        QVERIFY(w.EffectArea()->subWindowList().isEmpty());
     }
 
     void websiteAndHelpAskTheDesktopToOpenThem() {

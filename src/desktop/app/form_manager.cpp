@@ -18,7 +18,7 @@ FormManager::FormManager(Shell& shell, QMdiArea& area, QObject* parent)
 }
 
 TMDIChild* FormManager::CurrentForm() const {
-    return current_ ? qobject_cast<TMDIChild*>(current_->widget()) : nullptr;
+    return current_ ? current_->Form() : nullptr;
 }
 
 void FormManager::OpenEffectForm(const std::string& className) {
@@ -27,7 +27,7 @@ void FormManager::OpenEffectForm(const std::string& className) {
         if (!decl) return;
         if (current_) current_->close();  // deleted once the close has been handled
         auto* form = new TMDIChild(*decl, shell_);
-        auto* window = new ChildWindow(form, decl->style);
+        auto* window = new ChildWindow(form);
         connect(window, &ChildWindow::closed, this, &FormManager::Closed);
         area_.addSubWindow(window);
         window->move(0, 0);

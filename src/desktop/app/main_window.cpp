@@ -5,8 +5,10 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QUrl>
 
 #include "app/form_manager.h"
@@ -94,6 +96,11 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     effectArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     effectArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     forms_ = new FormManager(*this, *effectArea_, this);
+    // The frame's keyboard command that closes the active child window.
+    auto* closeChild = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
+    connect(closeChild, &QShortcut::activated, this, [this] {
+        if (QMdiSubWindow* child = effectArea_->activeSubWindow()) child->close();
+    });
 
     // FormCreate.
     // 1. The caption: the product name and the version, written by the

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "app/services.h"
 #include "effects/controls.h"
@@ -360,18 +361,20 @@ void TMDIChild::resizeEvent(QResizeEvent* event) {
     if (title_) title_->setGeometry(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, kTitleHeight);
 }
 
-ChildWindow::ChildWindow(QWidget* form, FormStyle style, QWidget* parent) : QMdiSubWindow(parent) {
+ChildWindow::ChildWindow(TMDIChild* form, QWidget* parent) : QMdiSubWindow(parent), form_(form) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(form->objectName() + QStringLiteral("Window"));
-    setWidget(form);
-    if (style == FormStyle::Effect) {
-        setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
+    // No caption bar in either style (Part 3.1's window style rule).
+    setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
+    if (form->Decl().style == FormStyle::Effect) {
+        setWidget(form);
         setFixedSize(TMDIChild::kWidth, TMDIChild::kHeight);
     } else {
-        // No caption bar; the frame stays and resizes the form.
-        setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint);
+        // A welcome form keeps a thick frame that resizes it.
         form->setMinimumSize(0, 0);
         form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWidget(new SizingFrame(form));
+        setMinimumSize(4 * SizingFrame::kBorder, 4 * SizingFrame::kBorder);
         resize(TMDIChild::kWidth, TMDIChild::kHeight);
     }
 }
@@ -380,5 +383,64 @@ void ChildWindow::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted()) Q_EMIT closed(this);
 }
+
+}  // namespace zentrava::desktop
+
+namespace zentrava::desktop {
+
+SizingFrame::SizingFrame(QWidget* content, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("SizingFrame"));
+    setMouseTracking(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
+    layout->addWidget(content);
+}
+
+Qt::Edges SizingFrame::EdgesAt(const QPoint& pos) const {
+    Qt::Edges edges;
+    if (pos.x() < kBorder) edges |= Qt::LeftEdge;
+    if (pos.x() >= width() - kBorder) edges |= Qt::RightEdge;
+    if (pos.y() < kBorder) edges |= Qt::TopEdge;
+    if (pos.y() >= height() - kBorder) edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void SizingFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Button));
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void SizingFrame::mousePressEvent(QMouseEvent* event) {
+    dragging_ = EdgesAt(event->position().toPoint());
+    pressGlobal_ = event->globalPosition().toPoint();
+    if (QWidget* window = parentWidget()) pressGeometry_ = window->geometry();
+}
+
+void SizingFrame::mouseMoveEvent(QMouseEvent* event) {
+    QWidget* window = parentWidget();
+    if (!dragging_ || !(event->buttons() & Qt::LeftButton) || !window) {
+        const Qt::Edges edges = EdgesAt(event->position().toPoint());
+        const bool diagonal1 = edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
+        const bool diagonal2 = edges == (Qt::RightEdge | Qt::TopEdge) || edges == (Qt::LeftEdge | Qt::BottomEdge);
+        if (diagonal1) setCursor(Qt::SizeFDiagCursor);
+        else if (diagonal2) setCursor(Qt::SizeBDiagCursor);
+        else if (edges & (Qt::LeftEdge | Qt::RightEdge)) setCursor(Qt::SizeHorCursor);
+        else if (edges & (Qt::TopEdge | Qt::BottomEdge)) setCursor(Qt::SizeVerCursor);
+        else unsetCursor();
+        return;
+    }
+    const QPoint delta = event->globalPosition().toPoint() - pressGlobal_;
+    QRect g = pressGeometry_;
+    const QSize minimum = window->minimumSize();
+    if (dragging_ & Qt::LeftEdge) g.setLeft(std::min(g.left() + delta.x(), g.right() - minimum.width() + 1));
+    if (dragging_ & Qt::RightEdge) g.setRight(std::max(g.right() + delta.x(), g.left() + minimum.width() - 1));
+    if (dragging_ & Qt::TopEdge) g.setTop(std::min(g.top() + delta.y(), g.bottom() - minimum.height() + 1));
+    if (dragging_ & Qt::BottomEdge) g.setBottom(std::max(g.bottom() + delta.y(), g.top() + minimum.height() - 1));
+    window->setGeometry(g);
+}
+
+void SizingFrame::mouseReleaseEvent(QMouseEvent*) { dragging_ = {}; }
 
 }  // namespace zentrava::desktop

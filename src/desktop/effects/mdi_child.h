@@ -70,13 +70,40 @@ private:
 class ChildWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
-    ChildWindow(QWidget* form, FormStyle style, QWidget* parent = nullptr);
+    ChildWindow(TMDIChild* form, QWidget* parent = nullptr);
+
+    TMDIChild* Form() const { return form_; }
 
 Q_SIGNALS:
     void closed(ChildWindow* window);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    TMDIChild* form_;
+};
+
+// The thick frame of a welcome form: a border that resizes the subwindow
+// when dragged, as the toolkit's own frame would.
+class SizingFrame : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kBorder = 4;
+    explicit SizingFrame(QWidget* content, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Qt::Edges EdgesAt(const QPoint& pos) const;
+
+    Qt::Edges dragging_;
+    QPoint pressGlobal_;
+    QRect pressGeometry_;
 };
 
 }  // namespace zentrava::desktop

@@ -1,0 +1,88 @@
+// The desktop's small pieces: text conversion, system colours, the process
+// environment for the browser.
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/environment.h"
+#include "app/services.h"
+#include "output/system_colors.h"
+#include "output/text_codec.h"
+
+using namespace zentrava;
+using namespace zentrava::desktop;
+
+class UnitsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { InstallSystemColorResolver(); }
+    void cleanupTestCase() { SetSystemColorResolver(nullptr); }
+
+    void bytesShowAsUtf8OrByteForByte() {
+        QCOMPARE(FromBytes("caf\xc3\xa9"), QStringLiteral("café"));
+        QCOMPARE(FromBytes("caf\xe9"), QStringLiteral("café"));  // not UTF-8: Latin-1
+        QCOMPARE(FromBytes("\xe5\xae\x8b\xe4\xbd\x93"), QStringLiteral("宋体"));
+        QCOMPARE(ToBytes(QStringLiteral("café")), std::string("caf\xc3\xa9"));
+        QCOMPARE(FromBytes(std::string("a\0b", 3)).size(), 3);
+    }
+
+    void textBoxLines() {
+        QCOMPARE(JoinToText({"a", "", "b"}), QStringLiteral("a\n\nb"));
+        QCOMPARE(SplitText(QStringLiteral("a\n\nb")), (std::vector<std::string>{"a", "", "b"}));
+        QCOMPARE(SplitText(QStringLiteral("a\n")), (std::vector<std::string>{"a"}));
+        QCOMPARE(SplitText(QString()), std::vector<std::string>{});
+        QCOMPARE(SplitText(QStringLiteral("\n")), std::vector<std::string>{""});
+    }
+
+    void systemColoursComeFromThePalette() {
+        const QPalette palette = QApplication::palette();
+        QCOMPARE(SystemColor(colors::kSysWindow), palette.color(QPalette::Active, QPalette::Base));
+        QCOMPARE(SystemColor(colors::kSysWindowText), palette.color(QPalette::Active, QPalette::Text));
+        QCOMPARE(SystemColor(colors::kSysHighlight), palette.color(QPalette::Active, QPalette::Highlight));
+        QCOMPARE(SystemColor(colors::kSysBtnFace), palette.color(QPalette::Active, QPalette::Button));
+        QCOMPARE(ToQColor(colors::kBtnFace), palette.color(QPalette::Active, QPalette::Button));
+
+        // A changed palette is read at the time of use.
+        QPalette changed = palette;
+        changed.setColor(QPalette::Base, QColor(0x12, 0x34, 0x56));
+        QApplication::setPalette(changed);
+        QCOMPARE(ColorToHex(colors::kWindow), std::string("123456"));
+        QApplication::setPalette(palette);
+    }
+
+    void colourValuesAndQColors() {
+        QCOMPARE(FromQColor(QColor(0xFF, 0, 0)), colors::kRed);
+        QCOMPARE(FromQColor(QColor(0, 0x40, 0x80)), TColor(8404992));
+        QCOMPARE(ToQColor(8404992), QColor(0, 0x40, 0x80));
+        QCOMPARE(ToQColor(colors::kOrange), QColor(0xFF, 0x80, 0));
+        QCOMPARE(FromQColor(QColor::fromHsv(120, 255, 255)), colors::kLime);
+    }
+
+    void fileFilters() {
+        QCOMPARE(QtFileFilter(QStringLiteral("Pictures(*.jpg;*.gif)|*.jpg;*.gif|All(*.*)|*.*")),
+                 QStringLiteral("Pictures(*.jpg;*.gif) (*.jpg *.gif);;All(*.*) (*.*)"));
+        QCOMPARE(QtFileFilter(QString()), QString());
+        QVERIFY(PictureFilter().contains(QStringLiteral("*.png")));
+        QVERIFY(PictureFilter().contains(QStringLiteral("*.jpg")));
+    }
+
+    void environmentForTheBrowserKeepsUserSettings() {
+        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--enable-gpu-rasterization");
+        PrepareEnvironment();
+        QCOMPARE(qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"), geteuid() == 0);
+        QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray("--enable-gpu-rasterization"));
+
+        qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "0");
+        PrepareEnvironment();
+        QCOMPARE(qgetenv("QTWEBENGINE_DISABLE_SANDBOX"), QByteArray("0"));
+        struct stat info {};
+        const bool gpu = stat("/dev/dri", &info) == 0;
+        QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), gpu ? QByteArray() : QByteArray("--disable-gpu"));
+    }
+};
+
+QTEST_MAIN(UnitsTest)
+#include "tst_units.moc"
