@@ -364,6 +364,19 @@ private Q_SLOTS:
         QVERIFY(w.EffectArea()->subWindowList().isEmpty());
     }
 
+    void closingTheMainWindowEndsTheRunWhileTheCodeWindowIsOpen() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        w.CurrentForm()->Generate();
+        QVERIFY(w.CodeWindowIfCreated()->isVisible());
+        // The message loop ends when the main window closes.
+        QTimer::singleShot(0, &w, &QWidget::close);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
     void websiteAndHelpAskTheDesktopToOpenThem() {
         ProgramDir dir;
         FakeServices services;

@@ -49,6 +49,8 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
       services_(services),
       programDir_(std::move(programDir)) {
     setObjectName(QStringLiteral("displayForm"));
+    // The run ends when the main window closes, whether or not this is shown.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("JavaScript Codes"));
     setFixedSize(601, 264);
     setAutoFillBackground(true);
