@@ -62,7 +62,6 @@ QTreeWidgetItem* NewRow(const ListEntry& entry, int columns, bool editable) {
 TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     : QWidget(parent), decl_(std::move(decl)), shell_(shell) {
     setObjectName(QString::fromStdString(decl_.className));
-    setAttribute(Qt::WA_StyledBackground, false);
     setAutoFillBackground(true);
     setFixedSize(kWidth, kHeight);
     QFont formFont = font();

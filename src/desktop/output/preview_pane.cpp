@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLibrary>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
-#include <QLibrary>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -29,7 +29,7 @@ void EnsureShareContext() {
     // Qt warns that the attribute comes late; that is the point here.
     static QtMessageHandler previous = nullptr;
     previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (!text.contains(QLatin1String("AA_ShareOpenGLContexts"))) previous(type, context, text);
+        if (previous && !text.contains(QLatin1String("AA_ShareOpenGLContexts"))) previous(type, context, text);
     });
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     qInstallMessageHandler(previous);
