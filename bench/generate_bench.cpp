@@ -1,0 +1,300 @@
+// Generate, page assembly and the preview file, measured against floors of
+// plain file input and output in the same run.
+//
+//   GeneratePage      every shipped entry: Generate with the form's defaults,
+//                     the code window's rewrite and page, temp.htm saved
+//   ReadWriteFloor    every shipped entry: read the script file the entry's
+//                     Generate reads (if any) and write the same page bytes
+//   ListForm/N        a list form with N entries, one script line each, to
+//                     the saved page (a synthetic form in the shape of the
+//                     menu forms, declared here; registered list forms with
+//                     a shipped entry are measured as well)
+//   ListFloor/N       writing the bytes of that page
+//
+// Usage: bench_generate [PROGRAM_DIR] [google benchmark flags]
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "catalogue/plugin.h"
+#include "effects/registry.h"
+#include "errors.h"
+#include "output/page.h"
+
+namespace {
+
+using namespace zentrava;
+namespace fs = std::filesystem;
+
+struct Closer {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+// Plain reading and writing, by the same calls the engine makes.
+std::size_t ReadFile(const std::string& path) {
+    std::unique_ptr<std::FILE, Closer> f(std::fopen(path.c_str(), "rb"));
+    if (!f) return 0;
+    std::string text;
+    char buffer[1 << 16];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) text.append(buffer, got);
+    return text.size();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::unique_ptr<std::FILE, Closer> f(std::fopen(path.c_str(), "wb"));
+    if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) throw std::runtime_error(path);
+}
+
+struct Shipped {
+    Tplugin entry;
+    const FormDecl* form;
+    FormValues values;
+    std::string readsScript;  // the script file its Generate reads, or empty
+    std::string pageBytes;    // the preview file it saves
+};
+
+struct Setup {
+    std::string programDir;
+    std::string scratch;
+    std::vector<Shipped> entries;
+};
+
+Setup& Context() {
+    static Setup setup;
+    return setup;
+}
+
+// Every entry of every catalogue whose form generates, with its defaults.
+void LoadLibrary(Setup& s) {
+    s.scratch = (fs::temp_directory_path() / ("zentrava-bench-" + std::to_string(::getpid()))).string();
+    fs::create_directories(s.scratch);
+    for (const Category& c : Categories()) {
+        for (const Tplugin& entry : LoadCatalogue(JoinPath(s.programDir, c.fileName))) {
+            const FormDecl* form = FormRegistry::Instance().Find(entry.form);
+            if (form == nullptr || !form->generate) continue;
+            Shipped e{entry, form, DefaultValues(*form), "", ""};
+            // Whether Generate reads the script file: it fails without one.
+            std::vector<std::string> skeleton;
+            TScriptCodeStrings lines;
+            try {
+                Generate(*form, e.values, entry, s.scratch, skeleton, lines);
+            } catch (const EngineError&) {
+                e.readsScript = ScriptFilePath(s.programDir, entry);
+            }
+            try {
+                Generate(*form, e.values, entry, s.programDir, skeleton, lines);
+            } catch (const EngineError& err) {
+                std::cerr << "skipped " << c.fileName << " '" << entry.ename << "': " << err.what() << "\n";
+                continue;
+            }
+            const CodeWindowResult r = ActivateCodeWindow(lines, entry, skeleton);
+            SaveLinesToFile(JoinPath(s.scratch, kPreviewFileName), r.page);
+            std::unique_ptr<std::FILE, Closer> f(std::fopen(JoinPath(s.scratch, kPreviewFileName).c_str(), "rb"));
+            e.pageBytes.resize(fs::file_size(JoinPath(s.scratch, kPreviewFileName)));
+            if (std::fread(e.pageBytes.data(), 1, e.pageBytes.size(), f.get()) != e.pageBytes.size()) std::abort();
+            s.entries.push_back(std::move(e));
+        }
+    }
+}
+
+void GeneratePage(benchmark::State& state) {
+    Setup& s = Context();
+    const std::string preview = JoinPath(s.scratch, kPreviewFileName);
+    for (auto _ : state) {
+        for (const Shipped& e : s.entries) {
+            std::vector<std::string> skeleton;
+            TScriptCodeStrings lines;
+            Generate(*e.form, e.values, e.entry, s.programDir, skeleton, lines);
+            SaveLinesToFile(preview, ActivateCodeWindow(lines, e.entry, skeleton).page);
+        }
+    }
+    state.counters["entries"] = static_cast<double>(s.entries.size());
+}
+
+void ReadWriteFloor(benchmark::State& state) {
+    Setup& s = Context();
+    const std::string preview = JoinPath(s.scratch, kPreviewFileName);
+    for (auto _ : state) {
+        for (const Shipped& e : s.entries) {
+            if (!e.readsScript.empty()) benchmark::DoNotOptimize(ReadFile(e.readsScript));
+            WriteFile(preview, e.pageBytes);
+        }
+    }
+}
+
+// A list form declared as the effect forms are: a two-column list, one
+// script line per entry after the template's lines.
+FormDecl SyntheticListForm() {
+    FormDecl f;
+    f.className = "synthetic list form";
+    ControlDecl list;
+    list.name = "ListView1";
+    list.kind = ControlKind::ListView;
+    list.columns = {{"Text", 120}, {"Link", -1}};
+    f.controls.push_back(list);
+    f.generate = [](const FormValues& v, ScriptWriter& out) {
+        out.Load();
+        for (const ListEntry& e : v.Entries("ListView1")) out.Add("menu.add('" + e[0] + "','" + e[1] + "');");
+        out.Add("</script>");
+    };
+    return f;
+}
+
+struct ListCase {
+    FormDecl form;
+    Tplugin entry;
+    std::string programDir;
+};
+
+FormValues LongLists(const FormDecl& form, long n) {
+    FormValues values = DefaultValues(form);
+    for (const ControlDecl& c : form.controls) {
+        if (c.kind != ControlKind::ListBox && c.kind != ControlKind::ListView) continue;
+        auto& entries = values[c.name].entries;
+        entries.clear();
+        const std::size_t columns = c.kind == ControlKind::ListView ? c.columns.size() : 1;
+        for (long i = 0; i < n; ++i) {
+            ListEntry e{"Entry " + std::to_string(i)};
+            for (std::size_t col = 1; col < columns; ++col) e.push_back("page" + std::to_string(i) + ".htm");
+            entries.push_back(std::move(e));
+        }
+    }
+    return values;
+}
+
+void ListForm(benchmark::State& state, const ListCase* c) {
+    const FormValues values = LongLists(c->form, state.range(0));
+    const std::string preview = JoinPath(Context().scratch, kPreviewFileName);
+    for (auto _ : state) {
+        std::vector<std::string> skeleton;
+        TScriptCodeStrings lines;
+        Generate(c->form, values, c->entry, c->programDir, skeleton, lines);
+        SaveLinesToFile(preview, ActivateCodeWindow(lines, c->entry, skeleton).page);
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+void ListFloor(benchmark::State& state, const ListCase* c) {
+    const FormValues values = LongLists(c->form, state.range(0));
+    const std::string preview = JoinPath(Context().scratch, kPreviewFileName);
+    std::vector<std::string> skeleton;
+    TScriptCodeStrings lines;
+    Generate(c->form, values, c->entry, c->programDir, skeleton, lines);
+    SaveLinesToFile(preview, ActivateCodeWindow(lines, c->entry, skeleton).page);
+    std::string bytes(fs::file_size(preview), '\0');
+    {
+        std::unique_ptr<std::FILE, Closer> f(std::fopen(preview.c_str(), "rb"));
+        if (std::fread(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) std::abort();
+    }
+    for (auto _ : state) WriteFile(preview, bytes);
+    state.SetComplexityN(state.range(0));
+}
+
+// Keeps the wall time per iteration of every benchmark, by name, for the
+// ratios: the median of the repetitions when there are several.
+class Collector : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> seconds;     // wall time
+    std::map<std::string, double> cpuSeconds;  // processor time of this process
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) {
+            if (r.iterations <= 0) continue;
+            const double n = static_cast<double>(r.iterations);
+            const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
+            if (r.run_type == Run::RT_Iteration || median) {
+                if (median || !seconds.count(r.run_name.str())) {
+                    seconds[r.run_name.str()] = r.real_accumulated_time / n;
+                    cpuSeconds[r.run_name.str()] = r.cpu_accumulated_time / n;
+                }
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+void Ratio(const std::string& what, double value, const std::string& target) {
+    std::printf("RATIO %-58s %7.2f  %s\n", what.c_str(), value, target.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Setup& s = Context();
+    s.programDir = ZENTRAVA_BIN_DIR;
+    if (argc > 1 && std::strncmp(argv[1], "--", 2) != 0) {
+        s.programDir = argv[1];
+        for (int i = 1; i + 1 < argc; ++i) argv[i] = argv[i + 1];
+        --argc;
+    }
+    LoadLibrary(s);
+    if (s.entries.empty()) {
+        std::cerr << "no entry to generate in " << s.programDir << "\n";
+        return 1;
+    }
+    std::printf("%zu shipped entries from %s\n", s.entries.size(), s.programDir.c_str());
+
+    benchmark::RegisterBenchmark("GeneratePage", GeneratePage)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("ReadWriteFloor", ReadWriteFloor)->Unit(benchmark::kMicrosecond);
+
+    // The synthetic list form reads a template of four lines.
+    const std::string templatePath = JoinPath(s.scratch, "list.dat");
+    WriteFile(templatePath, "<!--h-->\r\n\r\n<script>\r\nvar menu=new Menu();\r\n");
+    std::vector<std::unique_ptr<ListCase>> cases;
+    Tplugin synthetic;
+    synthetic.ename = "List";
+    synthetic.script = "list";
+    cases.push_back(std::make_unique<ListCase>(ListCase{SyntheticListForm(), synthetic, s.scratch}));
+    for (const Shipped& e : s.entries) {  // the shipped list forms, once each
+        bool hasList = false;
+        for (const ControlDecl& c : e.form->controls) {
+            hasList |= c.kind == ControlKind::ListBox || c.kind == ControlKind::ListView;
+        }
+        bool seen = false;
+        for (const auto& c : cases) seen |= c->form.className == e.form->className;
+        if (hasList && !seen) cases.push_back(std::make_unique<ListCase>(ListCase{*e.form, e.entry, s.programDir}));
+    }
+    for (const auto& c : cases) {
+        benchmark::RegisterBenchmark(("ListForm/" + c->form.className).c_str(), ListForm, c.get())
+            ->RangeMultiplier(10)->Range(1000, 100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("ListFloor/" + c->form.className).c_str(), ListFloor, c.get())
+            ->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
+    }
+
+    benchmark::Initialize(&argc, argv);
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+
+    auto& t = collector.seconds;
+    std::printf("\n");
+    if (t.count("GeneratePage") && t.count("ReadWriteFloor")) {
+        Ratio("Generate + page + saved preview / read+write floor", t["GeneratePage"] / t["ReadWriteFloor"],
+              "(target <= 3)");
+    }
+    for (const auto& c : cases) {
+        const std::string form = "ListForm/" + c->form.className + "/";
+        const std::string floor = "ListFloor/" + c->form.className + "/";
+        if (!t.count(form + "1000") || !t.count(form + "100000")) continue;
+        // Linear growth keeps the cost per entry flat; the fixed cost of the
+        // template and the file weighs most at 1,000 entries. Processor time
+        // leaves out the disk's own pace.
+        auto& cpu = collector.cpuSeconds;
+        Ratio(c->form.className + ": CPU per entry at 100k / at 10k",
+              (cpu[form + "100000"] / 100000) / (cpu[form + "10000"] / 10000), "(1 = linear)");
+        Ratio(c->form.className + ": CPU per entry at 100k / at 1k",
+              (cpu[form + "100000"] / 100000) / (cpu[form + "1000"] / 1000), "(1 = linear)");
+        Ratio(c->form.className + ": 100k entries / write floor", t[form + "100000"] / t[floor + "100000"], "");
+    }
+    std::error_code ec;
+    fs::remove_all(s.scratch, ec);
+    benchmark::Shutdown();
+    return 0;
+}
