@@ -1,4 +1,4 @@
-// zentrava: the desktop application (Part 1.1, start-up).
+// zentrava: the desktop application (start-up).
 #include <cstring>
 
 #include <QApplication>
@@ -28,10 +28,9 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         // 2. The main window (its creation reads "mouse.ini" and shows it).
-        //    3. The code window is created at the first Generate.
         MainWindow mainWindow(QCoreApplication::applicationDirPath(), services);
-        // 6. Entry 0 of the catalogue becomes the current entry; its form opens.
-        mainWindow.OpenFirstEntry();
+        // 3-6. The hidden code window, the welcome panel hidden, entry 0's form.
+        mainWindow.FinishStartUp();
         // 7. The message loop.
         if (quitAfterStartup) QTimer::singleShot(0, &app, &QCoreApplication::quit);
         status = QApplication::exec();

@@ -1,4 +1,4 @@
-// The code window (Part 2.1): the script view, the page view, the preview
+// The code window: the script view, the page view, the preview
 // file and the buttons, driven through the main window as a user does.
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-// The effect form framework (Part 3.1) and the shared generator utilities
-// (Part 2.2) as the desktop renders them from the form declarations.
+// The effect form framework and the shared generator utilities
+// as the desktop renders them from the form declarations.
 #include <QtTest>
 
 #include <QComboBox>

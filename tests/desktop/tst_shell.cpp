@@ -1,4 +1,4 @@
-// The application shell (Part 1.1): start-up, the main window, the category
+// The application shell: start-up, the main window, the category
 // buttons, the effect list and the opening of effect forms.
 #include <QtTest>
 
@@ -76,6 +76,22 @@ private Q_SLOTS:
         QVERIFY(services.boxes.empty());
         // The code window is created by the first Generate.
         QVERIFY(!w.CodeWindowIfCreated());
+    }
+
+    void startUpCreatesTheHiddenCodeWindowAndHidesTheWelcomePanel() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        QVERIFY(w.WelcomePanel()->isVisible());  // only while the window is created
+        QVERIFY(!w.findChild<QWidget*>(QStringLiteral("Panel2"))->isVisible());
+        w.FinishStartUp();
+        FlushDeletes();
+        QVERIFY(!w.WelcomePanel()->isVisible());
+        QVERIFY(w.CodeWindowIfCreated());
+        QVERIFY(!w.CodeWindowIfCreated()->isVisible());
+        QVERIFY(!w.CodeWindowIfCreated()->Preview()->Browser());  // no browser before the first preview
+        QCOMPARE(Title(w.CurrentForm()), QStringLiteral("  Plain"));
+        QCOMPARE(w.Dialogs().fontPointSize, 10);
     }
 
     void captionAndApplicationTitleAgree() {
@@ -386,6 +402,19 @@ private Q_SLOTS:
         QCOMPARE(services.openedUrls.size(), std::size_t(2));
         QCOMPARE(services.openedUrls[0], QUrl(QString::fromLatin1(kWebsite)));
         QCOMPARE(services.openedUrls[1], QUrl::fromLocalFile(dir.Path() + QStringLiteral("/help/index.html")));
+
+        // A help.chm in the working directory is what Help opens when it is there.
+        const QString previous = QDir::currentPath();
+        QTemporaryDir cwd;
+        QFile chm(cwd.filePath(QStringLiteral("help.chm")));
+        QVERIFY(chm.open(QIODevice::WriteOnly));
+        chm.close();
+        QVERIFY(QDir::setCurrent(cwd.path()));
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("helpButton")), Qt::LeftButton);
+        QDir::setCurrent(previous);
+        QCOMPARE(services.openedUrls.size(), std::size_t(3));
+        QCOMPARE(QFileInfo(services.openedUrls[2].toLocalFile()).canonicalFilePath(),
+                 QFileInfo(chm.fileName()).canonicalFilePath());
     }
 };
 

@@ -1,4 +1,4 @@
-// TFormManager (Part 1.1): opens the effect form that a catalogue entry names,
+// TFormManager: opens the effect form that a catalogue entry names,
 // in the effect area, closing the one open before.
 #pragma once
 

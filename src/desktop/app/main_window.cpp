@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QLocale>
@@ -51,7 +52,11 @@ const Tplugin& NoEntry() {
 
 }  // namespace
 
-QString HelpFile(const QString& programDir) { return programDir + QStringLiteral("/help/index.html"); }
+QString HelpFile(const QString& programDir) {
+    const QFileInfo chm(QStringLiteral("help.chm"));
+    if (chm.isFile()) return chm.absoluteFilePath();
+    return programDir + QStringLiteral("/help/index.html");
+}
 
 MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -88,6 +93,20 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     connect(scriptListBox_, &QListWidget::itemSelectionChanged, this, &MainWindow::OpenSelectedEntry);
     scriptListBox_->viewport()->installEventFilter(this);
 
+    // welcomePanel, with its full-size rectangle Shape1: seen only while the
+    // window is created. Panel2 is never shown.
+    welcomePanel_ = new QFrame(this);
+    welcomePanel_->setObjectName(QStringLiteral("welcomePanel"));
+    welcomePanel_->setGeometry(200, 70, 502, 425);
+    auto* shape = new QFrame(welcomePanel_);
+    shape->setObjectName(QStringLiteral("Shape1"));
+    shape->setGeometry(0, 0, 502, 425);
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(1);
+    auto* panel2 = new QFrame(this);
+    panel2->setObjectName(QStringLiteral("Panel2"));
+    panel2->setGeometry(264, 144, 333, 262);
+
     effectArea_ = new QMdiArea(this);
     effectArea_->setObjectName(QStringLiteral("EffectArea"));
     effectArea_->setGeometry(kEffectLeft, kEffectTop, TMDIChild::kWidth, TMDIChild::kHeight);
@@ -110,6 +129,8 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     // 2. The page skeleton starts empty. 3. The Mouse catalogue.
     skeleton_.clear();
     LoadCategory("mouse.ini");
+    // 6. Panel2 stays hidden.
+    panel2->hide();
     // 4. A fixed size: no resizing, no maximising.
     setFixedSize(kClientWidth, kClientHeight);
     // 7. Shown, centred on the desktop.
@@ -186,9 +207,19 @@ void MainWindow::OpenSelectedEntry() {
         if (!scriptListBox_->item(i)->isSelected()) continue;
         if (i >= static_cast<int>(catalogue_.size())) return;
         currentEntry_ = catalogue_[static_cast<std::size_t>(i)];
+        welcomePanel_->hide();
         forms_->OpenEffectForm(currentEntry_->form);
         return;
     }
+}
+
+void MainWindow::FinishStartUp() {
+    // 3. The code window, hidden; its browser is made at the first preview.
+    if (!codeWindow_) codeWindow_ = new CodeWindow(services_, programDir_, this);
+    // 4. The welcome panel is hidden.
+    welcomePanel_->hide();
+    // 6. Entry 0 of the catalogue becomes the current entry; its form opens.
+    OpenFirstEntry();
 }
 
 void MainWindow::OpenFirstEntry() {

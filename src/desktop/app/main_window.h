@@ -1,4 +1,4 @@
-// TMainForm (Part 1.1): the main window with the category toolbar, the effect
+// TMainForm: the main window with the category toolbar, the effect
 // list and the effect area, and the shell state it holds: the catalogue list,
 // the current entry, the page skeleton and the shared dialogs.
 #pragma once
@@ -39,6 +39,9 @@ public:
     MainWindow(QString programDir, UiServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The start-up steps after the main window's creation: the code window
+    // is created hidden, the welcome panel hidden, and the first entry opened.
+    void FinishStartUp();
     // The last start-up step before the message loop: entry 0 of the
     // catalogue becomes the current entry and its form opens.
     void OpenFirstEntry();
@@ -61,8 +64,9 @@ public:
     QMdiArea* EffectArea() const { return effectArea_; }
     PictureButton* SelectedButton() const { return selectedButton_; }
     PictureButton* CategoryButton(int index) const;
-    // The code window, created at the first Generate (null before).
+    // The code window, created at start-up (null before FinishStartUp or the first Generate).
     CodeWindow* CodeWindowIfCreated() const { return codeWindow_; }
+    QWidget* WelcomePanel() const { return welcomePanel_; }
     QString ProgramDirectory() const { return programDir_; }
 
 public Q_SLOTS:
@@ -95,12 +99,15 @@ private:
     QMdiArea* effectArea_ = nullptr;
     FormManager* forms_ = nullptr;
     CodeWindow* codeWindow_ = nullptr;
+    QWidget* welcomePanel_ = nullptr;
 };
 
 // The product web site that "Website" opens.
 inline constexpr const char* kWebsite = "https://www.example.com/zentrava/";
 
-// The user guide that "Help" opens: help/index.html in the program directory.
+// What "Help" opens: "help.chm" in the working directory when it is there,
+// otherwise the user guide help/index.html in the program directory (few
+// Linux desktops open the compiled help format).
 QString HelpFile(const QString& programDir);
 
 }  // namespace zentrava::desktop

@@ -45,14 +45,18 @@ public:
     bool OpenUrl(const QUrl& url) override;
 };
 
-// The state of the main window's shared dialog components (Part 2.2): one
-// colour dialog, one picture open dialog and one file open dialog, whose last
+// The state of the main window's shared dialog components: one colour
+// dialog, one font dialog, one picture open dialog, one file open dialog and
+// one save dialog, whose last
 // colour, folder and file carry over from one use to the next and from one
 // effect form to another.
 struct SharedDialogs {
     QColor color = Qt::black;  // ColorDialog1: black before its first use
+    QString fontFamily = QStringLiteral("MS Sans Serif");  // FontDialog1's font,
+    int fontPointSize = 10;                                //   10 points from start-up
     QString lastPicture;       // OpenPictureDialog: the last file chosen
     QString lastFile;          // OpenDialog1: the last file chosen
+    QString lastSaved;         // SaveDialog: the last file saved
 };
 
 // The application title (the text the error boxes carry as their title).

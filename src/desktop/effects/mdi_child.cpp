@@ -363,7 +363,7 @@ void TMDIChild::resizeEvent(QResizeEvent* event) {
 ChildWindow::ChildWindow(TMDIChild* form, QWidget* parent) : QMdiSubWindow(parent), form_(form) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(form->objectName() + QStringLiteral("Window"));
-    // No caption bar in either style (Part 3.1's window style rule).
+    // No caption bar in either style (the window style rule of effect forms).
     setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     if (form->Decl().style == FormStyle::Effect) {
         setWidget(form);

@@ -1,4 +1,4 @@
-// TMDIChild (Part 3.1): an effect form rendered from its declaration. It
+// TMDIChild: an effect form rendered from its declaration. It
 // shows the title bar panel, the white parameter panel with the declared
 // controls, and the Generate button; it owns the form's script lines.
 #pragma once
@@ -22,7 +22,7 @@ class Shell;
 class TMDIChild : public QWidget {
     Q_OBJECT
 public:
-    // The form's outer size (Part 1.1's effect area).
+    // The form's outer size (the effect area).
     static constexpr int kWidth = 500;
     static constexpr int kHeight = 423;
     static constexpr int kTitleHeight = 25;

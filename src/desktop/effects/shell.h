@@ -1,4 +1,4 @@
-// What an effect form needs of the application shell (Part 1.1): the current
+// What an effect form needs of the application shell: the current
 // entry, the program directory, the page skeleton, the shared dialogs and the
 // code window. The main window provides it; tests may provide their own.
 #pragma once

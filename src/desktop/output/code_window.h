@@ -1,4 +1,4 @@
-// TdisplayForm (Part 2.1): the code window with the script view, the page
+// TdisplayForm: the code window with the script view, the page
 // view and the preview, and its buttons. One instance for the run; closing
 // it only hides it.
 #pragma once

@@ -1,4 +1,4 @@
-// System colours (negative colour values, Part 2.2) resolved from the
+// System colours (negative colour values) resolved from the
 // running toolkit's palette, and conversions between the engine's colour
 // values and Qt's.
 #pragma once
