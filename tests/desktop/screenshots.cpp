@@ -80,5 +80,14 @@ int main(int argc, char** argv) {
     QTest::qWait(1500);  // let the effect run
     const QRect both = main.united(code ? code->frameGeometry().adjusted(-12, -12, 12, 12) : main);
     Save(QStringLiteral("code-window-preview.png"), both);
+    if (!code) return 1;
+    // The script view and the page view, switched by their buttons.
+    const QRect window = code->frameGeometry().adjusted(-8, -8, 8, 8);
+    QTest::mouseClick(code->findChild<QPushButton*>(QStringLiteral("button_scriptcode")), Qt::LeftButton);
+    QTest::qWait(300);
+    Save(QStringLiteral("code-window-script.png"), window);
+    QTest::mouseClick(code->findChild<QPushButton*>(QStringLiteral("Button_htmlcode")), Qt::LeftButton);
+    QTest::qWait(300);
+    Save(QStringLiteral("code-window-page.png"), window);
     return 0;
 }
