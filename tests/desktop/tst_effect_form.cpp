@@ -238,8 +238,17 @@ private Q_SLOTS:
         spin.stepBy(1);
         QCOMPARE(spin.text(), QStringLiteral(" 5px"));
         spin.setText(QString());
-        QTest::keyClicks(&spin, QStringLiteral("0x1f abc"));
-        QCOMPARE(spin.text(), QStringLiteral("0x1f abc"));
+        QTest::keyClicks(&spin, QStringLiteral("0x1f abc"));  // only digits, signs and the separator
+        QCOMPARE(spin.text(), QStringLiteral("01"));
+        spin.setText(QString());
+        QTest::keyClicks(&spin, QStringLiteral("-050") + spin.locale().decimalPoint() + QStringLiteral("5"));
+        QCOMPARE(spin.text(), QStringLiteral("-050") + spin.locale().decimalPoint() + QStringLiteral("5"));
+        QTest::keyClick(&spin, Qt::Key_Up);  // not a whole number: the arrows leave it
+        QVERIFY(spin.text().startsWith(QStringLiteral("-050")));
+        spin.setText(QStringLiteral("050"));
+        QCOMPARE(spin.text(), QStringLiteral("050"));
+        spin.setText(QString());
+        QCOMPARE(spin.text(), QString());
     }
 
     void generateCollectsTypedValuesAndShowsTheCodeWindow() {
@@ -376,8 +385,10 @@ private Q_SLOTS:
         QCOMPARE(view->topLevelItem(1)->text(0), QStringLiteral("News"));
         QCOMPARE(view->topLevelItem(1)->text(1), QStringLiteral("news.htm"));
         QCOMPARE(view->topLevelItem(1)->text(2), QStringLiteral("_blank"));
+        list->item(0)->setSelected(true);
         QTest::mouseClick(Find<QPushButton>(&form, "XP_Button5"), Qt::LeftButton);  // Add item
         QCOMPARE(list->count(), 3);
+        QVERIFY(list->selectedItems().isEmpty());  // the change cleared the selection
         QCOMPARE(list->item(2)->text(), QStringLiteral("News"));
 
         // Remove without a selection does nothing; with one, removes it.

@@ -25,7 +25,16 @@ void TextSpinBox::stepBy(int steps) {
     lineEdit()->selectAll();
 }
 
-QValidator::State TextSpinBox::validate(QString&, int&) const { return QValidator::Acceptable; }
+// Typing is limited to digits, signs and the decimal separator; the text is
+// otherwise kept as typed (empty, leading zeros, no range).
+QValidator::State TextSpinBox::validate(QString& text, int&) const {
+    const QString decimal = locale().decimalPoint();
+    for (const QChar c : text) {
+        if (c.isDigit() || c == u'+' || c == u'-' || decimal.contains(c)) continue;
+        return QValidator::Invalid;
+    }
+    return QValidator::Acceptable;
+}
 
 QAbstractSpinBox::StepEnabled TextSpinBox::stepEnabled() const { return StepUpEnabled | StepDownEnabled; }
 

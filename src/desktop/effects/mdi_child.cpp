@@ -307,6 +307,7 @@ void TMDIChild::RunButton(const ControlDecl& c) {
             }
             if (auto* list = qobject_cast<QListWidget*>(target)) {
                 list->addItem(Q(entry.empty() ? std::string() : entry.front()));
+                list->clearSelection();  // any change of a list box clears its selection
             } else if (auto* view = qobject_cast<QTreeWidget*>(target)) {
                 const ControlDecl* decl = decl_.Control(c.target);
                 const bool editable = decl && decl->editableCaptions;
@@ -318,6 +319,7 @@ void TMDIChild::RunButton(const ControlDecl& c) {
             if (auto* list = qobject_cast<QListWidget*>(target)) {
                 const QList<QListWidgetItem*> selected = list->selectedItems();
                 if (!selected.isEmpty()) delete list->takeItem(list->row(selected.front()));
+                list->clearSelection();
             } else if (auto* view = qobject_cast<QTreeWidget*>(target)) {
                 const QList<QTreeWidgetItem*> selected = view->selectedItems();
                 if (!selected.isEmpty()) delete view->takeTopLevelItem(view->indexOfTopLevelItem(selected.front()));
