@@ -136,9 +136,38 @@ def pointer_path():
     return sweep, corner, back
 
 
-# --- Chromium over the DevTools protocol ------------------------------------
+# --- the browsers ------------------------------------------------------------
 
-class Chromium:
+class Browser:
+    """A browser process, started when first needed and again after it died;
+    its output goes to a log in the scratch folder."""
+
+    def __init__(self, program, work_dir):
+        self.program = program
+        self.work_dir = work_dir
+        self.proc = None
+        self.starts = 0
+
+    def new_log(self, name):
+        self.starts += 1
+        self.log_path = os.path.join(self.work_dir, f"{name}-{self.starts}.log")
+        return open(self.log_path, "wb")
+
+    def log_tail(self):
+        try:
+            with open(self.log_path, "rb") as f:
+                return text_of(f.read()[-600:])
+        except (OSError, AttributeError):
+            return "(none)"
+
+    def ensure_running(self):
+        if self.proc is None or self.proc.poll() is not None:
+            self.start()
+
+
+class Chromium(Browser):
+    """Debian's Chromium over the DevTools protocol."""
+
     FLAGS = [
         "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
         "--disable-background-networking", "--disable-component-update", "--disable-sync",
@@ -147,14 +176,8 @@ class Chromium:
         f"--window-size={WIDTH},{HEIGHT}", "--remote-debugging-pipe",
     ]
 
-    def __init__(self, executable, work_dir):
-        self.executable = executable
-        self.work_dir = work_dir
-        self.proc = None
-        self.starts = 0
-
     def start(self):
-        self.starts += 1
+        log = self.new_log("chromium")
         profile = os.path.join(self.work_dir, f"chromium-profile-{self.starts}")
         os.makedirs(profile)
         to_browser_r, to_browser_w = os.pipe()
@@ -167,9 +190,8 @@ class Chromium:
             os.dup2(reading, 3)
             os.dup2(writing, 4)
 
-        self.log_path = os.path.join(self.work_dir, f"chromium-{self.starts}.log")
-        with open(self.log_path, "wb") as log:
-            self.proc = subprocess.Popen([self.executable, f"--user-data-dir={profile}"] + self.FLAGS + ["about:blank"],
+        with log:
+            self.proc = subprocess.Popen([self.program, f"--user-data-dir={profile}"] + self.FLAGS + ["about:blank"],
                                          stdin=subprocess.DEVNULL, stdout=log, stderr=log, close_fds=False,
                                          preexec_fn=pipes_on_3_and_4, start_new_session=True)
         os.close(to_browser_r)
@@ -184,13 +206,6 @@ class Chromium:
             self.call("Browser.getVersion", timeout=30)
         except (CheckFailure, OSError) as e:
             raise CheckFailure(f"Chromium did not start ({e}); its log: {self.log_tail()}")
-
-    def log_tail(self):
-        try:
-            with open(self.log_path, "rb") as f:
-                return text_of(f.read()[-600:])
-        except OSError:
-            return "(none)"
 
     def stop(self):
         if self.proc is None:
@@ -274,8 +289,7 @@ class Chromium:
                    "clickCount": 1 if kind != "mouseMoved" else 0}, session)
 
     def check(self, entry, page_file, png_file):
-        if self.proc is None or self.proc.poll() is not None:
-            self.start()
+        self.ensure_running()
         url = "file://" + urllib.parse.quote(os.path.abspath(page_file))
         target = self.call("Target.createTarget", {"url": "about:blank"})["targetId"]
         session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True})["sessionId"]
@@ -346,24 +360,18 @@ class Chromium:
 
 # --- Qt WebEngine through the checker program ------------------------------
 
-class WebEngine:
-    def __init__(self, checker, work_dir):
-        self.checker = checker
-        self.work_dir = work_dir
-        self.proc = None
-        self.starts = 0
+class WebEngine(Browser):
+    """Qt WebEngine, through the checker program."""
 
     def start(self):
-        self.starts += 1
         env = dict(os.environ)
         if not env.get("DISPLAY") and not env.get("WAYLAND_DISPLAY"):
             env.setdefault("QT_QPA_PLATFORM", "offscreen")
         if os.geteuid() == 0:
             env["QTWEBENGINE_DISABLE_SANDBOX"] = "1"  # the engine's sandbox refuses to run as root
         env.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-background-networking")
-        self.log_path = os.path.join(self.work_dir, f"webengine-{self.starts}.log")
-        self.log = open(self.log_path, "wb")
-        self.proc = subprocess.Popen([self.checker], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+        self.log = self.new_log("webengine")
+        self.proc = subprocess.Popen([self.program], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                      stderr=self.log, env=env, start_new_session=True)
         self.buffer = b""
 
@@ -380,13 +388,12 @@ class WebEngine:
         self.proc = None
 
     def log_tail(self):
-        self.log.flush()
-        with open(self.log_path, "rb") as f:
-            return text_of(f.read()[-600:])
+        if not self.log.closed:
+            self.log.flush()
+        return super().log_tail()
 
     def check(self, entry, page_file, png_file):
-        if self.proc is None or self.proc.poll() is not None:
-            self.start()
+        self.ensure_running()
         try:
             sweep, corner, back = pointer_path()
             request = {"page": os.path.abspath(page_file), "png": os.path.abspath(png_file),

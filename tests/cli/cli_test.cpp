@@ -1,44 +1,17 @@
 // Runs the real zentrava-cli binary against fixture program directories.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 
+#include "cli_runner.h"
 #include "temp_dir.h"
 
 namespace {
 
 using zentrava::testing::TempDir;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-Result RunCli(const std::vector<std::string>& args) {
-    TempDir scratch;
-    std::string command = Quote(ZENTRAVA_CLI);
-    for (const auto& a : args) command += " " + Quote(a);
-    command += " 2>" + Quote(scratch.File("err"));
-    Result r;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = scratch.Read("err");
-    return r;
-}
+using Result = zentrava::testing::CliResult;
+using zentrava::testing::RunCli;
 
 // A scratch copy of the fixture program directory.
 struct ProgramDir : TempDir {

@@ -24,8 +24,7 @@ inline std::string ShellQuote(const std::string& s) {
     return q + "'";
 }
 
-// Runs a shell command line; `prefix` goes in front of the program (for
-// example a command that runs it in a namespace of its own).
+// Runs a shell command line.
 inline CliResult RunShell(const std::string& command) {
     TempDir scratch;
     const std::string line = command + " 2>" + ShellQuote(scratch.File("err"));
@@ -41,6 +40,8 @@ inline CliResult RunShell(const std::string& command) {
     return r;
 }
 
+// Runs zentrava-cli with the arguments; `prefix` goes in front of the
+// program (for example a command that runs it in a namespace of its own).
 inline CliResult RunCli(const std::vector<std::string>& args, const std::string& prefix = "") {
     std::string command = prefix + ShellQuote(ZENTRAVA_CLI);
     for (const auto& a : args) command += " " + ShellQuote(a);
