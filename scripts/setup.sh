@@ -10,7 +10,7 @@ packages=(
   qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-wqy-zenhei
   xvfb xauth xdg-utils
   chromium
-  clang libclang-rt-dev
+  clang libclang-rt-dev python3
 )
 if [ "${1:-}" = "--minimal" ]; then
   packages=(cmake make g++ libgtest-dev)
