@@ -8,8 +8,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QShortcut>
+#include <QSvgRenderer>
 #include <QUrl>
 
 #include "app/form_manager.h"
@@ -66,7 +69,17 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     InitResources();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zentrava XP 2.1"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zentrava.svg")));
+    // Drawn with the SVG renderer: an icon loaded from a file name would make
+    // Qt probe every image-format plugin during start-up.
+    {
+        QSvgRenderer renderer(QStringLiteral(":/icons/zentrava.svg"));
+        QPixmap picture(64, 64);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        renderer.render(&painter);
+        painter.end();
+        setWindowIcon(QIcon(picture));
+    }
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
