@@ -51,6 +51,13 @@ TEST(ProfileFile, LineEndsBomAndKeysBeforeAnySection) {
     EXPECT_EQ(f.ReadString("one", "stray", "none"), "none");
 }
 
+TEST(ProfileFile, ANulEndsANameOrAValue) {
+    const ProfileFile f = ProfileFile::Parse(std::string_view("[sec\0tion]\nena\0me=x\nvalue=ab\0cd\n", 35));
+    EXPECT_EQ(f.SectionNames(), std::vector<std::string>{"sec"});
+    EXPECT_EQ(f.ReadString("sec", "value", "d"), "ab");
+    EXPECT_EQ(f.ReadString("sec", "ena", "d"), "x");
+}
+
 TEST(ProfileFile, ValueIsCutAt2047Characters) {
     const std::string longValue(3000, 'v');
     const ProfileFile f = ProfileFile::Parse("[s]\nk=" + longValue + "\nexact=" + std::string(2047, 'e') + "\n");

@@ -17,8 +17,11 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
+// The classic reader hands out C strings: a NUL ends a name or a value.
+std::string_view UpToNul(std::string_view s) { return s.substr(0, s.find('\0')); }
+
 std::string CleanValue(std::string_view raw) {
-    std::string_view v = Trim(raw);
+    std::string_view v = Trim(UpToNul(raw));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
         v = v.substr(1, v.size() - 2);
     }
@@ -62,7 +65,8 @@ ProfileFile ProfileFile::Parse(std::string_view text) {
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             std::size_t close = line.find(']');
-            std::string name(Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
+            std::string name(
+                Trim(UpToNul(line.substr(1, close == std::string_view::npos ? line.npos : close - 1))));
             if (!listFull) {
                 std::size_t need = name.size() + 1;
                 if (listed + need <= kSectionListLimit) {
@@ -89,7 +93,7 @@ ProfileFile ProfileFile::Parse(std::string_view text) {
         if (current == nullptr) continue;
         std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
-        std::string key = LowerAscii(std::string(Trim(line.substr(0, eq))));
+        std::string key = LowerAscii(std::string(Trim(UpToNul(line.substr(0, eq)))));
         current->values.try_emplace(std::move(key), CleanValue(line.substr(eq + 1)));
     }
     return file;
