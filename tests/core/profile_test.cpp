@@ -52,7 +52,8 @@ TEST(ProfileFile, LineEndsBomAndKeysBeforeAnySection) {
 }
 
 TEST(ProfileFile, ANulEndsANameOrAValue) {
-    const ProfileFile f = ProfileFile::Parse(std::string_view("[sec\0tion]\nena\0me=x\nvalue=ab\0cd\n", 35));
+    static constexpr char kText[] = "[sec\0tion]\nena\0me=x\nvalue=ab\0cd\n";
+    const ProfileFile f = ProfileFile::Parse(std::string_view(kText, sizeof kText - 1));
     EXPECT_EQ(f.SectionNames(), std::vector<std::string>{"sec"});
     EXPECT_EQ(f.ReadString("sec", "value", "d"), "ab");
     EXPECT_EQ(f.ReadString("sec", "ena", "d"), "x");
