@@ -166,13 +166,26 @@ int Generate(const std::string& dir, const std::vector<std::string>& args, std::
             shown = lines.Lines();
         }
         CodeWindowResult result = ActivateCodeWindow(lines, s.entry, skeleton);
-        if (preview) SaveLinesToFile(JoinPath(dir, kPreviewFileName), result.page);
+        // As in the code window, a preview file that cannot be saved loses
+        // nothing generated: the view is still printed, and the run fails.
+        std::optional<std::string> saveError;
+        if (preview) {
+            try {
+                SaveLinesToFile(JoinPath(dir, kPreviewFileName), result.page);
+            } catch (const EngineError& e) {
+                saveError = e.what();
+            }
+        }
         if (show == "script") shown = std::move(result.script);
         if (show == "page") shown = std::move(result.page);
         std::string text;
         for (const std::string& line : shown) (text += line) += '\n';
         out << text;
         out.flush();
+        if (saveError) {
+            err << ErrorBoxText(*saveError) << '\n';
+            return 1;
+        }
     } catch (const EngineError& e) {
         err << ErrorBoxText(e.what()) << '\n';
         return 1;

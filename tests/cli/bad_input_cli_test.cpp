@@ -210,7 +210,7 @@ TEST(CliBadInput, ReadOnlyProgramDirectoryFailsThePreviewAndLosesNothing) {
     // The preview file cannot be created: the error names it, nothing is printed as if it had worked.
     const CliResult preview = RunCli({"--dir", dir.Path(), "generate", "other", "0", "--preview"}, prefix);
     EXPECT_EQ(preview.status, 1);
-    EXPECT_EQ(preview.out, "");
+    EXPECT_NE(preview.out.find("bookmarkit"), std::string::npos);  // the generated view is not lost
     EXPECT_EQ(preview.err, "Cannot create file " + dir.File("temp.htm") + ".\n");
 
     // Nothing in the folder changed: the last preview file and the library are as they were.
@@ -243,7 +243,7 @@ TEST(CliBadInput, FullDiskFailsThePreviewAndLeavesNoPartialPage) {
     if (r.status == 98) GTEST_SKIP() << "no mount namespace here for a small disk: " << r.err;
     EXPECT_NE(r.status, 96) << "a partly written preview file was left behind";
     EXPECT_EQ(r.status, 1) << r.err;
-    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.out, "");
     EXPECT_EQ(r.err, "Cannot create file " + mount + "/temp.htm.\n");
 }
 
