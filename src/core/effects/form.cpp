@@ -66,8 +66,14 @@ void Generate(const FormDecl& form, const FormValues& values, const Tplugin& ent
               const std::string& programDir, std::vector<std::string>& skeleton,
               TScriptCodeStrings& lines) {
     skeleton = BuildPageSkeleton(entry);
-    ScriptWriter writer(lines, ScriptFilePath(programDir, entry));
+    ScriptWriter writer(lines, ScriptFilePath(programDir, entry), &skeleton);
     if (form.generate) form.generate(values, writer);
+}
+
+void ScriptWriter::AddToSkeleton(std::string line) {
+    // Only Generate hands out a skeleton; a writer without one is a fault of its caller.
+    if (!skeleton_) throw std::logic_error("this script writer has no page skeleton");
+    skeleton_->push_back(std::move(line));
 }
 
 namespace {

@@ -102,10 +102,13 @@ private:
 // Where a generator writes its lines. Load reads the entry's script file
 // (program directory + script + ".dat") and raises "Cannot open file";
 // Put raises "List index out of bounds" for an index the file lacks.
+// AddToSkeleton appends a line to the page skeleton that Generate built
+// before the generator ran (a page effect that closes the body itself).
 class ScriptWriter {
 public:
-    ScriptWriter(TScriptCodeStrings& lines, std::string scriptPath)
-        : lines_(lines), scriptPath_(std::move(scriptPath)) {}
+    ScriptWriter(TScriptCodeStrings& lines, std::string scriptPath,
+                 std::vector<std::string>* skeleton = nullptr)
+        : lines_(lines), scriptPath_(std::move(scriptPath)), skeleton_(skeleton) {}
     void Load() { lines_.LoadFromFile(scriptPath_); }
     void Clear() { lines_.Clear(); }
     void Add(std::string line) { lines_.Add(std::move(line)); }
@@ -113,10 +116,12 @@ public:
     const std::string& Get(long long index) const { return lines_.Get(index); }
     std::size_t Count() const { return lines_.Count(); }
     const std::string& ScriptPath() const { return scriptPath_; }
+    void AddToSkeleton(std::string line);
 
 private:
     TScriptCodeStrings& lines_;
     std::string scriptPath_;
+    std::vector<std::string>* skeleton_;
 };
 
 enum class FormStyle {

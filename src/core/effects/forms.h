@@ -27,6 +27,14 @@ FormDecl MouseForm21();
 FormDecl OtherForm1();
 FormDecl OtherForm2();
 
+// The forms of the other categories, each list in its registration order
+// (effects/<category>/<category>_forms.cpp).
+std::vector<FormDecl> ImageForms();  // TCommonImageForm, TImageForm1 to TImageForm13
+std::vector<FormDecl> TimeForms();   // TTime7, TTimeForm8, TTimeForm18, TTimeForm20
+std::vector<FormDecl> PageForms();   // TPageForm9 to TPageForm15
+std::vector<FormDecl> MenuForms();   // TMenuForm1 to TMenuForm13, TMenuForm17
+std::vector<FormDecl> TextForms();   // TTextForm1 to TTextForm25
+
 // Link addresses the forms offer until the user types their own.
 inline constexpr const char* kDefaultLink = "https://www.example.com/";
 
