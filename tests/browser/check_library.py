@@ -467,6 +467,8 @@ def main():
     parser.add_argument("--expect-fail", nargs="*", default=None, metavar="KEY",
                         help="pass only if exactly these entries (category-NN) fail")
     parser.add_argument("--keep", action="store_true", help="keep the scratch folder")
+    parser.add_argument("--only", nargs="*", default=None, metavar="NAME",
+                        help="check only these categories (catalogue base names) or entries (category-NN)")
     args = parser.parse_args()
 
     if args.browser == "chromium" and not os.access(args.chromium, os.X_OK):
@@ -488,6 +490,8 @@ def main():
     print(f"Screenshots: {shots}/index.html")
     try:
         entries, problems = list_entries(args.cli, program)
+        if args.only is not None:
+            entries = [e for e in entries if e.base in args.only or e.key in args.only]
         if not entries:
             problems.append(f"no catalogue in {args.program_dir} lists any entry")
         for entry in entries:
