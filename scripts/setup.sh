@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libutf8proc-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-image-formats-plugins
   qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-wqy-zenhei
   xvfb xauth xdg-utils
@@ -13,7 +13,7 @@ packages=(
   clang libclang-rt-dev python3
 )
 if [ "${1:-}" = "--minimal" ]; then
-  packages=(cmake make g++ libgtest-dev)
+  packages=(cmake make g++ pkg-config libgtest-dev libcli11-dev libutf8proc-dev)
 fi
 
 missing=()

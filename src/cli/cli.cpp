@@ -1,14 +1,25 @@
 #include "cli.h"
 
+#include <CLI/CLI.hpp>
+
 #include <charconv>
+#include <filesystem>
+#include <map>
 #include <optional>
 #include <sstream>
 
 #include "catalogue/plugin.h"
+#include "catalogue/search.h"
 #include "effects/form.h"
 #include "effects/registry.h"
 #include "errors.h"
 #include "output/page.h"
+#include "output/preview_file.h"
+#include "output/save_page.h"
+
+#ifndef ZENTRAVA_VERSION
+#define ZENTRAVA_VERSION "unknown"
+#endif
 
 namespace zentrava::cli {
 namespace {
@@ -18,7 +29,10 @@ constexpr const char* kUsage =
     "       zentrava-cli [--dir DIR] list CATEGORY\n"
     "       zentrava-cli [--dir DIR] form CATEGORY ENTRY\n"
     "       zentrava-cli [--dir DIR] generate CATEGORY ENTRY [--set NAME=VALUE]... [--clear NAME]...\n"
-    "                    [--add NAME=VALUE]... [--show raw|script|page] [--preview]\n";
+    "                    [--add NAME=VALUE]... [--show raw|script|page] [--preview] [--save FILE]\n"
+    "       zentrava-cli [--dir DIR] find TEXT\n"
+    "       zentrava-cli [--dir DIR] gallery DIR\n"
+    "       zentrava-cli --version | --help\n";
 
 // A usage error: the message says what was wrong.
 struct UsageError {
@@ -47,15 +61,26 @@ const Category& RequireCategory(const std::string& name) {
     throw UsageError{"unknown category '" + name + "'"};
 }
 
+// A category's entries; a catalogue that is missing or lists nothing is said on stderr.
+CatalogueList LoadCategory(const std::string& dir, const Category& category, std::ostream& err) {
+    const std::string path = JoinPath(dir, category.fileName);
+    CatalogueList list = LoadCatalogue(path);
+    if (list.empty()) {
+        err << "zentrava-cli: " << path << (std::filesystem::exists(path) ? " lists no entries" : " is missing")
+            << '\n';
+    }
+    return list;
+}
+
 struct Selected {
     Tplugin entry;
     const FormDecl* form = nullptr;
 };
 
-Selected RequireEntry(const std::string& dir, const std::string& categoryName, const std::string& which) {
+Selected RequireEntry(const std::string& dir, const std::string& categoryName, const std::string& which,
+                      std::ostream& err) {
     const Category& category = RequireCategory(categoryName);
-    const std::string path = JoinPath(dir, category.fileName);
-    const CatalogueList list = LoadCatalogue(path);
+    const CatalogueList list = LoadCategory(dir, category, err);
     std::optional<std::size_t> index;
     std::size_t number = 0;
     auto [end, ec] = std::from_chars(which.data(), which.data() + which.size(), number);
@@ -68,7 +93,7 @@ Selected RequireEntry(const std::string& dir, const std::string& categoryName, c
             }
         }
     }
-    if (!index) throw UsageError{"no entry '" + which + "' in " + path};
+    if (!index) throw UsageError{"no entry '" + which + "' in " + JoinPath(dir, category.fileName)};
     Selected s{list[*index], FormRegistry::Instance().Find(list[*index].form)};
     if (!s.form) throw UsageError{"entry '" + which + "' names no registered form ('" + s.entry.form + "')"};
     return s;
@@ -103,81 +128,82 @@ void PrintForm(const FormDecl& form, std::ostream& out) {
     }
 }
 
-int Generate(const std::string& dir, const std::vector<std::string>& args, std::size_t i, std::ostream& out,
-             std::ostream& err) {
-    if (args.size() < i + 2) throw UsageError{"generate needs CATEGORY and ENTRY"};
-    Selected s = RequireEntry(dir, args[i], args[i + 1]);
-    FormValues values = DefaultValues(*s.form);
-    std::string show = "script";
-    bool preview = false;
-    for (i += 2; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        if (option == "--preview") {
-            preview = true;
-            continue;
+// One change to the form's values, in the order given on the command line.
+struct Change {
+    std::string option;  // "--set", "--clear", "--add"
+    std::string value;
+};
+
+void Apply(const FormDecl& form, FormValues& values, const Change& change) {
+    const std::string& option = change.option;
+    if (option == "--clear") {
+        const ControlDecl& c = RequireControl(form, change.value);
+        if (!IsList(c)) throw UsageError{"--clear: '" + c.name + "' is not a list"};
+        values[c.name].entries.clear();
+    } else if (option == "--add") {
+        auto [name, text] = SplitAssignment(option, change.value);
+        const ControlDecl& c = RequireControl(form, name);
+        if (!IsList(c)) throw UsageError{"--add: '" + c.name + "' is not a list"};
+        ListEntry entry = SplitFields(text);
+        const std::size_t columns = c.kind == ControlKind::ListView ? c.columns.size() : 1;
+        if (entry.size() > columns) {
+            throw UsageError{"--add: '" + c.name + "' has " + std::to_string(columns) + " column(s), got " +
+                             std::to_string(entry.size()) + " fields"};
         }
-        if (option != "--set" && option != "--clear" && option != "--add" && option != "--show") {
-            throw UsageError{"unknown option '" + option + "'"};
-        }
-        if (i + 1 >= args.size()) throw UsageError{option + " needs a value"};
-        const std::string& value = args[++i];
-        if (option == "--show") {
-            if (value != "raw" && value != "script" && value != "page") {
-                throw UsageError{"--show takes raw, script or page, not '" + value + "'"};
-            }
-            show = value;
-        } else if (option == "--clear") {
-            const ControlDecl& c = RequireControl(*s.form, value);
-            if (!IsList(c)) throw UsageError{"--clear: '" + c.name + "' is not a list"};
-            values[c.name].entries.clear();
-        } else if (option == "--add") {
-            auto [name, text] = SplitAssignment(option, value);
-            const ControlDecl& c = RequireControl(*s.form, name);
-            if (!IsList(c)) throw UsageError{"--add: '" + c.name + "' is not a list"};
-            ListEntry entry = SplitFields(text);
-            const std::size_t columns = c.kind == ControlKind::ListView ? c.columns.size() : 1;
-            if (entry.size() > columns) {
-                throw UsageError{"--add: '" + c.name + "' has " + std::to_string(columns) + " column(s), got " +
-                                 std::to_string(entry.size()) + " fields"};
-            }
-            entry.resize(columns);
-            values[c.name].entries.push_back(std::move(entry));
-        } else {  // --set
-            auto [name, text] = SplitAssignment(option, value);
-            const ControlDecl& c = RequireControl(*s.form, name);
-            if (IsList(c)) throw UsageError{"--set: '" + c.name + "' is a list; use --clear and --add"};
-            if (c.kind == ControlKind::Swatch) {
-                std::optional<TColor> color = ParseColor(text);
-                if (!color) throw UsageError{"--set: '" + text + "' is not a colour (#RRGGBB or a decimal value)"};
-                values[c.name].color = *color;
-            } else {
-                values[c.name].text = text;
-            }
+        entry.resize(columns);
+        values[c.name].entries.push_back(std::move(entry));
+    } else {  // --set
+        auto [name, text] = SplitAssignment(option, change.value);
+        const ControlDecl& c = RequireControl(form, name);
+        if (IsList(c)) throw UsageError{"--set: '" + c.name + "' is a list; use --clear and --add"};
+        if (c.kind == ControlKind::Swatch) {
+            std::optional<TColor> color = ParseColor(text);
+            if (!color) throw UsageError{"--set: '" + text + "' is not a colour (#RRGGBB or a decimal value)"};
+            values[c.name].color = *color;
+        } else {
+            values[c.name].text = text;
         }
     }
+}
+
+struct GenerateRequest {
+    std::string category, which;
+    std::vector<Change> changes;
+    std::string show = "script";
+    bool preview = false;
+    std::string save;
+};
+
+// Saves the page with its local files and tells each copied file on stderr.
+void SavePage(const std::vector<std::string>& page, const std::string& dir, const std::string& file,
+              std::ostream& err) {
+    for (const std::string& copied : SavePageWithFiles(page, dir, file)) err << "copied " << copied << '\n';
+}
+
+int Generate(const std::string& dir, const GenerateRequest& request, std::ostream& out, std::ostream& err) {
+    Selected s = RequireEntry(dir, request.category, request.which, err);
+    FormValues values = DefaultValues(*s.form);
+    for (const Change& change : request.changes) Apply(*s.form, values, change);
+    if (!s.form->generate) throw UsageError{s.form->className + " has no Generate"};
 
     std::vector<std::string> skeleton;
     TScriptCodeStrings lines;
-    if (!s.form->generate) throw UsageError{s.form->className + " has no Generate"};
     try {
         zentrava::Generate(*s.form, values, s.entry, dir, skeleton, lines);
         std::vector<std::string> shown;
-        if (show == "raw") {
-            shown = lines.Lines();
-        }
+        if (request.show == "raw") shown = lines.Lines();
         CodeWindowResult result = ActivateCodeWindow(lines, s.entry, skeleton);
-        // As in the code window, a preview file that cannot be saved loses
-        // nothing generated: the view is still printed, and the run fails.
+        // As in the code window, a file that cannot be saved loses nothing
+        // generated: the view is still printed, and the run fails.
         std::optional<std::string> saveError;
-        if (preview) {
-            try {
-                SaveLinesToFile(JoinPath(dir, kPreviewFileName), result.page);
-            } catch (const EngineError& e) {
-                saveError = e.what();
-            }
+        try {
+            if (request.preview) SavePreviewFile(dir, result.page);
+            if (!request.save.empty()) SavePage(result.page, dir, request.save, err);
+        } catch (const EngineError& e) {
+            saveError = e.what();
         }
-        if (show == "script") shown = std::move(result.script);
-        if (show == "page") shown = std::move(result.page);
+        if (request.show == "script") shown = std::move(result.script);
+        if (request.show == "page") shown = std::move(result.page);
         std::string text;
         for (const std::string& line : shown) (text += line) += '\n';
         out << text;
@@ -193,48 +219,184 @@ int Generate(const std::string& dir, const std::vector<std::string>& args, std::
     return 0;
 }
 
+int Find(const std::string& dir, const std::string& text, std::ostream& out) {
+    const std::vector<SearchHit> hits = FindEffects(dir, text);
+    for (const SearchHit& h : hits) {
+        out << Categories()[h.category].caption << '\t' << h.index << '\t' << h.entry.ename << '\n';
+    }
+    return hits.empty() ? 1 : 0;
+}
+
+std::string Html(const std::string& text) {
+    std::string escaped;
+    for (char c : text) {
+        switch (c) {
+            case '&': escaped += "&amp;"; break;
+            case '<': escaped += "&lt;"; break;
+            case '>': escaped += "&gt;"; break;
+            case '"': escaped += "&quot;"; break;
+            default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// Every entry of every category saved with its defaults, and an index page.
+int Gallery(const std::string& dir, const std::string& target, std::ostream& err) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::create_directories(target, ec);
+    if (ec) {
+        err << ErrorBoxText("Cannot create file " + target) << '\n';
+        return 1;
+    }
+    std::vector<std::string> index = {
+        "<!DOCTYPE html>", "<html><head><meta charset=\"utf-8\"><title>Zentrava effect gallery</title>",
+        "<style>body{font:14px sans-serif;margin:1em 2em}li{margin:.2em 0}.failed{color:#b00}"
+        "small{color:#555}</style></head><body>",
+        "<h1>Zentrava effect gallery</h1>"};
+    int failures = 0, saved = 0;
+    for (const Category& category : Categories()) {
+        const std::string base = fs::path(category.fileName).stem().string();
+        const CatalogueList list = LoadCatalogue(JoinPath(dir, category.fileName));
+        if (list.empty()) continue;
+        index.push_back("<h2>" + Html(category.caption) + "</h2><ol start=\"0\">");
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const Tplugin& entry = list[i];
+            const std::string names = Html(entry.ename) + " <small>" + Html(entry.gbname) + " / " +
+                                      Html(entry.bigname) + "</small>";
+            const std::string page = base + "/" + std::to_string(i) + ".html";
+            try {
+                const FormDecl* form = FormRegistry::Instance().Find(entry.form);
+                if (!form || !form->generate) {
+                    throw EngineError("the form '" + entry.form + "' cannot generate");
+                }
+                std::vector<std::string> skeleton;
+                TScriptCodeStrings lines;
+                zentrava::Generate(*form, DefaultValues(*form), entry, dir, skeleton, lines);
+                CodeWindowResult result = ActivateCodeWindow(lines, entry, skeleton);
+                fs::create_directories(fs::path(target) / base, ec);
+                SavePageWithFiles(result.page, dir, (fs::path(target) / page).string());
+                index.push_back("<li><a href=\"" + page + "\">" + names + "</a></li>");
+                ++saved;
+            } catch (const EngineError& e) {
+                ++failures;
+                err << category.caption << ' ' << i << ' ' << entry.ename << ": " << ErrorBoxText(e.what()) << '\n';
+                index.push_back("<li class=\"failed\">" + names + ": " + Html(ErrorBoxText(e.what())) + "</li>");
+            }
+        }
+        index.push_back("</ol>");
+    }
+    index.push_back("</body></html>");
+    try {
+        WriteFileReplacing((fs::path(target) / "index.html").string(), JoinLines(index) + "\n");
+    } catch (const EngineError& e) {
+        err << ErrorBoxText(e.what()) << '\n';
+        return 1;
+    }
+    err << saved << " pages saved, " << failures << " failed\n";
+    return failures ? 1 : 0;
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, const std::string& defaultDir, std::ostream& out,
         std::ostream& err) {
+    CLI::App app{"Generates Zentrava's effects without a display.", "zentrava-cli"};
+    app.set_help_flag();  // --help prints the usage below, as every usage error does
+    bool help = false, version = false;
+    app.add_flag("--help,-h", help);
+    app.add_flag("--version", version);
+    std::string dir = defaultDir;
+    app.add_option("--dir", dir);
+    app.require_subcommand(0, 1);
+    app.fallthrough(false);
+
+    app.add_subcommand("categories");
+    std::string category, which, text, target;
+    CLI::App* list = app.add_subcommand("list");
+    list->add_option("CATEGORY", category)->required();
+    CLI::App* form = app.add_subcommand("form");
+    form->add_option("CATEGORY", category)->required();
+    form->add_option("ENTRY", which)->required();
+    CLI::App* find = app.add_subcommand("find");
+    find->add_option("TEXT", text)->required();
+    CLI::App* gallery = app.add_subcommand("gallery");
+    gallery->add_option("DIR", target)->required();
+
+    GenerateRequest request;
+    std::vector<std::string> sets, clears, adds;
+    CLI::App* generate = app.add_subcommand("generate");
+    generate->add_option("CATEGORY", request.category)->required();
+    generate->add_option("ENTRY", request.which)->required();
+    CLI::Option* set = generate->add_option("--set", sets)->allow_extra_args(false);
+    CLI::Option* clear = generate->add_option("--clear", clears)->allow_extra_args(false);
+    CLI::Option* add = generate->add_option("--add", adds)->allow_extra_args(false);
+    generate->add_option("--show", request.show)->check(CLI::IsMember({"raw", "script", "page"}));
+    generate->add_flag("--preview", request.preview);
+    generate->add_option("--save", request.save);
+
     try {
-        std::string dir = defaultDir;
-        std::size_t i = 0;
-        if (i < args.size() && args[i] == "--dir") {
-            if (i + 1 >= args.size()) throw UsageError{"--dir needs a folder"};
-            dir = args[i + 1];
-            i += 2;
+        // CLI11 reads the arguments from the back.
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        try {
+            app.parse(reversed);
+        } catch (const CLI::ParseError& e) {
+            if (help) throw;  // --help wins over whatever else is wrong
+            std::string message = e.what();
+            if (const auto* missing = dynamic_cast<const CLI::ArgumentMismatch*>(&e)) {
+                (void)missing;
+                message += " (an option needs a value)";
+            }
+            throw UsageError{message};
         }
-        if (i >= args.size()) throw UsageError{"no command given"};
-        const std::string& command = args[i++];
-        if (command == "--help" || command == "help") {
+        if (help) {
             out << kUsage;
             return 0;
         }
-        if (command == "categories") {
-            if (i != args.size()) throw UsageError{"categories takes no arguments"};
+        if (version) {
+            out << "zentrava-cli " << ZENTRAVA_VERSION << '\n';
+            return 0;
+        }
+        std::error_code ec;
+        if (!std::filesystem::is_directory(dir, ec)) {
+            throw UsageError{"the program directory '" + dir + "' does not exist or is not a folder"};
+        }
+        if (app.got_subcommand("categories")) {
             for (const Category& c : Categories()) out << c.caption << '\t' << c.fileName << '\n';
             return 0;
         }
-        if (command == "list") {
-            if (i + 1 != args.size()) throw UsageError{"list needs exactly one CATEGORY"};
-            const Category& c = RequireCategory(args[i]);
-            const CatalogueList list = LoadCatalogue(JoinPath(dir, c.fileName));
-            for (std::size_t n = 0; n < list.size(); ++n) {
-                out << n << '\t' << list[n].ename << '\t' << list[n].form << '\t' << list[n].script << '\n';
+        if (*list) {
+            const CatalogueList entries = LoadCategory(dir, RequireCategory(category), err);
+            for (std::size_t n = 0; n < entries.size(); ++n) {
+                out << n << '\t' << entries[n].ename << '\t' << entries[n].form << '\t' << entries[n].script << '\n';
             }
             return 0;
         }
-        if (command == "form") {
-            if (i + 2 != args.size()) throw UsageError{"form needs CATEGORY and ENTRY"};
-            PrintForm(*RequireEntry(dir, args[i], args[i + 1]).form, out);
+        if (*form) {
+            PrintForm(*RequireEntry(dir, category, which, err).form, out);
             return 0;
         }
-        if (command == "generate") return Generate(dir, args, i, out, err);
-        throw UsageError{"unknown command '" + command + "'"};
+        if (*find) return Find(dir, text, out);
+        if (*gallery) return Gallery(dir, target, err);
+        if (*generate) {
+            // The changes in the order they were given.
+            std::map<const CLI::Option*, std::size_t> taken;
+            for (const CLI::Option* option : generate->parse_order()) {
+                const std::vector<std::string>* values = option == set ? &sets : option == clear ? &clears
+                                                       : option == add ? &adds : nullptr;
+                if (!values) continue;
+                request.changes.push_back({option->get_name(), (*values)[taken[option]++]});
+            }
+            return Generate(dir, request, out, err);
+        }
+        throw UsageError{"no command given"};
     } catch (const UsageError& e) {
         err << "zentrava-cli: " << e.message << "\n" << kUsage;
         return 2;
+    } catch (const CLI::ParseError&) {
+        out << kUsage;
+        return 0;
     }
 }
 

@@ -192,33 +192,49 @@ std::string ReadOnlyPrefix(const TempDir& dir) {
            ShellQuote(dir.Path()) + " ";
 }
 
-TEST(CliBadInput, ReadOnlyProgramDirectoryFailsThePreviewAndLosesNothing) {
+TEST(CliBadInput, ReadOnlyProgramDirectoryPreviewsFromTheUserFolderAndLosesNothing) {
     TempDir dir;
     fs::copy(ZENTRAVA_FIXTURES_DIR "/basic", dir.Path(), fs::copy_options::recursive);
+    fs::create_directories(dir.File("image"));
+    dir.Write("image/Dog.jpg", "not really a dog");
     dir.Write("temp.htm", "the last page previewed\r\n");
     std::vector<std::pair<std::string, std::string>> before;
-    for (const auto& f : fs::directory_iterator(dir.Path())) before.emplace_back(f.path().string(), dir.Read(f.path().filename().string()));
+    for (const auto& f : fs::recursive_directory_iterator(dir.Path())) {
+        if (f.is_regular_file()) before.emplace_back(f.path().string(), dir.Read(fs::relative(f.path(), dir.Path()).string()));
+    }
     const std::string prefix = ReadOnlyPrefix(dir);
+    TempDir user;
+    const auto withCache = [&](const std::string& cache) { return "env XDG_CACHE_HOME=" + ShellQuote(cache) + " " + prefix; };
 
     // Generating without a preview needs no writing and still works.
-    const CliResult plain = RunCli({"--dir", dir.Path(), "generate", "other", "0"}, prefix);
+    const CliResult plain = RunCli({"--dir", dir.Path(), "generate", "other", "0"}, withCache(user.Path()));
     ASSERT_NE(plain.status, 97) << "the folder could still be written: the test proves nothing";
     ASSERT_NE(plain.status, 98) << "could not make the folder read-only: " << plain.err;
     EXPECT_EQ(plain.status, 0) << plain.err;
     EXPECT_NE(plain.out.find("bookmarkit"), std::string::npos);
 
-    // The preview file cannot be created: the error names it, nothing is printed as if it had worked.
-    const CliResult preview = RunCli({"--dir", dir.Path(), "generate", "other", "0", "--preview"}, prefix);
-    EXPECT_EQ(preview.status, 1);
-    EXPECT_NE(preview.out.find("bookmarkit"), std::string::npos);  // the generated view is not lost
-    EXPECT_EQ(preview.err, "Cannot create file " + dir.File("temp.htm") + ".\n");
+    // The preview file goes to the user's folder, where the program's folders are reached as beside the program.
+    const CliResult preview =
+        RunCli({"--dir", dir.Path(), "generate", "other", "0", "--preview", "--show", "page"}, withCache(user.Path()));
+    EXPECT_EQ(preview.status, 0) << preview.err;
+    std::string page = preview.out;
+    for (std::size_t p = 0; (p = page.find('\n', p)) != std::string::npos; p += 2) page.replace(p, 1, "\r\n");
+    EXPECT_EQ(user.Read("zentrava/temp.htm"), page);
+    EXPECT_EQ(user.Read("zentrava/image/Dog.jpg"), "not really a dog");
 
-    // Nothing in the folder changed: the last preview file and the library are as they were.
-    fs::permissions(dir.Path(), fs::perms::owner_all, fs::perm_options::add);
+    // Neither folder can be written: the error names the file last tried, and nothing generated is lost.
+    const std::string locked = dir.File("cache");  // inside the read-only program directory
+    const CliResult failed = RunCli({"--dir", dir.Path(), "generate", "other", "0", "--preview"}, withCache(locked));
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.out.find("bookmarkit"), std::string::npos);
+    EXPECT_EQ(failed.err, "Cannot create file " + locked + "/zentrava/temp.htm.\n");
+
+    // Nothing in the program directory changed: the last preview file and the library are as they were.
     std::size_t count = 0;
-    for (const auto& f : fs::directory_iterator(dir.Path())) {
+    for (const auto& f : fs::recursive_directory_iterator(dir.Path())) {
+        if (!f.is_regular_file()) continue;
         ++count;
-        const std::string name = f.path().filename().string();
+        const std::string name = fs::relative(f.path(), dir.Path()).string();
         auto was = std::find_if(before.begin(), before.end(), [&](const auto& b) { return b.first == f.path().string(); });
         ASSERT_NE(was, before.end()) << "new file " << name;
         EXPECT_EQ(dir.Read(name), was->second) << name;

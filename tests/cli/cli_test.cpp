@@ -116,7 +116,7 @@ TEST(Cli, UsageErrorsExitTwoAndSayWhatWasWrong) {
     const std::string d = dir.Path();
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no command"},
-        {{"--dir", d, "paint"}, "unknown command 'paint'"},
+        {{"--dir", d, "paint"}, "paint"},
         {{"--dir", d, "list", "sound"}, "unknown category 'sound'"},
         {{"--dir", d, "generate", "other", "99"}, "no entry '99'"},
         {{"--dir", d, "generate", "other", "Unknown Form"}, "names no registered form"},
@@ -125,9 +125,10 @@ TEST(Cli, UsageErrorsExitTwoAndSayWhatWasWrong) {
         {{"--dir", d, "generate", "other", "0", "--set", "FlatEdit48"}, "NAME=VALUE"},
         {{"--dir", d, "generate", "mouse", "1", "--set", "Panel10=blue"}, "not a colour"},
         {{"--dir", d, "generate", "other", "0", "--clear", "FlatEdit48"}, "not a list"},
-        {{"--dir", d, "generate", "other", "0", "--show", "all"}, "--show takes"},
-        {{"--dir", d, "generate", "other", "0", "--bogus"}, "unknown option"},
+        {{"--dir", d, "generate", "other", "0", "--show", "all"}, "--show"},
+        {{"--dir", d, "generate", "other", "0", "--bogus"}, "--bogus"},
         {{"--dir", d, "generate", "other", "0", "--set"}, "needs a value"},
+        {{"--dir", d + "/gone", "list", "mouse"}, "does not exist"},
     };
     for (const auto& [args, words] : cases) {
         Result r = RunCli(args);
@@ -135,6 +136,70 @@ TEST(Cli, UsageErrorsExitTwoAndSayWhatWasWrong) {
         EXPECT_EQ(r.out, "") << words;
         EXPECT_NE(r.err.find(words), std::string::npos) << r.err;
     }
+}
+
+TEST(Cli, FindMatchesAnyNameIgnoringCaseAndAccents) {
+    ProgramDir dir;
+    dir.Write("text.ini", "[a]\nename=Caf\xc3\xa9 Lights\ngbname=\xe5\x92\x96\xe5\x95\xa1\xe7\x81\xaf\n"
+                          "bigname=\xe5\x92\x96\xe5\x95\xa1\xe7\x87\x88\nform=TNoParamForm\nscript=plain\n");
+    EXPECT_EQ(RunCli({"--dir", dir.Path(), "find", "CAFE"}).out, "Text\t0\tCaf\xc3\xa9 Lights\n");
+    EXPECT_EQ(RunCli({"--dir", dir.Path(), "find", "\xe7\x87\x88"}).out, "Text\t0\tCaf\xc3\xa9 Lights\n");
+    Result favourites = RunCli({"--dir", dir.Path(), "find", "favour"});
+    EXPECT_EQ(favourites.status, 0);
+    EXPECT_EQ(favourites.out, "Others\t0\tAdd to Favourites\n");
+    Result none = RunCli({"--dir", dir.Path(), "find", "no such effect"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+}
+
+TEST(Cli, SaveWritesThePageWithTheLocalFilesItNames) {
+    ProgramDir dir;
+    dir.Write("image/Dog.jpg", "dog");
+    dir.Write("Image/arrow.cur", "cursor");
+    dir.Write("../outside.txt", "secret");
+    dir.Write("pics.dat", "h\r\nh\r\n<img src=\"image\\Dog.jpg\"><img src='missing.png'>\r\n"
+                          "<p style=\"cursor:url( 'Image/arrow.cur' )\"><a href=\"https://example.com/a.png\">\r\n"
+                          "<img src=\"../outside.txt\"><img src=image/Dog.jpg>\r\n");
+    dir.Write("page.ini", "[p]\nename=Pictures\nform=TNoParamForm\nscript=pics\n");
+    TempDir out;
+    Result saved = RunCli({"--dir", dir.Path(), "generate", "page", "0", "--save", out.File("site/p.html"), "--preview"});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.err, "copied image/Dog.jpg\ncopied Image/arrow.cur\n");
+    EXPECT_EQ(out.Read("site/p.html"), dir.Read("temp.htm"));  // the bytes the preview gets
+    EXPECT_EQ(out.Read("site/image/Dog.jpg"), "dog");
+    EXPECT_EQ(out.Read("site/Image/arrow.cur"), "cursor");
+    EXPECT_FALSE(std::filesystem::exists(out.File("outside.txt")));
+    std::filesystem::remove(dir.File("../outside.txt"));
+
+    Result unwritable = RunCli({"--dir", dir.Path(), "generate", "page", "0", "--save", dir.File("plain.dat/x.html")});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.out.find("Dog.jpg"), std::string::npos);  // the view is still printed
+    EXPECT_NE(unwritable.err.find("Cannot create file"), std::string::npos) << unwritable.err;
+}
+
+TEST(Cli, GallerySavesEveryEntryAndListsTheFailures) {
+    ProgramDir dir;
+    TempDir out;
+    Result r = RunCli({"--dir", dir.Path(), "gallery", out.Path()});
+    EXPECT_EQ(r.status, 1);  // the fixture has entries that cannot generate
+    const std::string index = out.Read("index.html");
+    EXPECT_NE(index.find("<a href=\"other/0.html\">Add to Favourites <small>"), std::string::npos) << index;
+    EXPECT_NE(index.find("<li class=\"failed\">Missing Script <small>"), std::string::npos);
+    EXPECT_NE(index.find(": Cannot open file " + dir.File("nosuchfile.dat")), std::string::npos);
+    EXPECT_NE(out.Read("other/0.html").find("bookmarkit"), std::string::npos);
+    EXPECT_NE(r.err.find("Others 2 Missing Script: Cannot open file"), std::string::npos) << r.err;
+}
+
+TEST(Cli, VersionAndMissingCatalogues) {
+    ProgramDir dir;
+    EXPECT_EQ(RunCli({"--version"}).out, "zentrava-cli 2.3\n");
+    Result list = RunCli({"--dir", dir.Path(), "list", "menu"});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_EQ(list.out, "");
+    EXPECT_EQ(list.err, "zentrava-cli: " + dir.File("menu.ini") + " is missing\n");
+    dir.Write("menu.ini", "; nothing yet\n");
+    EXPECT_NE(RunCli({"--dir", dir.Path(), "generate", "menu", "0"}).err.find("menu.ini lists no entries"),
+              std::string::npos);
 }
 
 }  // namespace

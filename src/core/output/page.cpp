@@ -1,5 +1,7 @@
 #include "output/page.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -66,7 +68,7 @@ std::string JoinLines(const std::vector<std::string>& lines, const char* eol) {
     return text;
 }
 
-void SaveLinesToFile(const std::string& path, const std::vector<std::string>& lines) {
+std::string PageFileBytes(const std::vector<std::string>& lines) {
     std::string text;
     std::size_t size = 0;
     for (const auto& line : lines) size += line.size() + 2;
@@ -83,18 +85,31 @@ void SaveLinesToFile(const std::string& path, const std::vector<std::string>& li
         }
         text += "\r\n";
     }
+    return text;
+}
+
+void WriteFileReplacing(const std::string& path, const std::string& bytes) {
+    // Written beside the target under a name of its own and renamed over it
+    // only when complete: a failure leaves the previous file as it was.
+    const std::string scratch = path + ".part-" + std::to_string(::getpid());
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "wb"));
+    std::unique_ptr<std::FILE, Closer> file(std::fopen(scratch.c_str(), "wb"));
     if (!file) ThrowCannotCreate(path);
-    const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
     const bool closed = std::fclose(file.release()) == 0;
-    if (!written || !closed) {
-        std::error_code ec;
-        std::filesystem::remove(path, ec);
-        ThrowCannotCreate(path);
+    std::error_code ec;
+    if (written && closed) {
+        std::filesystem::rename(scratch, path, ec);
+        if (!ec) return;
     }
+    std::filesystem::remove(scratch, ec);
+    ThrowCannotCreate(path);
+}
+
+void SaveLinesToFile(const std::string& path, const std::vector<std::string>& lines) {
+    WriteFileReplacing(path, PageFileBytes(lines));
 }
 
 }  // namespace zentrava

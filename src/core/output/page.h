@@ -31,8 +31,16 @@ std::vector<std::string> AssemblePage(std::vector<std::string>& skeleton,
 
 // Writes lines to a file, each followed by CR LF (line breaks inside a line
 // become CR LF too, as a text box would store them). On failure raises
-// "Cannot create file <path>" and leaves no partly written file behind.
+// "Cannot create file <path>", leaves no partly written file behind and
+// keeps the file that was there before.
 void SaveLinesToFile(const std::string& path, const std::vector<std::string>& lines);
+
+// The bytes SaveLinesToFile writes for these lines.
+std::string PageFileBytes(const std::vector<std::string>& lines);
+
+// Replaces a file's content as a whole (a scratch file renamed over it), or
+// raises "Cannot create file <path>" and leaves the old file untouched.
+void WriteFileReplacing(const std::string& path, const std::string& bytes);
 
 // The text of lines joined with LF, as a text box shows them.
 std::string JoinLines(const std::vector<std::string>& lines, const char* eol = "\n");
