@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all setup build run test test-sanitize bench fuzz clean
+.PHONY: all setup build run test test-sanitize bench fuzz package clean
 
 all: build
 
@@ -27,6 +27,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the app in build/package/ (CPack).
+package: build
+	cd $(BUILD) && cpack -G DEB -B package
 
 # The core, command-line and desktop suites under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: setup

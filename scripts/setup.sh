@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libutf8proc-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-image-formats-plugins
   qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-wqy-zenhei
-  xvfb xauth xdg-utils
+  xvfb xauth xdg-utils lintian
   chromium
   clang libclang-rt-dev python3
 )

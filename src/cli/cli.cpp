@@ -220,7 +220,7 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
 }
 
 int Find(const std::string& dir, const std::string& text, std::ostream& out) {
-    const std::vector<SearchHit> hits = FindEffects(dir, text);
+    const std::vector<SearchHit> hits = FindEffects(LoadAllCatalogues(dir), text);
     for (const SearchHit& h : hits) {
         out << Categories()[h.category].caption << '\t' << h.index << '\t' << h.entry.ename << '\n';
     }

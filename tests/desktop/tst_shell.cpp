@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "app/find_box.h"
 #include "app/form_manager.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
@@ -415,6 +416,46 @@ private Q_SLOTS:
         QCOMPARE(services.openedUrls.size(), std::size_t(3));
         QCOMPARE(QFileInfo(services.openedUrls[2].toLocalFile()).canonicalFilePath(),
                  QFileInfo(chm.fileName()).canonicalFilePath());
+    }
+
+    void findBoxFindsAnyNameAndOpensTheEntryAsTheListWould() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        // Written after start-up: the box reads the catalogues when it opens.
+        dir.Write(QStringLiteral("other.ini"), dir.Read(QStringLiteral("other.ini")) +
+                                                   "\n[cafe]\nename=Caf\xc3\xa9 Corner\ngbname=\xe5\x92\x96\xe5\x95\xa1\n"
+                                                   "bigname=\xe5\x92\x96\xe5\x95\xa1\nform=TOtherForm1\nscript=other1\n");
+        FindBox* box = w.Finder();
+        box->Open();
+        QVERIFY(box->isVisible());
+        QTest::keyClicks(box->Edit(), QStringLiteral("CAFE"));
+        QCOMPARE(box->Results()->count(), 1);
+        QTest::keyClick(box->Edit(), Qt::Key_Return);
+        FlushDeletes();
+        QVERIFY(!box->isVisible());
+        QCOMPARE(w.SelectedButton(), w.CategoryButton(7));
+        QCOMPARE(w.ScriptList()->currentRow(), w.ScriptList()->count() - 1);
+        QCOMPARE(w.CurrentEntry().ename, std::string("Caf\xc3\xa9 Corner"));
+        QVERIFY(w.CurrentForm());
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TOtherForm1"));
+
+        // Chinese names are found; Down moves through the results; Escape closes.
+        box->Open();
+        box->Edit()->setText(QString::fromUtf8("\xe5\x92\x96"));  // typed through an input method
+        QCOMPARE(box->Results()->count(), 1);
+        box->Edit()->setText(QStringLiteral("e"));
+        QVERIFY(box->Results()->count() > 2);
+        QCOMPARE(box->Results()->currentRow(), 0);
+        QTest::keyClick(box->Edit(), Qt::Key_Down);
+        QTest::keyClick(box->Edit(), Qt::Key_Down);
+        QCOMPARE(box->Results()->currentRow(), 2);
+        QTest::keyClick(box->Edit(), Qt::Key_Up);
+        QCOMPARE(box->Results()->currentRow(), 1);
+        QTest::keyClick(box->Edit(), Qt::Key_Escape);
+        QVERIFY(!box->isVisible());
+        QCOMPARE(w.CurrentEntry().ename, std::string("Caf\xc3\xa9 Corner"));  // nothing chosen
     }
 };
 

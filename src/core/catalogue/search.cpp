@@ -21,13 +21,18 @@ std::string FoldForSearch(const std::string& text) {
     return std::string(reinterpret_cast<const char*>(folded), static_cast<std::size_t>(n));
 }
 
-std::vector<SearchHit> FindEffects(const std::string& programDir, const std::string& text) {
+std::vector<CatalogueList> LoadAllCatalogues(const std::string& programDir) {
+    std::vector<CatalogueList> all;
+    for (const Category& c : Categories()) all.push_back(LoadCatalogue(JoinPath(programDir, c.fileName)));
+    return all;
+}
+
+std::vector<SearchHit> FindEffects(const std::vector<CatalogueList>& catalogues, const std::string& text) {
     std::vector<SearchHit> hits;
     const std::string needle = FoldForSearch(text);
     if (needle.empty()) return hits;
-    const auto& categories = Categories();
-    for (std::size_t c = 0; c < categories.size(); ++c) {
-        const CatalogueList list = LoadCatalogue(JoinPath(programDir, categories[c].fileName));
+    for (std::size_t c = 0; c < catalogues.size(); ++c) {
+        const CatalogueList& list = catalogues[c];
         for (std::size_t i = 0; i < list.size(); ++i) {
             const Tplugin& p = list[i];
             for (const std::string* name : {&p.ename, &p.gbname, &p.bigname}) {

@@ -19,10 +19,13 @@ struct SearchHit {
     Tplugin entry;
 };
 
-// Every entry of every category whose English, simplified-Chinese or
-// traditional-Chinese name contains the text, folded. Reads the catalogues
-// from the program directory at each call, in toolbar order, each in file
-// order. An empty text finds nothing.
-std::vector<SearchHit> FindEffects(const std::string& programDir, const std::string& text);
+// The catalogues of the eight categories, in toolbar order, read from the
+// program directory now (a missing one is empty).
+std::vector<CatalogueList> LoadAllCatalogues(const std::string& programDir);
+
+// Every entry whose English, simplified-Chinese or traditional-Chinese name
+// contains the text, folded; in toolbar order, each category in file order.
+// An empty text finds nothing.
+std::vector<SearchHit> FindEffects(const std::vector<CatalogueList>& catalogues, const std::string& text);
 
 }  // namespace zentrava

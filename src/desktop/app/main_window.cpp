@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "app/find_box.h"
+
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -133,6 +135,8 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     connect(closeChild, &QShortcut::activated, this, [this] {
         if (QMdiSubWindow* child = effectArea_->activeSubWindow()) child->close();
     });
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] { Finder()->Open(); });
 
     // FormCreate.
     // 1. The caption: the product name and the version, written by the
@@ -213,6 +217,27 @@ void MainWindow::CategoryButtonClick(int index) {
     if (index < 0 || index >= static_cast<int>(categories.size())) return;
     LoadCategory(categories[static_cast<std::size_t>(index)].fileName);
     setButtonFont(categoryButtons_[static_cast<std::size_t>(index)]);
+}
+
+FindBox* MainWindow::Finder() {
+    if (!findBox_) {
+        findBox_ = new FindBox(programDir_, this);
+        connect(findBox_, &FindBox::chosen, this, &MainWindow::ShowEntry);
+    }
+    return findBox_;
+}
+
+void MainWindow::ShowEntry(int category, int index) {
+    CategoryButtonClick(category);
+    if (index < 0 || index >= scriptListBox_->count()) return;
+    // The press selects the line, the release opens it again: one opening
+    // when the selection changes, as the mouse-up of a click re-opens it.
+    if (scriptListBox_->currentRow() == index && scriptListBox_->item(index)->isSelected()) {
+        OpenSelectedEntry();
+    } else {
+        scriptListBox_->setCurrentRow(index);
+    }
+    scriptListBox_->setFocus();
 }
 
 void MainWindow::OpenSelectedEntry() {

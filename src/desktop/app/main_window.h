@@ -21,6 +21,7 @@ class QMdiArea;
 namespace zentrava::desktop {
 
 class CodeWindow;
+class FindBox;
 class FormManager;
 class PictureButton;
 class TMDIChild;
@@ -67,6 +68,11 @@ public:
     // The code window, created at start-up (null before FinishStartUp or the first Generate).
     CodeWindow* CodeWindowIfCreated() const { return codeWindow_; }
     QWidget* WelcomePanel() const { return welcomePanel_; }
+    // The find box, made at its first use (Ctrl+F).
+    FindBox* Finder();
+    // Switches to a category as its toolbar button does and selects a line
+    // of the list as a click on it does (the entry's form opens).
+    void ShowEntry(int category, int index);
     QString ProgramDirectory() const { return programDir_; }
 
 public Q_SLOTS:
@@ -100,6 +106,7 @@ private:
     FormManager* forms_ = nullptr;
     CodeWindow* codeWindow_ = nullptr;
     QWidget* welcomePanel_ = nullptr;
+    FindBox* findBox_ = nullptr;
 };
 
 // The product web site that "Website" opens.
