@@ -37,6 +37,8 @@ public:
     std::vector<FileRequest> fileRequests;
     std::deque<std::optional<QString>> fileAnswers;
     std::vector<QUrl> openedUrls;
+    std::vector<FileRequest> saveRequests;
+    std::deque<std::optional<QString>> saveAnswers;
 
     void ShowError(QWidget*, const QString& title, const QString& text) override {
         boxes.push_back({true, title, text});
@@ -60,6 +62,14 @@ public:
         fileAnswers.pop_front();
         if (!chosen) return std::nullopt;
         return file;
+    }
+    std::optional<QString> RunSaveDialog(QWidget*, const QString& caption, const QString& filter,
+                                         const QString& start) override {
+        saveRequests.push_back({caption, filter, start});
+        if (saveAnswers.empty()) return std::nullopt;
+        auto answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
     }
     bool OpenUrl(const QUrl& url) override {
         openedUrls.push_back(url);

@@ -67,7 +67,7 @@ private Q_SLOTS:
         QVERIFY(code->isVisible());
         QVERIFY(code->isWindow());
         QCOMPARE(code->windowTitle(), QStringLiteral("JavaScript Codes"));
-        QCOMPARE(code->size(), QSize(601, 264));
+        QCOMPARE(code->size(), QSize(601, 284));
         QCOMPARE(code->pos(), QPoint(219, 326));
         const struct {
             const char* name;
@@ -227,6 +227,37 @@ private Q_SLOTS:
         QCOMPARE(services.boxes.size(), std::size_t(1));
         QCOMPARE(services.boxes[0].text,
                  QStringLiteral("Cannot open file ") + dir.Path() + QStringLiteral("/nosuchfile.dat."));
+    }
+
+    void savePageWritesThePreviewBytesAndThePicturesItNames() {
+        Generated g(0);
+        QDir(g.dir.Path()).mkpath(QStringLiteral("image"));
+        g.dir.Write(QStringLiteral("image/Dog.jpg"), "dog");
+        QPlainTextEdit* page = g.Code()->PageView();
+        page->setPlainText(page->toPlainText().replace(QStringLiteral("<p>"), QStringLiteral("<img src=\"image\\Dog.jpg\"><p>")));
+        QTemporaryDir out;
+        g.services.saveAnswers.push_back(std::nullopt);  // Cancel: nothing is written
+        g.Click("SavePageButton");
+        QCOMPARE(QDir(out.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+        const QString target = out.filePath(QStringLiteral("site/page.html"));
+        QDir(out.path()).mkpath(QStringLiteral("site"));
+        g.services.saveAnswers.push_back(target);
+        g.Click("SavePageButton");
+        QCOMPARE(g.services.boxes.size(), std::size_t(1));
+        QVERIFY(!g.services.boxes[0].error);
+        g.Click("XP_Button1");  // Refresh writes the same bytes as the preview file
+        QFile saved(target), picture(out.filePath(QStringLiteral("site/image/Dog.jpg")));
+        QVERIFY(saved.open(QIODevice::ReadOnly) && picture.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), g.dir.Read(QStringLiteral("temp.htm")));
+        QCOMPARE(picture.readAll(), QByteArray("dog"));
+
+        // A file that cannot be written: the box says which, nothing half-written stays.
+        g.services.saveAnswers.push_back(out.filePath(QStringLiteral("site/page.html/x.html")));
+        g.Click("SavePageButton");
+        QCOMPARE(g.services.boxes.size(), std::size_t(2));
+        QVERIFY(g.services.boxes[1].error);
+        QVERIFY(g.services.boxes[1].text.startsWith(QStringLiteral("Cannot create file ")));
+        QCOMPARE(QDir(out.filePath(QStringLiteral("site"))).entryList(QDir::Files), QStringList{QStringLiteral("page.html")});
     }
 };
 

@@ -42,6 +42,14 @@ std::optional<QString> DesktopServices::RunOpenDialog(QWidget* parent, const QSt
     return file;
 }
 
+std::optional<QString> DesktopServices::RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
+                                                      const QString& start) {
+    // The dialog asks before it replaces a file.
+    const QString file = QFileDialog::getSaveFileName(parent, caption, start, filter);
+    if (file.isEmpty()) return std::nullopt;
+    return file;
+}
+
 bool DesktopServices::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 QString QtFileFilter(const QString& pipeFilter) {

@@ -29,6 +29,10 @@ public:
     // nothing on Cancel.
     virtual std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
                                                  const QString& start) = 0;
+    // Runs a file save dialog that asks before it overwrites a file; the
+    // chosen file's full path, nothing on Cancel.
+    virtual std::optional<QString> RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
+                                                 const QString& start) = 0;
     // Opens a document or address with its default handler; the result is
     // only informative (callers ignore it, as the shell's call does).
     virtual bool OpenUrl(const QUrl& url) = 0;
@@ -41,6 +45,8 @@ public:
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QColor> RunColorDialog(QWidget* parent, const QColor& initial) override;
     std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
+                                         const QString& start) override;
+    std::optional<QString> RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
                                          const QString& start) override;
     bool OpenUrl(const QUrl& url) override;
 };

@@ -1,6 +1,7 @@
 #include "output/code_window.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QPlainTextEdit>
@@ -11,6 +12,8 @@
 #include "app/services.h"
 #include "errors.h"
 #include "output/page.h"
+#include "output/preview_file.h"
+#include "output/save_page.h"
 #include "output/preview_pane.h"
 #include "output/text_codec.h"
 
@@ -52,7 +55,7 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
     // The run ends when the main window closes, whether or not this is shown.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("JavaScript Codes"));
-    setFixedSize(601, 264);
+    setFixedSize(601, 284);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -90,6 +93,8 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
     NewSeparator("Panel2", 200, this);
     connect(AddButton("XP_Button2", tr("View In Browser"), QString(), 216), &QPushButton::clicked, this,
             &CodeWindow::XP_Button2Click);
+    connect(AddButton("SavePageButton", tr("Save Page..."), tr("Save the page with its pictures, to open anywhere"), 248),
+            &QPushButton::clicked, this, &CodeWindow::SavePageClick);
 }
 
 QPushButton* CodeWindow::AddButton(const char* name, const QString& caption, const QString& hint, int top) {
@@ -105,7 +110,10 @@ QPushButton* CodeWindow::AddButton(const char* name, const QString& caption, con
     return button;
 }
 
-QString CodeWindow::PreviewFile() const { return FromPath(JoinPath(ToPath(programDir_), kPreviewFileName)); }
+QString CodeWindow::PreviewFile() const {
+    if (!previewFile_.isEmpty()) return previewFile_;
+    return FromPath(JoinPath(ToPath(programDir_), kPreviewFileName));
+}
 
 int CodeWindow::CurrentPage() const { return pages_->currentIndex(); }
 
@@ -129,7 +137,7 @@ void CodeWindow::ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, 
     SaveAndPreview();
 }
 
-bool CodeWindow::SavePreviewFile() {
+const std::vector<std::string>& CodeWindow::PageLines() {
     // Untouched, the page view holds the assembled page and is saved byte for
     // byte; once edited, its text is saved as it now stands.
     const QString text = htmlMemo_->toPlainText();
@@ -137,8 +145,12 @@ bool CodeWindow::SavePreviewFile() {
         pageLines_ = SplitText(text);
         pageText_ = text;
     }
+    return pageLines_;
+}
+
+bool CodeWindow::SavePreviewFile() {
     try {
-        SaveLinesToFile(ToPath(PreviewFile()), pageLines_);
+        previewFile_ = FromPath(zentrava::SavePreviewFile(ToPath(programDir_), PageLines()));
     } catch (const std::exception& e) {
         services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())));
         return false;
@@ -169,6 +181,24 @@ void CodeWindow::button_runClick() { SaveAndPreview(); }
 void CodeWindow::XP_Button1Click() { SaveAndPreview(); }
 
 void CodeWindow::XP_Button2Click() { services_.OpenUrl(QUrl::fromLocalFile(PreviewFile())); }
+
+void CodeWindow::SavePageClick() {
+    const QString start = lastSaved_.isEmpty() ? QDir::homePath() + QStringLiteral("/page.html") : lastSaved_;
+    const std::optional<QString> file = services_.RunSaveDialog(
+        this, tr("Save Page"), tr("Web pages (*.html *.htm);;All files (*)"), start);
+    if (!file) return;
+    try {
+        const std::vector<std::string> copied = SavePageWithFiles(PageLines(), ToPath(programDir_), ToPath(*file));
+        lastSaved_ = *file;
+        services_.ShowMessage(this, ApplicationTitle(),
+                              copied.empty() ? tr("Saved %1.").arg(QDir::toNativeSeparators(*file))
+                                             : tr("Saved %1 and %n file(s) it shows beside it.", nullptr,
+                                                  static_cast<int>(copied.size()))
+                                                   .arg(QDir::toNativeSeparators(*file)));
+    } catch (const std::exception& e) {
+        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())));
+    }
+}
 
 void CodeWindow::closeEvent(QCloseEvent* event) {
     event->ignore();

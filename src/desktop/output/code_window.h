@@ -25,7 +25,8 @@ class CodeWindow : public QWidget {
 public:
     enum Page { kScriptPage = 0, kHtmlPage = 1, kPreviewPage = 2 };
 
-    // `programDir` holds the preview file "temp.htm".
+    // `programDir` holds the preview file "temp.htm" (or, when it cannot be
+    // written, the user's preview folder does).
     CodeWindow(UiServices& services, QString programDir, QWidget* parent = nullptr);
 
     // Shows the window after a Generate; its activation rewrites the script
@@ -49,6 +50,7 @@ public Q_SLOTS:
     void button_runClick();   // "Preview"
     void XP_Button1Click();   // "Refresh"
     void XP_Button2Click();   // "View In Browser"
+    void SavePageClick();     // "Save Page..."
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery: hide only
@@ -57,6 +59,8 @@ private:
     QPushButton* AddButton(const char* name, const QString& caption, const QString& hint, int top);
     bool SavePreviewFile();
     void SaveAndPreview();
+    // The page view's lines: as assembled until the user edits the text.
+    const std::vector<std::string>& PageLines();
 
     UiServices& services_;
     QString programDir_;
@@ -69,6 +73,8 @@ private:
     std::vector<std::string> pageLines_;
     QString pageText_;
     bool shownBefore_ = false;
+    QString previewFile_;  // where the preview file went last
+    QString lastSaved_;    // the page saved last with "Save Page..."
 };
 
 }  // namespace zentrava::desktop
