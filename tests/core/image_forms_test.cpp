@@ -2,6 +2,7 @@
 // against the shipped image catalogue.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 
 #include "catalogue/plugin.h"
 #include "effects/forms.h"
@@ -231,6 +232,32 @@ TEST(ImageForms, EveryFormBuildsOnTheCommonPictureRow) {
         EXPECT_LT(top->rect.top, left->rect.top);
         EXPECT_LE(left->rect.top + left->rect.height, f.panel.top + f.panel.height);
     }
+}
+
+TEST(ImageLibrary, EveryFormHasAnEntryWithItsLoadHandler) {
+    const std::vector<Tplugin> catalogue = LoadCatalogue(kData + "/image.ini");
+    EXPECT_GE(catalogue.size(), 16u);
+    for (const ImageCase& c : Cases()) {
+        SCOPED_TRACE(c.form);
+        auto entry = std::find_if(catalogue.begin(), catalogue.end(),
+                                  [&](const Tplugin& p) { return EqualsIgnoreCase(p.form, c.form); });
+        ASSERT_NE(entry, catalogue.end());
+        EXPECT_EQ(entry->onload, c.onload);
+        // The shipped file already holds the default lines where the form writes
+        // them, so the picture tag sits where the rest of the file expects it.
+        TScriptCodeStrings file;
+        file.LoadFromFile(ScriptFilePath(kData, *entry));
+        for (const auto& [index, line] : c.puts) {
+            ASSERT_GT(file.Count(), static_cast<std::size_t>(index));
+            EXPECT_EQ(file.Get(index), Expand(line, c.defaultPath, "50", "50")) << "line " << index;
+        }
+    }
+    int parameterless = 0;
+    for (const Tplugin& p : catalogue) {
+        EXPECT_FALSE(p.background.empty()) << p.ename;
+        parameterless += p.form == "TNoParamForm";
+    }
+    EXPECT_GE(parameterless, 3);
 }
 
 }  // namespace
