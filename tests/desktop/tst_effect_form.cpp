@@ -441,6 +441,50 @@ private Q_SLOTS:
         QCOMPARE(shell.dialogs.lastPicture, QStringLiteral("/pics/bear.jpg"));
     }
 
+    // The image forms' Browse: the shared picture dialog opens where its last
+    // use left it (never preset from the edit); OK writes the chosen file's
+    // full name byte for byte, Cancel changes nothing.
+    void imageBrowseOkAndCancel() {
+        QTemporaryDir dir;
+        QFile script(dir.filePath(QStringLiteral("zoom.dat")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 14; ++i) script.write(QByteArray("line ") + QByteArray::number(i) + "\r\n");
+        script.close();
+        FakeShell shell;
+        shell.dir = ToPath(dir.path());
+        shell.entry.script = "zoom";
+        shell.dialogs.lastPicture = QStringLiteral("/srv/pictures/last.png");
+
+        TMDIChild form(*FormRegistry::Instance().Find("TImageForm1"), shell);
+        auto* edit = qobject_cast<QLineEdit*>(form.Control(QStringLiteral("ImageEdit")));
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), QStringLiteral("image\\Dog.jpg"));
+        auto* browse = Find<QPushButton>(&form, "XP_Button2");
+        QCOMPARE(browse->text(), QStringLiteral("Browse"));
+
+        QTest::mouseClick(browse, Qt::LeftButton);  // cancelled
+        QCOMPARE(edit->text(), QStringLiteral("image\\Dog.jpg"));
+        QCOMPARE(shell.services.fileRequests.back().start, QStringLiteral("/srv/pictures/last.png"));
+        QVERIFY(shell.services.fileRequests.back().filter.contains(QStringLiteral("*.jpg")));
+
+        const QString chosen = QStringLiteral("/home/zoë/My Pictures/小狗 1.jpg");
+        shell.services.fileAnswers.push_back(chosen);
+        QTest::mouseClick(browse, Qt::LeftButton);
+        QCOMPARE(edit->text(), chosen);
+        form.Generate();
+        QCOMPARE(shell.codeWindowShown, 1);
+        QCOMPARE(shell.shownLines[12], "<img src=\"" + chosen.toStdString() + "\" ");
+
+        // Another image form's Browse starts from that file, not from its own default.
+        TMDIChild bear(*FormRegistry::Instance().Find("TImageForm9"), shell);
+        QCOMPARE(qobject_cast<QLineEdit*>(bear.Control(QStringLiteral("ImageEdit")))->text(),
+                 QStringLiteral("Image\\bear.jpg"));
+        QTest::mouseClick(Find<QPushButton>(&bear, "XP_Button2"), Qt::LeftButton);
+        QCOMPARE(shell.services.fileRequests.back().start, chosen);
+        QCOMPARE(qobject_cast<QLineEdit*>(bear.Control(QStringLiteral("ImageEdit")))->text(),
+                 QStringLiteral("Image\\bear.jpg"));
+    }
+
     void effectFormCannotBeMovedOrResized() {
         ProgramDir dir;
         FakeServices services;

@@ -1,0 +1,65 @@
+// image.js: every picture of the page has loaded and one of them shows;
+// the interactive entries answer the keyboard and the pointer.
+const failures = [];
+const pictures = Array.from(document.images);
+if (!pictures.length) return ['the page shows no picture'];
+await Promise.all(pictures.map((img) => (img.complete ? null : new Promise((done) => {
+  img.addEventListener('load', done, { once: true });
+  img.addEventListener('error', done, { once: true });
+  setTimeout(done, 5000);
+}))));
+for (const img of pictures) {
+  if (img.naturalWidth === 0) failures.push(`picture not loaded: ${img.getAttribute('src')}`);
+}
+if (!pictures.some((img) => z.visible(img))) failures.push('no picture is visible');
+
+const slider = document.querySelector('.zi14-range');
+if (slider) {
+  const box = slider.closest('.zi14');
+  slider.focus();
+  await z.key('ArrowLeft');
+  await z.wait(100);
+  if (box.style.getPropertyValue('--zi14-at') !== '49%') failures.push('ArrowLeft did not move the comparison');
+}
+
+const glass = document.querySelector('.zi15');
+if (glass) {
+  glass.focus();
+  await z.key('ArrowRight');
+  await z.wait(100);
+  const lens = glass.querySelector('.zi15-lens');
+  if (!z.visible(lens)) failures.push('the lens did not show when moved by the keyboard');
+  await z.key('Escape');
+  await z.wait(100);
+  if (z.visible(lens)) failures.push('Escape did not put the lens away');
+}
+
+const thumb = document.querySelector('.zi16-thumb');
+if (thumb) {
+  await z.click(thumb);
+  await z.wait(400);
+  const box = document.querySelector('dialog.zi16-box');
+  if (!box || !box.open) {
+    failures.push('a click on a picture opened no lightbox');
+  } else {
+    const big = box.querySelector('img');
+    const first = big.src;
+    await z.key('ArrowRight');
+    await z.wait(200);
+    if (big.src === first) failures.push('ArrowRight showed no other picture');
+    await z.key('Escape');
+    await z.wait(300);
+    if (box.open) failures.push('Escape did not close the lightbox');
+  }
+}
+
+const floater = document.getElementById('floater');
+if (floater && entry.form === 'TImageForm7') {
+  const home = floater.getBoundingClientRect().top;
+  window.scrollTo(0, 300);
+  await z.wait(1500);
+  const now = floater.getBoundingClientRect().top;
+  if (Math.abs(now - home) > 2) failures.push(`the floating picture did not come back to its place (${home} -> ${now})`);
+  window.scrollTo(0, 0);
+}
+return failures;
