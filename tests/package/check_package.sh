@@ -22,6 +22,29 @@ out=$("$scratch/root/usr/bin/zentrava-cli" generate mouse 0 --show page)
 grep -q '</Html>' <<<"$out" || { echo "FAIL: zentrava-cli from the package printed no page"; exit 1; }
 "$scratch/root/usr/bin/zentrava-cli" --version
 
+# Another user of the installed tree: the program directory is root's, so
+# the preview goes to the user's cache folder, where the pictures are
+# reached by the same relative paths; with no folder to write, it fails
+# naming the file last tried.
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+  home="$scratch/home"
+  mkdir -p "$home" && chown nobody "$home"
+  chmod 755 "$scratch"
+  as_user() { setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups env -i HOME="$home" PATH=/usr/bin:/bin "$@"; }
+  as_user "$scratch/root/usr/bin/zentrava-cli" generate image 0 --preview >/dev/null
+  grep -q 'image.Dog\.jpg' "$home/.cache/zentrava/temp.htm" || { echo "FAIL: no preview file in the user's cache"; exit 1; }
+  cmp -s "$home/.cache/zentrava/image/Dog.jpg" "$scratch/root/usr/lib/zentrava/image/Dog.jpg" ||
+    { echo "FAIL: the preview's picture is not reached from the user's cache"; exit 1; }
+  [ ! -e "$scratch/root/usr/lib/zentrava/temp.htm" ] || { echo "FAIL: the preview went into the program directory"; exit 1; }
+  rm -rf "$home/.cache"
+  chmod 555 "$home"
+  if err=$(as_user env XDG_CACHE_HOME="$home/cache" "$scratch/root/usr/bin/zentrava-cli" generate image 0 --preview 2>&1 >/dev/null); then
+    echo "FAIL: the preview was reported saved with no folder to write"; exit 1
+  fi
+  [ "$err" = "Cannot create file $home/cache/zentrava/temp.htm." ] || { echo "FAIL: unexpected error: $err"; exit 1; }
+  echo "another user's preview: in the cache folder, with its pictures; the error names $home/cache/zentrava/temp.htm"
+fi
+
 # Depends: worked out from the binaries, so it names the Qt libraries the
 # app and the preview module link and the C++ runtime.
 depends=$(dpkg-deb -f "$deb" Depends)
