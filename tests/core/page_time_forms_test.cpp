@@ -199,14 +199,14 @@ const std::vector<LiteralCase>& LiteralCases() {
          {"<!--将以下代码加入HTML的<Head></Head>之间-->", "", "<STYLE>", "Body{", "Scrollbar-Face-Color:FF0000;",
           "Scrollbar-Highlight-Color:FF8000;", "Scrollbar-Shadow-Color:FF8000;", "Scrollbar-3Dlight-Color:C0C0C0;",
           "Scrollbar-Darkshadow-Color:C0C0C0;", "Scrollbar-Arrow-Color:FFFF00;", "Scrollbar-Track-Color:0000FF;",
-          "scrollbar-color:#FF0000 #0000FF;", "}</STYLE>"},
+          "&, :root:has(&) {scrollbar-color:#FF0000 #0000FF}", "}</STYLE>"},
          {}},
         {"scrollbars chosen", "TPageForm15", {{"Panel2", "", 0x563412}, {"Panel8", "", colors::kBtnFace}},
          {"<!--将以下代码加入HTML的<Head></Head>之间-->", "", "<STYLE>", "Body{", "Scrollbar-Face-Color:123456;",
           "Scrollbar-Highlight-Color:FF8000;", "Scrollbar-Shadow-Color:FF8000;", "Scrollbar-3Dlight-Color:C0C0C0;",
           "Scrollbar-Darkshadow-Color:C0C0C0;", "Scrollbar-Arrow-Color:FFFF00;",
           "Scrollbar-Track-Color:" + ColorToHex(ResolveColor(colors::kBtnFace)) + ";",
-          "scrollbar-color:#123456 #" + ColorToHex(ResolveColor(colors::kBtnFace)) + ";", "}</STYLE>"},
+          "&, :root:has(&) {scrollbar-color:#123456 #" + ColorToHex(ResolveColor(colors::kBtnFace)) + "}", "}</STYLE>"},
          {}},
     };
     return cases;

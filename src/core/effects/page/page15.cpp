@@ -28,9 +28,11 @@ FormDecl PageForm15() {
         out.Add("Scrollbar-Darkshadow-Color:" + v.Hex("Panel6") + ";");
         out.Add("Scrollbar-Arrow-Color:" + v.Hex("Panel7") + ";");
         out.Add("Scrollbar-Track-Color:" + v.Hex("Panel8") + ";");
-        // Current browsers ignore the lines above; the standard property
-        // shows the face colour on the track colour.
-        out.Add("scrollbar-color:#" + v.Hex("Panel2") + " #" + v.Hex("Panel8") + ";");
+        // Current browsers ignore the lines above. The standard property
+        // shows the face colour on the track colour; the window's own
+        // scrollbars take it from the root element, so the nested rule sets
+        // it there as well as on the body.
+        out.Add("&, :root:has(&) {scrollbar-color:#" + v.Hex("Panel2") + " #" + v.Hex("Panel8") + "}");
         out.Add("}</STYLE>");
     };
     return f;
