@@ -51,6 +51,8 @@ switch (entry.ename) {
     break;
   }
   case 'Coloured scrollbars': {
+    // The preview engine of older Qt releases predates the standard property.
+    if (!CSS.supports('scrollbar-color', 'red blue')) break;
     const tall = document.createElement('div');
     tall.style.height = '3000px';
     document.body.appendChild(tall);
