@@ -67,7 +67,7 @@ switch (entry.ename) {
     expect(Number(getComputedStyle(sections[0]).opacity) === 1, 'the first section is not shown at once');
     expect(Number(getComputedStyle(last).opacity) === 0, 'the last section does not wait below the window');
     last.scrollIntoView();
-    await z.wait(1200);
+    for (let i = 0; i < 20 && Number(getComputedStyle(last).opacity) < 1; i++) await z.wait(200);
     expect(Number(getComputedStyle(last).opacity) === 1, 'the last section did not fade in');
     scrollTo(0, 0);
     break;
