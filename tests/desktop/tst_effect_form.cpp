@@ -409,6 +409,49 @@ private Q_SLOTS:
         QVERIFY(shell.shownLines.back().find("preset FF0000 width 12") != std::string::npos);
     }
 
+    void unitWordsStandRightOfTheirControlsAndCompleteTheirNames() {
+        FakeShell shell;
+        TMDIChild form(*FormRegistry::Instance().Find("TTimeForm18"), shell);
+        const std::vector<std::pair<QString, QString>> units = {
+            {QStringLiteral("sSpinEdit1"), QStringLiteral("year")},
+            {QStringLiteral("sSpinEdit2"), QStringLiteral("month")},
+            {QStringLiteral("sSpinEdit3"), QStringLiteral("day")}};
+        int right = 0;
+        for (const auto& [name, word] : units) {
+            QWidget* spin = form.Control(name);
+            auto* unit = form.findChild<QLabel*>(name + QStringLiteral("Unit"));
+            QVERIFY(spin && unit);
+            QCOMPARE(unit->text(), word);
+            QCOMPARE(unit->geometry().left(), spin->geometry().right() + 1 + 4);
+            QCOMPARE(unit->geometry().top(), spin->geometry().top());
+            QVERIFY(spin->geometry().left() > right);  // nothing overlaps on the row
+            right = unit->geometry().right();
+        }
+        QCOMPARE(form.Control(QStringLiteral("sSpinEdit1"))->accessibleName(), QStringLiteral("Date year"));
+        QCOMPARE(form.Control(QStringLiteral("sSpinEdit2"))->accessibleName(), QStringLiteral("month"));
+    }
+
+    void everyListEntryCanBeSelectedAndRemovedBeyond256() {
+        FakeShell shell;
+        TMDIChild form(*FormRegistry::Instance().Find("TPageForm14"), shell);
+        form.show();
+        auto* list = qobject_cast<QListWidget*>(form.Control(QStringLiteral("FlatListBox4")));
+        auto* edit = qobject_cast<QLineEdit*>(form.Control(QStringLiteral("FlatEdit87")));
+        QCOMPARE(list->count(), 3);
+        for (int i = 3; i < 300; ++i) {
+            edit->setText(QString::number(i));
+            QTest::mouseClick(Find<QPushButton>(&form, "XP_Button2"), Qt::LeftButton);  // Add
+        }
+        QCOMPARE(list->count(), 300);
+        QListWidgetItem* late = list->item(290);
+        list->scrollToItem(late);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(late).center());
+        QVERIFY(late->isSelected());
+        QTest::mouseClick(Find<QPushButton>(&form, "XP_Button4"), Qt::LeftButton);  // Remove
+        QCOMPARE(list->count(), 299);
+        QCOMPARE(list->item(290)->text(), QStringLiteral("291"));
+    }
+
     void chooseFileUsesTheSharedOpenDialog() {
         FakeShell shell;
         TMDIChild form(*FormRegistry::Instance().Find("TMouseForm16"), shell);

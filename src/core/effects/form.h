@@ -77,6 +77,7 @@ struct ControlDecl {
     int fontSize = 0;
     Rect rect;                          // in form client pixels
     int labelLeft = -1;                 // label's left edge; -1 puts it at the panel's left
+    std::string unit;                   // a word shown right of the control (a spin edit's unit)
 };
 
 // The values of a form's controls, by control name (letter case ignored).

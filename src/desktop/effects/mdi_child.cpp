@@ -127,6 +127,17 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
             if (name.endsWith(QLatin1Char(':'))) name.chop(1);
             widget->setAccessibleName(name);
         }
+        if (!c.unit.empty()) {
+            // The unit word stands right of the control and completes its name.
+            auto* unit = new QLabel(Q(c.unit), this);
+            unit->setObjectName(Q(c.name) + QStringLiteral("Unit"));
+            unit->setTextFormat(Qt::PlainText);
+            unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            unit->setGeometry(c.rect.left + c.rect.width + 4, c.rect.top,
+                              unit->fontMetrics().horizontalAdvance(unit->text()) + 4, c.rect.height);
+            const QString named = widget->accessibleName();
+            widget->setAccessibleName(named.isEmpty() ? unit->text() : named + QLatin1Char(' ') + unit->text());
+        }
     }
 
     if (decl_.generate) {

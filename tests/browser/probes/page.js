@@ -1,0 +1,109 @@
+// Page effects: each entry shows what its name says.
+const failures = [];
+const text = () => z.text();
+const expect = (ok, why) => { if (!ok) failures.push(why); };
+switch (entry.ename) {
+  case 'Message box when the page has loaded':
+  case 'Message box when the page is left':
+    expect(typeof window.showMSG === 'function', 'showMSG is not defined');
+    if (entry.form === 'TPageForm10') expect(text().includes('Please refresh to view effect'), 'the refresh note is missing');
+    break;
+  case 'Page opening through a grid of tiles': {
+    const again = document.querySelector('[data-zv-tiles-again]');
+    if (!again) { failures.push('no replay button'); break; }
+    await z.click(again);
+    await z.wait(80);
+    const tiles = document.querySelectorAll('.zv-tiles > div').length;
+    const expected = entry.variant ? 1 * 12 : 5 * 3;
+    expect(tiles === expected, `expected ${expected} tiles, found ${tiles}`);
+    const cover = document.querySelector('.zv-tiles');
+    expect(cover && cover.getAttribute('aria-hidden') === 'true' && getComputedStyle(cover).pointerEvents === 'none',
+           'the tiles are not decorative');
+    for (let i = 0; i < 25 && document.querySelector('.zv-tiles'); i++) await z.wait(200);
+    expect(!document.querySelector('.zv-tiles'), 'the tiles did not clear away');
+    break;
+  }
+  case 'Popup box with a title and a description': {
+    const box = document.querySelector('[data-zv-popup="box3"]');
+    if (!box) { failures.push('no popup box'); break; }
+    expect(z.visible(box), 'the popup box is not visible');
+    const r = box.getBoundingClientRect();
+    expect(r.right <= innerWidth && r.bottom <= innerHeight && r.left >= 0 && r.top >= 0, 'the box is outside the window');
+    const title = box.querySelector('[id^="zv-popup-title"]');
+    expect(title && getComputedStyle(title.parentNode).color !== getComputedStyle(title.parentNode).backgroundColor,
+           'the title cannot be read on its background');
+    expect(box.textContent.includes(entry.variant ? 'Notice' : 'Zentrava'), 'the title is missing');
+    await z.key('Escape');
+    await z.wait(100);
+    expect(!box.isConnected, 'Escape did not close the box');
+    break;
+  }
+  case 'Lines of text appearing one by one': {
+    const block = document.querySelector('.zv-lines');
+    if (!block) { failures.push('no centred block'); break; }
+    const lines = block.querySelectorAll('center > span');
+    expect(lines.length === (entry.variant ? 300 : 3), `found ${lines.length} lines`);
+    if (!entry.variant) {
+      expect(text().includes('Zentrava is your tool.'), 'the last line is missing');
+      await z.wait(2200);
+      for (const line of lines) expect(Number(getComputedStyle(line).opacity) === 1, 'a line did not appear: ' + line.textContent);
+    }
+    break;
+  }
+  case 'Coloured scrollbars': {
+    // The preview engine of older Qt releases predates the standard property.
+    if (!CSS.supports('scrollbar-color', 'red blue')) break;
+    const tall = document.createElement('div');
+    tall.style.height = '3000px';
+    document.body.appendChild(tall);
+    const root = getComputedStyle(document.documentElement).scrollbarColor;
+    expect(root === 'rgb(255, 0, 0) rgb(0, 0, 255)', 'the window scrollbars are ' + root);
+    tall.remove();
+    break;
+  }
+  case 'Sections that fade in when scrolled into view': {
+    const sections = document.querySelectorAll('section');
+    const last = sections[sections.length - 1];
+    expect(Number(getComputedStyle(sections[0]).opacity) === 1, 'the first section is not shown at once');
+    expect(Number(getComputedStyle(last).opacity) === 0, 'the last section does not wait below the window');
+    last.scrollIntoView();
+    for (let i = 0; i < 20 && Number(getComputedStyle(last).opacity) < 1; i++) await z.wait(200);
+    expect(Number(getComputedStyle(last).opacity) === 1, 'the last section did not fade in');
+    scrollTo(0, 0);
+    break;
+  }
+  case 'Notice bar that remembers its dismissal': {
+    const bar = document.querySelector('.zv-notice');
+    if (!bar) { failures.push('no notice bar'); break; }
+    expect(z.visible(bar), 'the notice bar is not shown');
+    await z.click(bar.querySelector('button'));
+    await z.wait(100);
+    expect(!z.visible(bar), 'the notice bar did not close');
+    const keys = Object.keys(localStorage).filter((k) => k.startsWith('zv-notice-dismissed:'));
+    expect(keys.length === 1, 'the dismissal was not remembered');
+    keys.forEach((k) => localStorage.removeItem(k));
+    break;
+  }
+  case 'Copy button on every code block': {
+    const button = document.querySelector('pre .zv-copy');
+    if (!button) { failures.push('no copy button'); break; }
+    await z.click(button);
+    for (let i = 0; i < 20 && button.textContent === 'Copy'; i++) await z.wait(200);
+    expect(button.textContent !== 'Copy', 'the button did not answer');
+    break;
+  }
+  case 'Reading-time estimate':
+    expect(/About \d+ minutes? to read \(\d+ words\)/.test(text()), 'no estimate');
+    break;
+  case 'Print-friendly button':
+    expect(z.visible(document.querySelector('.zv-print')), 'no print button');
+    break;
+  case 'Table of contents built from the headings': {
+    const links = document.querySelectorAll('.zv-toc a');
+    expect(links.length === 4, `found ${links.length} links`);
+    for (const a of links) expect(document.getElementById(decodeURIComponent(a.hash.slice(1))), 'a link leads nowhere');
+    expect(document.querySelectorAll('.zv-toc ol ol li').length === 1, 'the subheading is not nested');
+    break;
+  }
+}
+return failures;
