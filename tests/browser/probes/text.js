@@ -1,12 +1,15 @@
 // Text: after the effect has run, the page shows the effect's text. Most text
-// effects open with the word "Zentrava"; the forms below open with another
-// text. A variant whose label begins with "0 entries" has no text to show.
+// effects open with the word "Zentrava"; the forms and entries (English names)
+// below open with another text. A variant whose label begins with "0 entries"
+// has no text to show.
 const firstText = {
   TTextForm5: 'Zentrava is your tool.',
 };
+const entryText = {
+};
 const variant = typeof entry.variant === 'string' ? entry.variant : (entry.variant && entry.variant.label) || '';
 if (/^0 entries/.test(variant)) return [];
-const want = /^\d+ entries/.test(variant) ? 'Zentrava' : (firstText[entry.form] || 'Zentrava');
+const want = /^\d+ entries/.test(variant) ? 'Zentrava' : (entryText[entry.ename] || firstText[entry.form] || 'Zentrava');
 
 // The innermost elements whose text holds the wanted text, so that a word split
 // into letters still counts as one text.
