@@ -122,7 +122,11 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setBuddy(widget);
             const int left = c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left;
-            label->setGeometry(left, c.rect.top, std::max(0, c.rect.left - 6 - left), c.rect.height);
+            int width = std::max(0, c.rect.left - 6 - left);
+            // a caption wider than its room in this font takes it from the gap before its control
+            const int need = label->sizeHint().width();
+            if (need > width) width = std::min(need, std::max(0, c.rect.left - 2 - left));
+            label->setGeometry(left, c.rect.top, width, c.rect.height);
             QString name = Q(c.label);
             if (name.endsWith(QLatin1Char(':'))) name.chop(1);
             widget->setAccessibleName(name);
