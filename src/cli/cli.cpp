@@ -7,6 +7,7 @@
 #include "catalogue/plugin.h"
 #include "effects/form.h"
 #include "effects/registry.h"
+#include "effects/typed_text.h"
 #include "errors.h"
 #include "output/page.h"
 
@@ -159,6 +160,10 @@ int Generate(const std::string& dir, const std::vector<std::string>& args, std::
     std::vector<std::string> skeleton;
     TScriptCodeStrings lines;
     if (!s.form->generate) throw UsageError{s.form->className + " has no Generate"};
+    // Text is written as typed; say where it would break the script.
+    for (const TextWarning& w : TypedTextWarnings(*s.form, values, s.entry, dir)) {
+        err << "zentrava-cli: warning: " << w.control << ": " << w.message << " With escapes: " << w.fixed << '\n';
+    }
     try {
         zentrava::Generate(*s.form, values, s.entry, dir, skeleton, lines);
         std::vector<std::string> shown;
