@@ -69,6 +69,7 @@ TEST(TypedText, WarningNamesTheBreakingCharactersAndEscapesThem) {
         if (!w) continue;
         EXPECT_EQ(w->fixed, c.fixed);
         EXPECT_EQ(w->message, "The " + c.names + " would end the script string early.");
+        EXPECT_EQ(w->brief.substr(w->brief.size() - 10), "the string");
     }
 }
 
@@ -109,6 +110,7 @@ TEST(TypedText, ShippedFormsWarnWhereTheirTextEndsAString) {
         ASSERT_EQ(warnings.size(), c.fixed.empty() ? 0u : 1u);
         if (c.fixed.empty()) continue;
         EXPECT_EQ(warnings[0].control, c.control);
+        if (c.text == "Don't") EXPECT_EQ(warnings[0].brief, "' ends the string");
         EXPECT_EQ(warnings[0].fixed, c.fixed);
         values[c.control].text = warnings[0].fixed;
         EXPECT_TRUE(TypedTextWarnings(*form, values, entry, kData).empty());

@@ -247,12 +247,15 @@ std::optional<TextWarning> WarningFor(const std::string& text, const std::vector
         if (e.attribute && attributes.find(e.attribute) == std::string::npos) attributes += e.attribute;
     }
     std::string fixed;
-    std::vector<std::string> broken;
-    auto note = [&broken](const std::string& what) {
+    std::vector<std::string> broken, signs;
+    auto note = [&broken, &signs](const std::string& what) {
         for (const std::string& b : broken) {
             if (b == what) return;
         }
         broken.push_back(what);
+        // the sign in brackets, or the name itself ("line break")
+        const std::size_t open = what.find(" (");
+        signs.push_back(open == std::string::npos ? what : what.substr(open + 2, what.size() - open - 3));
     };
     for (std::size_t k = 0; k < text.size(); ++k) {
         const char c = text[k];
@@ -282,12 +285,17 @@ std::optional<TextWarning> WarningFor(const std::string& text, const std::vector
         }
     }
     if (broken.empty()) return std::nullopt;
-    std::string list;
-    for (std::size_t k = 0; k < broken.size(); ++k) {
-        list += k == 0 ? "" : (k + 1 == broken.size() ? " and " : ", ");
-        list += broken[k];
-    }
+    auto join = [](const std::vector<std::string>& parts) {
+        std::string list;
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            list += k == 0 ? "" : (k + 1 == parts.size() ? " and " : ", ");
+            list += parts[k];
+        }
+        return list;
+    };
+    const std::string list = join(broken);
     TextWarning w;
+    w.brief = join(signs) + (signs.size() == 1 ? " ends" : " end") + " the string";
     w.message = "The " + list + " would end the script string early.";
     w.fixed = std::move(fixed);
     return w;

@@ -32,7 +32,8 @@ std::vector<Enclosure> EnclosuresOf(const std::string& code, const std::string& 
 
 struct TextWarning {
     std::string control;  // the control's name
-    std::string message;  // short: which characters break the string
+    std::string brief;    // a few words for beside the control: "' ends the string"
+    std::string message;  // a sentence naming what breaks the string
     std::string fixed;    // the text with the escapes inserted
 };
 
