@@ -33,6 +33,11 @@ TEST(TypedText, EnclosuresFollowMarkupScriptStyleAndHandlers) {
          {{'\'', false, '"'}, {}}},
         {"plain attribute", "<a href=\"" + M + "\">x</a>", {{}}},
         {"markup comment", "<!-- '" + M + " --><script>'" + M + "'</script>", {{}, {'\'', false, 0}}},
+        // code that stops in the middle of something
+        {"open string at the end", "<script>'" + M, {{'\'', false, 0}}},
+        {"open handler at the end", "<a onclick=\"f('" + M, {{'\'', false, '"'}}},
+        {"open regex at the end", "<script>x=/\\", {}},
+        {"open tag at the end", "<a href=", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -29,7 +29,7 @@ public:
     }
 
 private:
-    bool AtMarker() const { return !marker_.empty() && s_.compare(i_, marker_.size(), marker_) == 0; }
+    bool AtMarker() const { return !marker_.empty() && i_ < s_.size() && s_.compare(i_, marker_.size(), marker_) == 0; }
     void Record(Enclosure e) {
         found_.push_back(e);
         i_ += marker_.size();
