@@ -115,7 +115,9 @@ TEST(TypedText, ShippedFormsWarnWhereTheirTextEndsAString) {
         ASSERT_EQ(warnings.size(), c.fixed.empty() ? 0u : 1u);
         if (c.fixed.empty()) continue;
         EXPECT_EQ(warnings[0].control, c.control);
-        if (c.text == "Don't") EXPECT_EQ(warnings[0].brief, "' ends the string");
+        if (c.text == "Don't") {
+            EXPECT_EQ(warnings[0].brief, "' ends the string");
+        }
         EXPECT_EQ(warnings[0].fixed, c.fixed);
         values[c.control].text = warnings[0].fixed;
         EXPECT_TRUE(TypedTextWarnings(*form, values, entry, kData).empty());
