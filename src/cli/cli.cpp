@@ -12,6 +12,7 @@
 #include "catalogue/search.h"
 #include "effects/form.h"
 #include "effects/registry.h"
+#include "effects/typed_text.h"
 #include "errors.h"
 #include "output/page.h"
 #include "output/preview_file.h"
@@ -188,6 +189,10 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
 
     std::vector<std::string> skeleton;
     TScriptCodeStrings lines;
+    // Text is written as typed; say where it would break the script.
+    for (const TextWarning& w : TypedTextWarnings(*s.form, values, s.entry, dir)) {
+        err << "zentrava-cli: warning: " << w.control << ": " << w.message << " With escapes: " << w.fixed << '\n';
+    }
     try {
         zentrava::Generate(*s.form, values, s.entry, dir, skeleton, lines);
         std::vector<std::string> shown;

@@ -174,6 +174,9 @@ class Chromium(Browser):
         "--disable-extensions", "--disable-default-apps", "--mute-audio", "--hide-scrollbars",
         "--no-default-browser-check", "--disable-features=Translate,MediaRouter",
         f"--window-size={WIDTH},{HEIGHT}", "--remote-debugging-pipe",
+        # Headless Chromium reports no pointer at all; the check drives a mouse, so say there is one
+        # (fine and able to hover), or pointer effects rightly stay away.
+        "--blink-settings=primaryPointerType=4,availablePointerTypes=4,primaryHoverType=2,availableHoverTypes=2",
     ]
 
     def start(self):

@@ -46,12 +46,16 @@ TEST(Cli, GeneratePrintsThePageWithRewrittenHeaderSkeletonAndLink) {
     ProgramDir dir;
     Result r = RunCli({"--dir", dir.Path(), "generate", "other", "0", "--show", "page"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out,
-              "<Html>\n<Head>\n<title>Add to Favourites</title>\n</Head>\n<Body  bgColor=\"#FFFFFF\">\n\n"
-              "<!-- Insert following codes between <Body></Body>-->\n\n<script language=\"JavaScript\">\n"
-              "function bookmarkit(){window.external.addFavorite('https://www.example.com/','')}\n"
-              "if (document.all)document.write('<a href=\"#\" onClick=\"bookmarkit()\">Zentrava</a>')\n"
-              "</script>\n</Body>\n</Html>\n");
+    const std::string start =
+        "<Html>\n<Head>\n<title>Add to Favourites</title>\n</Head>\n<Body  bgColor=\"#FFFFFF\">\n\n"
+        "<!-- Insert following codes between <Body></Body>-->\n\n<script language=\"JavaScript\">\n"
+        "function bookmarkit(){window.external.addFavorite('https://www.example.com/','')}\n"
+        "if (document.all)document.write('<a href=\"#\" onClick=\"bookmarkit()\">Zentrava</a>')\n"
+        "</script>\n<script type=\"text/javascript\">\n";
+    EXPECT_EQ(r.out.substr(0, start.size()), start);
+    const std::string end = "</script>\n</Body>\n</Html>\n";
+    EXPECT_EQ(r.out.substr(r.out.size() - end.size()), end);
+    EXPECT_EQ(r.err, "");
 }
 
 TEST(Cli, OptionsApplyInOrderAndShowSelectsTheView) {
@@ -59,8 +63,9 @@ TEST(Cli, OptionsApplyInOrderAndShowSelectsTheView) {
     Result raw = RunCli({"--dir", dir.Path(), "generate", "Others", "Set as Home Page", "--set", "FlatEdit51=Home",
                          "--set", "flatedit52=x", "--set", "flatedit52=", "--show", "raw"});
     ASSERT_EQ(raw.status, 0) << raw.err;
-    EXPECT_EQ(raw.out, "\n\n<a href=# onClick=\"this.style.behavior='url(#default#homepage)';this.setHomePage\n"
-                       "('');\">Home</a>\n");
+    const std::string fixed = "\n\n<a href=# onClick=\"this.style.behavior='url(#default#homepage)';this.setHomePage\n"
+                              "('');\">Home</a>\n<span role=\"status\" hidden></span>\n";
+    EXPECT_EQ(raw.out.substr(0, fixed.size()), fixed);
     Result script = RunCli({"--dir", dir.Path(), "generate", "other", "1"});
     EXPECT_EQ(script.out.substr(0, script.out.find('\n', 60)),
               "<!-- Insert following codes between <Body></Body>-->\n<!-- Insert onload=\"init()\" into <Body> tag -->");
@@ -72,6 +77,21 @@ TEST(Cli, OptionsApplyInOrderAndShowSelectsTheView) {
 
     Result spin = RunCli({"--dir", dir.Path(), "generate", "mouse", "Orbit", "--set", "sSpinEdit1=050"});
     EXPECT_NE(spin.out.find("var speed=050,divTop=0"), std::string::npos) << spin.out;
+}
+
+// Text is written as typed; where it would end a script string, standard
+// error says so and shows the text with the escapes.
+TEST(Cli, GenerateWarnsOfTypedQuotesAndWritesTheTextAsTyped) {
+    ProgramDir dir;
+    Result r = RunCli({"--dir", dir.Path(), "generate", "other", "0", "--set", "FlatEdit48=Don't", "--show", "raw"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err,
+              "zentrava-cli: warning: FlatEdit48: The apostrophe (') would end the script string early. "
+              "With escapes: Don\\'t\n");
+    EXPECT_NE(r.out.find(">Don't</a>')"), std::string::npos) << r.out;
+    Result escaped = RunCli({"--dir", dir.Path(), "generate", "other", "0", "--set", "FlatEdit48=Don\\'t"});
+    EXPECT_EQ(escaped.status, 0);
+    EXPECT_EQ(escaped.err, "");
 }
 
 TEST(Cli, PreviewWritesTheFileWithCrLf) {

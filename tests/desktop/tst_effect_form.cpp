@@ -274,6 +274,43 @@ private Q_SLOTS:
         QCOMPARE(shell.skeleton[2], std::string("<title>Message</title>"));
     }
 
+    // A typed apostrophe that would end the script string gets a warning
+    // beside its control (below the panel when the control leaves no room)
+    // and a button that inserts the escape; nothing changes until it is pressed.
+    void typedQuoteWarnsAndFixesOnlyOnRequest() {
+        struct Case {
+            const char* form;
+            const char* script;
+            const char* edit;
+            bool beside;
+        };
+        for (const Case& c : {Case{"TMouseForm21", "textcircle", "FlatEdit109", true},
+                              Case{"TMouseForm6", "followtext", "FlatEdit3", false}}) {
+            FakeShell shell;
+            shell.dir = ZENTRAVA_DATA_DIR;
+            shell.entry.script = c.script;
+            TMDIChild form(*FormRegistry::Instance().Find(c.form), shell);
+            auto* edit = qobject_cast<QLineEdit*>(form.Control(QString::fromLatin1(c.edit)));
+            auto* label = Find<QLabel>(&form, (std::string(c.edit) + "Warning").c_str());
+            auto* fix = Find<QPushButton>(&form, (std::string(c.edit) + "Fix").c_str());
+            QVERIFY(edit && label && fix);
+            QVERIFY(label->isHidden() && fix->isHidden());
+            edit->clear();
+            QTest::keyClicks(edit, QStringLiteral("Zentrava's"));
+            QVERIFY(!label->isHidden() && !fix->isHidden());
+            QCOMPARE(edit->text(), QStringLiteral("Zentrava's"));
+            QCOMPARE(label->text(), c.beside ? QStringLiteral("' ends the string") : QStringLiteral("Text: ' ends the string"));
+            const QRect e = edit->geometry(), f = fix->geometry();
+            QVERIFY(c.beside ? f.left() > e.right() && f.top() == e.top() : f.top() > e.bottom());
+            QVERIFY(form.rect().contains(label->geometry()));
+            QTest::mouseClick(fix, Qt::LeftButton);
+            QCOMPARE(edit->text(), QStringLiteral("Zentrava\\'s"));
+            QVERIFY(label->isHidden() && fix->isHidden());
+            form.Generate();
+            QCOMPARE(shell.codeWindowShown, 1);
+        }
+    }
+
     void missingScriptFileShowsTheErrorBoxAndNoCodeWindow() {
         ProgramDir dir;
         FakeShell shell;

@@ -13,6 +13,7 @@ TextSpinBox::TextSpinBox(QWidget* parent) : QAbstractSpinBox(parent) {
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &TextSpinBox::textChanged);
 }
 
 void TextSpinBox::setText(const QString& text) { lineEdit()->setText(text); }

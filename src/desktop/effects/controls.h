@@ -19,6 +19,9 @@ public:
     void setText(const QString& text);
     void stepBy(int steps) override;
 
+Q_SIGNALS:
+    void textChanged(const QString& text);  // typed, stepped or set
+
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
     StepEnabled stepEnabled() const override;

@@ -19,6 +19,7 @@
 #include "app/services.h"
 #include "effects/controls.h"
 #include "effects/shell.h"
+#include "effects/typed_text.h"
 #include "errors.h"
 #include "output/system_colors.h"
 #include "output/text_codec.h"
@@ -144,6 +145,9 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         }
     }
 
+    for (const ControlDecl& c : decl_.controls) PlaceTextWarning(c);
+    UpdateTextWarnings();
+
     if (decl_.generate) {
         auto* generate = new QPushButton(QStringLiteral("&Generate Codes..."), this);
         generate->setObjectName(QStringLiteral("XP_Button1"));
@@ -229,6 +233,86 @@ QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
         }
     }
     return new QWidget(this);
+}
+
+// A hidden warning line for a text control: beside it where the form has
+// room on its right, otherwise below the parameter panel, named by the
+// control's label.
+void TMDIChild::PlaceTextWarning(const ControlDecl& c) {
+    if (!decl_.generate) return;
+    QWidget* widget = Control(Q(c.name));
+    if (qobject_cast<QLineEdit*>(widget)) {
+        connect(static_cast<QLineEdit*>(widget), &QLineEdit::textChanged, this, &TMDIChild::UpdateTextWarnings);
+    } else if (auto* spin = qobject_cast<TextSpinBox*>(widget)) {
+        connect(spin, &TextSpinBox::textChanged, this, &TMDIChild::UpdateTextWarnings);
+    } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
+        connect(box, &QComboBox::editTextChanged, this, &TMDIChild::UpdateTextWarnings);
+    } else {
+        return;
+    }
+    Warning w;
+    w.fix = new QPushButton(tr("Fix"), this);
+    w.fix->setObjectName(Q(c.name) + QStringLiteral("Fix"));
+    w.label = new QLabel(this);
+    w.label->setObjectName(Q(c.name) + QStringLiteral("Warning"));
+    w.label->setTextFormat(Qt::PlainText);
+    QPalette warn = w.label->palette();
+    warn.setColor(QPalette::WindowText, QColor(0xB0, 0x20, 0x20));
+    w.label->setPalette(warn);
+    constexpr int kFixWidth = 36, kGap = 6, kMinRoom = 140;
+    const int right = c.rect.left + c.rect.width + kGap;
+    const int room = kWidth - kFrameWidth - 4 - right;
+    if (room >= kMinRoom) {
+        w.fix->setGeometry(right, c.rect.top, kFixWidth, c.rect.height);
+        w.label->setGeometry(right + kFixWidth + 4, c.rect.top, room - kFixWidth - 4, c.rect.height);
+    } else {
+        const int top = decl_.panel.top + decl_.panel.height + 6 + 24 * warningsBelow_++;
+        w.fix->setGeometry(layout::kFieldLeft, top, kFixWidth, 21);
+        w.label->setGeometry(layout::kFieldLeft + kFixWidth + 4, top, kWidth - layout::kFieldLeft - kFixWidth - 12, 21);
+        w.label->setProperty("below", true);
+    }
+    w.fix->hide();
+    w.label->hide();
+    const QString name = Q(c.name);
+    connect(w.fix, &QPushButton::clicked, this, [this, name] {
+        auto it = warnings_.find(LowerAscii(ToBytes(name)));
+        if (it != warnings_.end()) SetControlText(name, it->second.fixed);
+    });
+    warnings_[LowerAscii(c.name)] = w;
+}
+
+void TMDIChild::UpdateTextWarnings() {
+    if (warnings_.empty()) return;
+    std::map<std::string, TextWarning> found;
+    for (TextWarning& w : TypedTextWarnings(decl_, CollectValues(), shell_.CurrentEntry(), shell_.ProgramDir())) {
+        found[LowerAscii(w.control)] = std::move(w);
+    }
+    for (auto& [name, w] : warnings_) {
+        auto it = found.find(name);
+        const bool show = it != found.end();
+        w.label->setVisible(show);
+        w.fix->setVisible(show);
+        if (!show) continue;
+        const ControlDecl* c = decl_.Control(name);
+        QString label = c ? Q(c->label) : QString();
+        if (label.endsWith(QLatin1Char(':'))) label.chop(1);
+        const QString brief = Q(it->second.brief);
+        w.label->setText(w.label->property("below").toBool() ? label + QStringLiteral(": ") + brief : brief);
+        w.fixed = Q(it->second.fixed);
+        const QString tip = Q(it->second.message) + QStringLiteral("\n") + tr("Fix writes: %1").arg(w.fixed);
+        w.label->setToolTip(tip);
+        w.fix->setToolTip(tip);
+        w.fix->setAccessibleName(tr("Insert the escapes into %1").arg(label));
+        w.label->setAccessibleName(Q(it->second.message));
+    }
+}
+
+void TMDIChild::SetControlText(const QString& name, const QString& text) {
+    QWidget* w = Control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(text);
+    else if (auto* spin = qobject_cast<TextSpinBox*>(w)) spin->setText(text);
+    else if (auto* box = qobject_cast<QComboBox*>(w)) box->setEditText(text);
+    UpdateTextWarnings();
 }
 
 QWidget* TMDIChild::Control(const QString& name) const {

@@ -13,6 +13,7 @@
 #include "effects/script_lines.h"
 
 class QLabel;
+class QPushButton;
 
 namespace zentrava::desktop {
 
@@ -41,6 +42,11 @@ public:
     // The values of the controls as they stand.
     FormValues CollectValues() const;
 
+    // Shows, beside each text control whose text would end the script
+    // string it is written into, a short warning and a button that inserts
+    // the escapes; hides the others. Runs whenever a text changes.
+    void UpdateTextWarnings();
+
 public Q_SLOTS:
     // XP_Button1Click: the Generate flow. An engine error is shown in the
     // application's error box and the code window is not shown.
@@ -55,6 +61,8 @@ private:
     void RunButton(const ControlDecl& c);
     void SwatchClick(const ControlDecl& c, ColorSwatch* swatch);
     QString ControlText(const QString& name) const;
+    void SetControlText(const QString& name, const QString& text);
+    void PlaceTextWarning(const ControlDecl& c);
     void ShowError(const QString& message);
 
     FormDecl decl_;
@@ -62,6 +70,13 @@ private:
     TScriptCodeStrings lines_;
     QLabel* title_ = nullptr;
     std::map<std::string, QWidget*> controls_;  // lower-case name -> widget
+    struct Warning {
+        QLabel* label = nullptr;
+        QPushButton* fix = nullptr;
+        QString fixed;
+    };
+    std::map<std::string, Warning> warnings_;  // lower-case name of a text control -> its warning
+    int warningsBelow_ = 0;  // warnings placed below the parameter panel so far
 };
 
 // The MDI subwindow that hosts an effect form: no title bar, fixed size,
