@@ -1,6 +1,7 @@
 #include "output/page.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -72,13 +73,18 @@ void SaveLinesToFile(const std::string& path, const std::vector<std::string>& li
     for (const auto& line : lines) size += line.size() + 2;
     text.reserve(size);
     for (const auto& line : lines) {
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            const char c = line[i];
-            if (c == '\r' || c == '\n') {
-                text += "\r\n";
-                if (c == '\r' && i + 1 < line.size() && line[i + 1] == '\n') ++i;
-            } else {
-                text += c;
+        // Most lines hold no line break: they go in whole.
+        if (!std::memchr(line.data(), '\r', line.size()) && !std::memchr(line.data(), '\n', line.size())) {
+            text += line;
+        } else {
+            for (std::size_t i = 0; i < line.size(); ++i) {
+                const char c = line[i];
+                if (c == '\r' || c == '\n') {
+                    text += "\r\n";
+                    if (c == '\r' && i + 1 < line.size() && line[i + 1] == '\n') ++i;
+                } else {
+                    text += c;
+                }
             }
         }
         text += "\r\n";

@@ -12,7 +12,8 @@ FormDecl MenuForm1() {
         out.Add("<table id=\"itemopen\" style=\"font: 9pt Arial; position: absolute;  background: " + v.Hex("Panel2") +
                 "; display:none\">");
         for (const ListEntry& e : v.Entries(kNames.list)) {
-            out.Add("<tr><td><a href=\"" + menu::Link(e) + "\" class=\"cc\" >" + menu::Caption(e) + "</a></td></tr>");
+            out.Add(menu::Line(
+                {"<tr><td><a href=\"", menu::Link(e), "\" class=\"cc\" >", menu::Caption(e), "</a></td></tr>"}));
         }
         out.Add("</table>");
     };

@@ -11,8 +11,8 @@ FormDecl MenuForm10() {
         out.Load();
         long long i = 0;
         for (const ListEntry& e : v.Entries(kNames.list)) {
-            out.Put(38 + i, "selection[" + std::to_string(i) + "]='<font face=\"MS sans arial\"><a href=\"" +
-                                menu::Link(e) + "\">" + menu::Caption(e) + "</a></font><br>'");
+            out.Put(38 + i, menu::Line({"selection[", std::to_string(i), "]='<font face=\"MS sans arial\"><a href=\"",
+                                        menu::Link(e), "\">", menu::Caption(e), "</a></font><br>'"}));
             ++i;
         }
         out.Add("</tr></table>");

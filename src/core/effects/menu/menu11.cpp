@@ -10,8 +10,8 @@ FormDecl MenuForm11() {
         out.Load();
         long long i = 0;
         for (const ListEntry& e : v.Entries(kNames.list)) {
-            out.Put(44 + i, "news[" + std::to_string(i) + "]=\"<a href='" + menu::Link(e) + "'>" + menu::Caption(e) +
-                                "</a>\"");
+            out.Put(44 + i, menu::Line({"news[", std::to_string(i), "]=\"<a href='", menu::Link(e), "'>",
+                                        menu::Caption(e), "</a>\""}));
             ++i;
         }
     };

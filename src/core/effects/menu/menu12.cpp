@@ -15,11 +15,13 @@ FormDecl MenuForm12() {
         std::string moves;
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const std::string n = std::to_string(i);
-            out.Add("<div id=\"divButton" + n + "\" class=\"clButtons\"><a href=\"" + menu::Link(entries[i]) +
-                    "\" onmouseover=\"sbmover(" + n + ")\" onmouseout=\"sbmout(" + n + ")\" onclick=\"changeListing(" +
-                    n + "); return false\">" + menu::Caption(entries[i]) + "</a></div>");
+            out.Add(menu::Line({"<div id=\"divButton", n, "\" class=\"clButtons\"><a href=\"", menu::Link(entries[i]),
+                                "\" onmouseover=\"sbmover(", n, ")\" onmouseout=\"sbmout(", n,
+                                ")\" onclick=\"changeListing(", n, "); return false\">", menu::Caption(entries[i]),
+                                "</a></div>"}));
             if (i == 0) moves = out.Get(86);
-            moves += "oBut[" + n + "].moveIt(" + std::to_string(60 * static_cast<long long>(i) + 250) + ",100);";
+            moves.append("oBut[").append(n).append("].moveIt(");
+            moves.append(std::to_string(60 * static_cast<long long>(i) + 250)).append(",100);");
         }
         if (!entries.empty()) out.Put(86, std::move(moves));
         out.Put(30, "numItems = " + std::to_string(static_cast<long long>(entries.size()) - 1));

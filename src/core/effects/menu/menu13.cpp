@@ -10,15 +10,17 @@ FormDecl MenuForm13() {
     f.controls.push_back(menu::BottomSwatch("Panel2", colors::kRed, /*preset=*/false, /*besideEdit=*/true));
     f.generate = [](const FormValues& v, ScriptWriter& out) {
         out.Load();
-        out.Add("<div style=\"font-family: Vardana; font-size: 13px; \" id=\"divMenu\" style=\"position: absolute; top: "
-                "163; left: 40; width: 173; visibility: hidden; background-color: " +
-                v.Hex("Panel2") + "; height: 15\"><nobr>");
+        out.Add(
+            "<div style=\"font-family: Vardana; font-size: 13px; \" id=\"divMenu\" style=\"position: absolute; top: "
+            "163; left: 40; width: 173; visibility: hidden; background-color: " +
+            v.Hex("Panel2") + "; height: 15\"><nobr>");
         for (const ListEntry& e : v.Entries(kNames.list)) {
-            out.Add("<a href=\"" + menu::Link(e) + "\">" + menu::Caption(e) + "</a>-");
+            out.Add(menu::Line({"<a href=\"", menu::Link(e), "\">", menu::Caption(e), "</a>-"}));
         }
-        out.Add("&nbsp; --&nbsp; <a style=\"background-color: yellow; text-decoration: none\" href=\"javascript://\" "
-                "onclick=\"moveMenu()\">" +
-                v.Text("FlatEdit83") + "</a></nobr></div>");
+        out.Add(
+            "&nbsp; --&nbsp; <a style=\"background-color: yellow; text-decoration: none\" href=\"javascript://\" "
+            "onclick=\"moveMenu()\">" +
+            v.Text("FlatEdit83") + "</a></nobr></div>");
     };
     return f;
 }

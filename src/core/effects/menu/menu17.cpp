@@ -11,9 +11,9 @@ FormDecl MenuForm17() {
         const std::vector<ListEntry>& entries = v.Entries(kNames.list);
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const std::string n = std::to_string(i);
-            out.Add("<a href=\"" + menu::Link(entries[i]) + "\" onMouseOver=Show(div" + n + ") onMouseOut=Hide(div" + n +
-                    ") >" + menu::Caption(entries[i]) + "</a>");
-            out.Add("<div id=\"div" + n + "\" class=\"article\">" + menu::Description(entries[i]) + "</div>");
+            out.Add(menu::Line({"<a href=\"", menu::Link(entries[i]), "\" onMouseOver=Show(div", n,
+                                ") onMouseOut=Hide(div", n, ") >", menu::Caption(entries[i]), "</a>"}));
+            out.Add(menu::Line({"<div id=\"div", n, "\" class=\"article\">", menu::Description(entries[i]), "</div>"}));
         }
     };
     return f;

@@ -5,8 +5,8 @@ namespace zentrava::forms {
 
 FormDecl MenuForm2() {
     static constexpr menu::EditorNames kNames{"FlatEdit7", "FlatEdit8", nullptr, "ListView2"};
-    FormDecl f = menu::MenuForm("TMenuForm2", "menu2", kNames, menu::BottomRow::None,
-                                {{"Caption", 100}, {"Link", 200}}, /*editable=*/true);
+    FormDecl f = menu::MenuForm("TMenuForm2", "menu2", kNames, menu::BottomRow::None, {{"Caption", 100}, {"Link", 200}},
+                                /*editable=*/true);
     f.controls.push_back(menu::SeparatorButton(kNames, {{{}, menu::kSeparatorCaption}, {{}, "<Hr>"}}));
     f.generate = [](const FormValues& v, ScriptWriter& out) {
         out.Load();
@@ -14,7 +14,8 @@ FormDecl MenuForm2() {
             if (menu::Caption(e) == menu::kSeparatorCaption) {
                 out.Add("<hr>");
             } else {
-                out.Add("<div class=\"menuitems\" url=\"" + menu::Link(e) + "#\">" + menu::Caption(e) + "</div>");
+                out.Add(
+                    menu::Line({"<div class=\"menuitems\" url=\"", menu::Link(e), "#\">", menu::Caption(e), "</div>"}));
             }
         }
         out.Add("</div>");

@@ -9,8 +9,9 @@ FormDecl MenuForm3() {
     f.generate = [](const FormValues& v, ScriptWriter& out) {
         out.Load();
         for (const ListEntry& e : v.Entries(kNames.list)) {
-            out.Add("<p style=\"LEFT: 10000px! important; POSITION: relative! important\" dynamicanimation=\"zoomIn\">");
-            out.Add("<a href=\"" + menu::Link(e) + "\">" + menu::Caption(e) + "</a></p>");
+            out.Add(
+                "<p style=\"LEFT: 10000px! important; POSITION: relative! important\" dynamicanimation=\"zoomIn\">");
+            out.Add(menu::Line({"<a href=\"", menu::Link(e), "\">", menu::Caption(e), "</a></p>"}));
         }
         out.Add("</td></tr></table></div>");
     };

@@ -14,12 +14,14 @@ FormDecl MenuForm4() {
         out.Put(58, "barText=\"" + v.Text("FlatEdit13") + "\"");
         for (const ListEntry& e : v.Entries(kNames.list)) {
             if (menu::Link(e) == menu::kHeaderLink) {
-                out.Add("addHdr('" + menu::Caption(e) + "');");
+                out.Add(menu::Line({"addHdr('", menu::Caption(e), "');"}));
             } else {
-                out.Add("addItem(\"" + menu::Caption(e) + "\", \"" + menu::Link(e) + "\", \"\");");
+                out.Add(menu::Line({"addItem(\"", menu::Caption(e), "\", \"", menu::Link(e), "\", \"\");"}));
             }
         }
-        out.Add("document.write('<tr><td bgcolor=\"'+hdrBGColor+'\"><font size=\"0\" face=\"Arial\"> </font></td></TR></table>')");
+        out.Add(
+            "document.write('<tr><td bgcolor=\"'+hdrBGColor+'\"><font size=\"0\" face=\"Arial\"> "
+            "</font></td></TR></table>')");
         out.Add("if (IE) {document.write('</DIV>')}");
         out.Add("if (NS) {document.write('</LAYER>')}");
         out.Add("if ((IE||NS) && (menuIsStatic==\"yes\"&&staticMode)) {makeStatic(staticMode);}");

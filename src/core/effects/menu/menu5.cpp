@@ -12,8 +12,8 @@ FormDecl MenuForm5() {
         out.Put(52, "<tr style=\"font-size: 14px\"><td width=\"100%\" bgcolor=\"#E6E6E6\" height=\"13\"><b>" +
                         v.Text("FlatEdit16") + "</b></td></tr>");
         for (const ListEntry& e : v.Entries(kNames.list)) {
-            out.Add("<tr style=\"font-size: 14px\"><td width=\"100%\" class=\"menulines\"><a href=\"" + menu::Link(e) +
-                    "\">" + menu::Caption(e) + "</a></td></tr>");
+            out.Add(menu::Line({"<tr style=\"font-size: 14px\"><td width=\"100%\" class=\"menulines\"><a href=\"",
+                                menu::Link(e), "\">", menu::Caption(e), "</a></td></tr>"}));
         }
         out.Add("</table>");
     };

@@ -9,9 +9,9 @@ FormDecl MenuForm6() {
     f.generate = [](const FormValues& v, ScriptWriter& out) {
         out.Load();
         for (const ListEntry& e : v.Entries(kNames.list)) {
-            out.Add("<a HREF=\"" + menu::Link(e) + "\" onMouseOver=\"drc('" + menu::Description(e) + "','" +
-                    menu::Caption(e) + "'); return true;\"onMouseOut=\"nd(); return true;\">" + menu::Caption(e) +
-                    "</a><br>");
+            out.Add(menu::Line({"<a HREF=\"", menu::Link(e), "\" onMouseOver=\"drc('", menu::Description(e), "','",
+                                menu::Caption(e), "'); return true;\"onMouseOut=\"nd(); return true;\">",
+                                menu::Caption(e), "</a><br>"}));
         }
     };
     return f;

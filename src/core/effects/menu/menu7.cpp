@@ -9,8 +9,9 @@ FormDecl MenuForm7() {
     f.generate = [](const FormValues& v, ScriptWriter& out) {
         out.Load();
         for (const ListEntry& e : v.Entries(kNames.list)) {
-            out.Add("<A href=\"" + menu::Link(e) + "\" onmouseout=hidetip2() onmouseover=\"showtip2(this,event,'" +
-                    menu::Description(e) + "')\" target=_blank>" + menu::Caption(e) + "</font></A><br>");
+            out.Add(
+                menu::Line({"<A href=\"", menu::Link(e), "\" onmouseout=hidetip2() onmouseover=\"showtip2(this,event,'",
+                            menu::Description(e), "')\" target=_blank>", menu::Caption(e), "</font></A><br>"}));
         }
     };
     return f;

@@ -9,7 +9,7 @@ FormDecl MenuForm8() {
     f.generate = [](const FormValues& v, ScriptWriter& out) {
         out.Load();
         for (const ListEntry& e : v.Entries(kNames.list)) {
-            out.Add("<td > <a href=\"" + menu::Link(e) + "\">" + menu::Caption(e) + "</a></td>");
+            out.Add(menu::Line({"<td > <a href=\"", menu::Link(e), "\">", menu::Caption(e), "</a></td>"}));
         }
         out.Add("</tr></table></span>");
     };

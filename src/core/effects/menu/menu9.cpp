@@ -9,10 +9,11 @@ FormDecl MenuForm9() {
     f.generate = [](const FormValues& v, ScriptWriter& out) {
         out.Load();
         for (const ListEntry& e : v.Entries(kNames.list)) {
-            out.Add("<td class=button2 onMouseOut=\"this.className='button2'\" onMouseOver=\"this.className='button1'\" "
-                    "onMouseDown=\"this.className='button3'\" onMouseUp=\"this.className='button1'\" align=\"center\" "
-                    "valign=\"middle\"><a href=\"" +
-                    menu::Link(e) + "\">" + menu::Caption(e) + "</a></td>");
+            out.Add(menu::Line(
+                {"<td class=button2 onMouseOut=\"this.className='button2'\" onMouseOver=\"this.className='button1'\" "
+                 "onMouseDown=\"this.className='button3'\" onMouseUp=\"this.className='button1'\" align=\"center\" "
+                 "valign=\"middle\"><a href=\"",
+                 menu::Link(e), "\">", menu::Caption(e), "</a></td>"}));
         }
         out.Add("</tr></table>");
     };

@@ -18,6 +18,15 @@ ControlDecl EditorButton(const char* name, const char* caption, ButtonAction act
 
 }  // namespace
 
+std::string Line(std::initializer_list<std::string_view> pieces) {
+    std::size_t size = 0;
+    for (std::string_view p : pieces) size += p.size();
+    std::string line;
+    line.reserve(size);
+    for (std::string_view p : pieces) line += p;
+    return line;
+}
+
 const std::string& Field(const ListEntry& entry, std::size_t k) {
     static const std::string empty;
     return k < entry.size() ? entry[k] : empty;
@@ -32,7 +41,8 @@ FormDecl MenuForm(const char* className, const char* unit, const EditorNames& na
 
     f.controls.push_back(EditorEdit(names.caption, "Caption:", "Zentrava", 0));
     f.controls.push_back(EditorEdit(names.link, "Link:", kDefaultLink, 1));
-    if (described) f.controls.push_back(EditorEdit(names.description, "Description:", "This is a short description", 2));
+    if (described)
+        f.controls.push_back(EditorEdit(names.description, "Description:", "This is a short description", 2));
 
     ControlDecl list;
     list.name = names.list;
@@ -61,8 +71,8 @@ FormDecl MenuForm(const char* className, const char* unit, const EditorNames& na
 }
 
 ControlDecl SeparatorButton(const EditorNames& names, std::vector<FieldSource> fields) {
-    ControlDecl c = Button("XP_Button5", "Seperator", ButtonAction::AddEntry, names.list,
-                           {kPanelLeft + 320, RowTop(0), 89, 19});
+    ControlDecl c =
+        Button("XP_Button5", "Seperator", ButtonAction::AddEntry, names.list, {kPanelLeft + 320, RowTop(0), 89, 19});
     c.sources = std::move(fields);
     return c;
 }

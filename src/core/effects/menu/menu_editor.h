@@ -3,7 +3,9 @@
 // "Add", "Remove" and "Clear", and the default entries.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "effects/forms.h"
@@ -78,6 +80,10 @@ ControlDecl SeparatorButton(const EditorNames& names, std::vector<FieldSource> f
 // to its right (or at the left when the row has no edit).
 ControlDecl BottomEdit(const char* name, const char* label, const char* text);
 ControlDecl BottomSwatch(const char* name, TColor color, bool preset, bool besideEdit);
+
+// The pieces of one generated line joined in a single allocation: long
+// menus write a line per entry.
+std::string Line(std::initializer_list<std::string_view> pieces);
 
 // Field k of an entry, empty when the entry has fewer fields.
 const std::string& Field(const ListEntry& entry, std::size_t k);
