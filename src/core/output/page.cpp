@@ -68,10 +68,20 @@ std::string JoinLines(const std::vector<std::string>& lines, const char* eol) {
 }
 
 void SaveLinesToFile(const std::string& path, const std::vector<std::string>& lines) {
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "wb"));
+    if (!file) ThrowCannotCreate(path);
+    // The text goes out in chunks, so a long page needs no second copy of itself.
+    constexpr std::size_t kChunk = 1 << 18;
     std::string text;
-    std::size_t size = 0;
-    for (const auto& line : lines) size += line.size() + 2;
-    text.reserve(size);
+    text.reserve(kChunk);
+    bool written = true;
+    auto flush = [&] {
+        written = written && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+        text.clear();
+    };
     for (const auto& line : lines) {
         // Most lines hold no line break: they go in whole.
         if (!std::memchr(line.data(), '\r', line.size()) && !std::memchr(line.data(), '\n', line.size())) {
@@ -88,13 +98,9 @@ void SaveLinesToFile(const std::string& path, const std::vector<std::string>& li
             }
         }
         text += "\r\n";
+        if (text.size() >= kChunk) flush();
     }
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "wb"));
-    if (!file) ThrowCannotCreate(path);
-    const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+    flush();
     const bool closed = std::fclose(file.release()) == 0;
     if (!written || !closed) {
         std::error_code ec;
