@@ -12,6 +12,11 @@ document.addEventListener('click', e => {
   if (link) e.preventDefault();
 }, true);
 const shown = (root, selector) => Array.from(root.querySelectorAll(selector)).filter(z.visible);
+// Menus slide and fade: wait up to three seconds for what should show.
+const until = async (test, ms = 3000) => {
+  for (let waited = 0; !test() && waited < ms; waited += 100) await z.wait(100);
+  return test();
+};
 const ITEMS = 'a[href], [role=menuitem], [role=tab]';
 
 if (entry.form === 'TMenuForm2') {
@@ -19,14 +24,12 @@ if (entry.form === 'TMenuForm2') {
   if (!menu) return ['no context menu in the page'];
   const x = Math.round(innerWidth / 3), y = Math.round(innerHeight / 3);
   await z.clickAt(x, y, 'right');
-  await z.wait(300);
   if (empty) return failures;
+  if (!await until(() => shown(menu, '[role=menuitem]').length)) return ['a right click showed no menu item'];
   const items = shown(menu, '[role=menuitem]');
-  if (!items.length) return ['a right click showed no menu item'];
   await z.hover(items[0]);
   await z.key('Escape');
-  await z.wait(300);
-  if (shown(menu, '[role=menuitem]').length) failures.push('Escape left the context menu open');
+  if (!await until(() => !shown(menu, '[role=menuitem]').length)) failures.push('Escape left the context menu open');
   await z.clickAt(x, y, 'right');  // open again for the picture
   await z.wait(300);
   return failures;
@@ -39,17 +42,16 @@ if (opener) {
   await z.hover(opener);
   await z.wait(250);
   await z.click(opener);
-  await z.wait(500);
-  if (opener.getAttribute('aria-expanded') !== 'true') failures.push('the menu button did not open its menu');
+  if (!await until(() => opener.getAttribute('aria-expanded') === 'true')) {
+    failures.push('the menu button did not open its menu');
+  }
   if (empty) return failures;
-  if (!shown(panel, ITEMS).length) return failures.concat(['no menu item became visible']);
+  if (!await until(() => shown(panel, ITEMS).length)) return failures.concat(['no menu item became visible']);
   await z.key('Escape');
-  await z.wait(500);
-  if (opener.getAttribute('aria-expanded') === 'true') failures.push('Escape did not close the menu');
+  if (!await until(() => opener.getAttribute('aria-expanded') !== 'true')) failures.push('Escape did not close the menu');
   opener.focus();
   await z.key('Enter');
-  await z.wait(500);
-  if (opener.getAttribute('aria-expanded') !== 'true' || !shown(panel, ITEMS).length) {
+  if (!await until(() => opener.getAttribute('aria-expanded') === 'true' && shown(panel, ITEMS).length)) {
     failures.push('Enter on the menu button did not open the menu');
   }
   return failures;
@@ -58,15 +60,14 @@ if (opener) {
 const menu = Array.from(document.querySelectorAll('nav, [role=navigation], [role=tablist]')).find(m => m.querySelector(ITEMS));
 if (!menu) return empty ? failures : ['no menu with items in the page'];
 const first = menu.querySelector(ITEMS);
-for (let i = 0; i < 30 && !z.visible(first); i++) await z.wait(100);  // items that glide in
-if (!z.visible(first)) return ['the first menu item never became visible'];
+if (!await until(() => z.visible(first))) return ['the first menu item never became visible'];  // items glide in
 await z.hover(first);
-await z.wait(400);
-const tips = Array.from(document.querySelectorAll('[role=tooltip], .article'));
-if (tips.length && !tips.some(z.visible)) failures.push('resting on the first item showed nothing');
+const tips = () => Array.from(document.querySelectorAll('[role=tooltip], .article'));
+if (tips().length && !await until(() => tips().some(z.visible))) failures.push('resting on the first item showed nothing');
 await z.click(first);
-await z.wait(400);
 const controls = first.getAttribute('aria-controls');
-if (controls && !z.visible(document.getElementById(controls))) failures.push('the first tab did not show its panel');
+if (controls && !await until(() => z.visible(document.getElementById(controls)))) {
+  failures.push('the first tab did not show its panel');
+}
 if (!z.visible(first)) failures.push('the first menu item did not stay visible');
 return failures;
