@@ -487,6 +487,83 @@ private Q_SLOTS:
         QTest::mouseClick(Find<QPushButton>(&form, "XP_Button4"), Qt::LeftButton);  // Remove
         QCOMPARE(list->count(), 299);
         QCOMPARE(list->item(290)->text(), QStringLiteral("291"));
+    void menuEditorButtonsAndKeys_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("names");  // caption, link, description (or empty), list
+        QTest::addColumn<QString>("newLine");    // the line Generate writes for the added entry
+        QTest::newRow("without a description") << "TMenuForm4" << "menu4"
+                                                << QStringList{"FlatEdit11", "FlatEdit12", "", "ListView4"}
+                                                << "addItem(\"News\", \"news.htm\", \"\");";
+        QTest::newRow("with a description")
+            << "TMenuForm17" << "menu17" << QStringList{"FlatEdit93", "FlatEdit94", "FlatEdit95", "ListView14"}
+            << "<a href=\"news.htm\" onMouseOver=Show(div0) onMouseOut=Hide(div0) >News</a>";
+    }
+
+    void menuEditorButtonsAndKeys() {
+        QFETCH(QString, form);
+        QFETCH(QString, script);
+        QFETCH(QStringList, names);
+        QFETCH(QString, newLine);
+        const bool described = !names[2].isEmpty();
+        FakeShell shell;
+        shell.dir = ZENTRAVA_DATA_DIR;
+        shell.entry.ename = "Menu";
+        shell.entry.script = ToBytes(script);
+        const FormDecl* decl = FormRegistry::Instance().Find(ToBytes(form));
+        QVERIFY(decl);
+        TMDIChild child(*decl, shell);
+        auto* caption = qobject_cast<QLineEdit*>(child.Control(names[0]));
+        auto* link = qobject_cast<QLineEdit*>(child.Control(names[1]));
+        auto* view = qobject_cast<QTreeWidget*>(child.Control(names[3]));
+        QVERIFY(caption && link && view);
+        QCOMPARE(view->columnCount(), described ? 3 : 2);
+        if (described) QCOMPARE(view->columnWidth(2), 100);
+        QCOMPARE(view->columnWidth(0), view->columnWidth(1));
+        QVERIFY(!(view->topLevelItem(0)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(view->topLevelItemCount(), 2);
+        QCOMPARE(caption->text(), QStringLiteral("Zentrava"));
+
+        caption->setText(QStringLiteral("News"));
+        link->setText(QStringLiteral("news.htm"));
+        if (described) qobject_cast<QLineEdit*>(child.Control(names[2]))->setText(QStringLiteral("Latest"));
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Return);  // Enter adds, the edits keep their text
+        QCOMPARE(view->topLevelItemCount(), 3);
+        QCOMPARE(view->topLevelItem(2)->text(0), QStringLiteral("News"));
+        QCOMPARE(view->topLevelItem(2)->text(1), QStringLiteral("news.htm"));
+        if (described) QCOMPARE(view->topLevelItem(2)->text(2), QStringLiteral("Latest"));
+        QCOMPARE(link->text(), QStringLiteral("news.htm"));
+        QTest::mouseClick(Find<QPushButton>(&child, "XP_Button2"), Qt::LeftButton);  // Add
+        QCOMPARE(view->topLevelItemCount(), 4);
+
+        // Remove and Delete act on the selected entry only.
+        QTest::mouseClick(Find<QPushButton>(&child, "XP_Button4"), Qt::LeftButton);
+        QCOMPARE(view->topLevelItemCount(), 4);
+        view->setFocus();
+        view->setCurrentItem(view->topLevelItem(0));
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(view->topLevelItemCount(), 3);
+        QCOMPARE(view->topLevelItem(0)->text(0), QStringLiteral("Yahoo"));
+        view->setCurrentItem(view->topLevelItem(0));
+        QTest::mouseClick(Find<QPushButton>(&child, "XP_Button4"), Qt::LeftButton);
+        QCOMPARE(view->topLevelItemCount(), 2);
+
+        QTest::mouseClick(Find<QPushButton>(&child, "XP_Button3"), Qt::LeftButton);  // Clear
+        QCOMPARE(view->topLevelItemCount(), 0);
+        QTest::mouseClick(Find<QPushButton>(&child, "XP_Button3"), Qt::LeftButton);  // Clear on an empty list
+        QCOMPARE(view->topLevelItemCount(), 0);
+        QTest::mouseClick(Find<QPushButton>(&child, "XP_Button2"), Qt::LeftButton);
+        if (auto* separator = Find<QPushButton>(&child, "XP_Button5")) {  // a header from the caption edit
+            caption->setText(QStringLiteral("Group"));
+            QTest::mouseClick(separator, Qt::LeftButton);
+            QCOMPARE(view->topLevelItem(1)->text(0), QStringLiteral("Group"));
+            QCOMPARE(view->topLevelItem(1)->text(1), QStringLiteral("<Seperator>"));
+        }
+        child.Generate();
+        QCOMPARE(shell.codeWindowShown, 1);
+        QCOMPARE(std::count(shell.shownLines.begin(), shell.shownLines.end(), ToBytes(newLine)), 1);
+        if (!described) QVERIFY(std::count(shell.shownLines.begin(), shell.shownLines.end(), "addHdr('Group');") == 1);
     }
 
     void chooseFileUsesTheSharedOpenDialog() {

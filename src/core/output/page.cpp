@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -68,12 +69,14 @@ std::string JoinLines(const std::vector<std::string>& lines, const char* eol) {
     return text;
 }
 
-std::string PageFileBytes(const std::vector<std::string>& lines) {
-    std::string text;
-    std::size_t size = 0;
-    for (const auto& line : lines) size += line.size() + 2;
-    text.reserve(size);
-    for (const auto& line : lines) {
+namespace {
+
+// A line's bytes in the file: CR LF for every line break inside it and one at its end.
+void AppendPageLine(std::string& text, const std::string& line) {
+    // Most lines hold no line break: they go in whole.
+    if (!std::memchr(line.data(), '\r', line.size()) && !std::memchr(line.data(), '\n', line.size())) {
+        text += line;
+    } else {
         for (std::size_t i = 0; i < line.size(); ++i) {
             const char c = line[i];
             if (c == '\r' || c == '\n') {
@@ -83,21 +86,26 @@ std::string PageFileBytes(const std::vector<std::string>& lines) {
                 text += c;
             }
         }
-        text += "\r\n";
     }
-    return text;
+    text += "\r\n";
 }
 
-void WriteFileReplacing(const std::string& path, const std::string& bytes) {
-    // Written beside the target under a name of its own and renamed over it
-    // only when complete: a failure leaves the previous file as it was.
+// Writes a file's new content beside it under a name of its own and renames
+// it over the file only when complete: a failure leaves the previous file as
+// it was. `produce` is handed the function that writes a piece of text.
+template <class Produce>
+void ReplaceFile(const std::string& path, Produce&& produce) {
     const std::string scratch = path + ".part-" + std::to_string(::getpid());
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
     std::unique_ptr<std::FILE, Closer> file(std::fopen(scratch.c_str(), "wb"));
     if (!file) ThrowCannotCreate(path);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    bool written = true;
+    const auto write = [&](const std::string& text) {
+        written = written && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+    };
+    produce(write);
     const bool closed = std::fclose(file.release()) == 0;
     std::error_code ec;
     if (written && closed) {
@@ -108,8 +116,36 @@ void WriteFileReplacing(const std::string& path, const std::string& bytes) {
     ThrowCannotCreate(path);
 }
 
+}  // namespace
+
+std::string PageFileBytes(const std::vector<std::string>& lines) {
+    std::string text;
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    text.reserve(size);
+    for (const auto& line : lines) AppendPageLine(text, line);
+    return text;
+}
+
+void WriteFileReplacing(const std::string& path, const std::string& bytes) {
+    ReplaceFile(path, [&](const auto& write) { write(bytes); });
+}
+
 void SaveLinesToFile(const std::string& path, const std::vector<std::string>& lines) {
-    WriteFileReplacing(path, PageFileBytes(lines));
+    // The text goes out in chunks, so a long page needs no second copy of itself.
+    ReplaceFile(path, [&](const auto& write) {
+        constexpr std::size_t kChunk = 1 << 18;
+        std::string text;
+        text.reserve(kChunk);
+        for (const auto& line : lines) {
+            AppendPageLine(text, line);
+            if (text.size() >= kChunk) {
+                write(text);
+                text.clear();
+            }
+        }
+        write(text);
+    });
 }
 
 }  // namespace zentrava

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -57,6 +59,29 @@ QTreeWidgetItem* NewRow(const ListEntry& entry, int columns, bool editable) {
     if (editable) item->setFlags(item->flags() | Qt::ItemIsEditable);
     return item;
 }
+
+// Runs an action when a key without modifiers is pressed in the watched widget.
+class KeyAction : public QObject {
+public:
+    KeyAction(int key, std::function<void()> action, QObject* parent)
+        : QObject(parent), key_(key), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* press = static_cast<QKeyEvent*>(event);
+            if (press->key() == key_ && press->modifiers() == Qt::NoModifier) {
+                action_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int key_;
+    std::function<void()> action_;
+};
 
 }  // namespace
 
@@ -147,6 +172,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
 
     for (const ControlDecl& c : decl_.controls) PlaceTextWarning(c);
     UpdateTextWarnings();
+    ConnectListKeys();
 
     if (decl_.generate) {
         auto* generate = new QPushButton(QStringLiteral("&Generate Codes..."), this);
@@ -154,6 +180,29 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         generate->setGeometry(384, 384, 99, 24);
         generate->setDefault(true);
         connect(generate, &QPushButton::clicked, this, &TMDIChild::Generate);
+    }
+}
+
+void TMDIChild::ConnectListKeys() {
+    // Enter in an edit that feeds an entry button presses the first such
+    // button; Delete in a list that has a remove button presses it.
+    std::map<QWidget*, bool> taken;
+    for (const ControlDecl& c : decl_.controls) {
+        if (c.kind != ControlKind::Button) continue;
+        if (c.action == ButtonAction::AddEntry) {
+            for (const FieldSource& s : c.sources) {
+                auto* edit = qobject_cast<QLineEdit*>(Control(Q(s.control)));
+                if (!edit || taken[edit]) continue;
+                taken[edit] = true;
+                connect(edit, &QLineEdit::returnPressed, this, [this, &c] { RunButton(c); });
+            }
+        } else if (c.action == ButtonAction::RemoveEntry) {
+            QWidget* list = Control(Q(c.target));
+            if (!list || taken[list]) continue;
+            taken[list] = true;
+            // Only while the list itself has the focus, not a caption being edited in place.
+            list->installEventFilter(new KeyAction(Qt::Key_Delete, [this, &c] { RunButton(c); }, list));
+        }
     }
 }
 

@@ -58,6 +58,7 @@ protected:
 
 private:
     QWidget* CreateControl(const ControlDecl& c);
+    void ConnectListKeys();
     void RunButton(const ControlDecl& c);
     void SwatchClick(const ControlDecl& c, ColorSwatch* swatch);
     QString ControlText(const QString& name) const;

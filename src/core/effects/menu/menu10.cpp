@@ -1,0 +1,24 @@
+// Menu: a titled menu that opens its links in numbered slots of the script.
+#include "effects/menu/menu_editor.h"
+
+namespace zentrava::forms {
+
+FormDecl MenuForm10() {
+    static constexpr menu::EditorNames kNames{"FlatEdit53", "FlatEdit54", nullptr, "ListView10"};
+    FormDecl f = menu::MenuForm("TMenuForm10", "menu10", kNames, menu::BottomRow::Used);
+    f.controls.push_back(menu::BottomEdit("FlatEdit55", "Titile:", "Menu"));
+    f.generate = [](const FormValues& v, ScriptWriter& out) {
+        out.Load();
+        long long i = 0;
+        for (const ListEntry& e : v.Entries(kNames.list)) {
+            out.Put(38 + i, menu::Line({"selection[", std::to_string(i), "]='<font face=\"MS sans arial\"><a href=\"",
+                                        menu::Link(e), "\">", menu::Caption(e), "</a></font><br>'"}));
+            ++i;
+        }
+        out.Add("</tr></table>");
+        out.Put(27, v.Text("FlatEdit55"));
+    };
+    return f;
+}
+
+}  // namespace zentrava::forms
