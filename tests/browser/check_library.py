@@ -66,7 +66,7 @@ import urllib.parse
 
 WIDTH, HEIGHT = 800, 600
 LOAD_TIMEOUT = 15.0
-CALL_TIMEOUT = 15.0
+CALL_TIMEOUT = 30.0  # a generous bound: the machine may be busy
 CLI_TIMEOUT = 60.0
 PROBE_TIMEOUT = 20.0
 DRIVER_PREFIX = "__zentrava"  # names the driver adds to a page; the globals check ignores them
@@ -356,7 +356,8 @@ BASELINE_JS = ("Object.defineProperty(window, '__zentravaBaseline', "
                "{value: Object.getOwnPropertyNames(window), configurable: true});")
 GLOBALS_JS = r"""
 (() => {
-  const before = new Set(window.__zentravaBaseline || []);
+  if (!window.__zentravaBaseline) return null;
+  const before = new Set(window.__zentravaBaseline);
   return Object.getOwnPropertyNames(window)
       .filter(n => !before.has(n) && !n.startsWith('__zentrava') && !/^[0-9]+$/.test(n));
 })()
@@ -483,6 +484,7 @@ class Chromium:
         self.write_lock = threading.Lock()
         self.cond = threading.Condition()
         self.contexts = {}
+        self.tabs = {}
 
     # -- the process and the protocol --
 
@@ -534,6 +536,7 @@ class Chromium:
         self.responses = {}
         self.sessions = {}
         self.contexts = {}
+        self.tabs = {}
         self.generation += 1
         threading.Thread(target=self.read, args=(from_browser_r,), daemon=True).start()
         try:
@@ -663,30 +666,68 @@ class Chromium:
                     return result
         return result
 
-    def check_once(self, job, entry, kind, shots, result):
-        url = "file://" + urllib.parse.quote(os.path.abspath(entry.page))
+    def tab(self, job):
+        """The job's window, opened when first needed (and again after its
+        browser went, or its last page hung it); pages load into it one
+        after the other, so its renderer is started once."""
+        tab = self.tabs.get(job)
+        if tab and tab[2] == self.generation:
+            return tab[0], tab[1]
+        generation = self.generation
         target = self.call("Target.createTarget", {"url": "about:blank", "newWindow": True,
                                                     "browserContextId": self.context(job)})["targetId"]
         session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True})["sessionId"]
         with self.cond:
             self.sessions[session] = []
-        hung = False
+        self.tabs[job] = (target, session, generation)
         try:
             for domain in ("Page", "Runtime", "Log"):
                 self.call(f"{domain}.enable", session=session)
             self.call("Emulation.setDeviceMetricsOverride",
                       {"width": WIDTH, "height": HEIGHT, "deviceScaleFactor": 1, "mobile": False}, session)
             self.call("Emulation.setFocusEmulationEnabled", {"enabled": True}, session)
-            if kind == "still":
-                self.call("Emulation.setEmulatedMedia",
-                          {"features": [{"name": "prefers-reduced-motion", "value": "reduce"}]}, session)
-            elif self.standard:
+            if self.standard:
                 self.call("Page.addScriptToEvaluateOnNewDocument", {"source": BASELINE_JS}, session)
+            self.call("Runtime.addBinding", {"name": DRIVER_PREFIX + "Input"}, session)
+        except CheckFailure:
+            self.close_tab(job, False)  # half made: the next page gets a new window
+            raise
+        return target, session
+
+    def close_tab(self, job, hung):
+        target, session, generation = self.tabs.pop(job)
+        if generation != self.generation:
+            return
+        try:
+            if hung:
+                # A page stuck in a script: stop the script so the window can close.
+                self.send("Runtime.terminateExecution", {}, session)
+            self.call("Target.closeTarget", {"targetId": target}, timeout=5)
+        except BrowserGone:
+            pass
+        except (CheckFailure, OSError):
+            self.ensure_running(generation)  # the page took the browser down with it
+        with self.cond:
+            self.sessions.pop(session, None)
+
+    def loaded(self, session, timeout):
+        return self.wait(timeout, lambda: any(e.get("method") == "Page.loadEventFired"
+                                              for e in self.sessions[session]))
+
+    def check_once(self, job, entry, kind, shots, result):
+        url = "file://" + urllib.parse.quote(os.path.abspath(entry.page))
+        target, session = self.tab(job)
+        with self.cond:
+            self.sessions[session] = []
+        hung = False
+        try:
+            self.call("Emulation.setEmulatedMedia",
+                      {"features": [{"name": "prefers-reduced-motion", "value": "reduce" if kind == "still" else ""}]},
+                      session)
             navigation = self.call("Page.navigate", {"url": url}, session, timeout=entry.timeout)
             if navigation.get("errorText"):
                 raise CheckFailure(f"the page failed to load: {navigation['errorText']}")
-            if not self.wait(entry.timeout, lambda: any(e.get("method") == "Page.loadEventFired"
-                                                        for e in self.sessions[session])):
+            if not self.loaded(session, entry.timeout):
                 hung = True
                 raise CheckFailure(f"the page did not finish loading within {entry.timeout:.0f} s")
             time.sleep(0.3)
@@ -700,10 +741,23 @@ class Chromium:
             hung = hung or not self.alive() or self.responsive(session) is False
             raise
         finally:
+            # Leave the page (what it reports while unloading is still its
+            # own), then take its events; a page that cannot be left closes
+            # with its window.
+            if not hung and self.alive():
+                try:
+                    with self.cond:
+                        count = len(self.sessions[session])
+                    self.call("Page.navigate", {"url": "about:blank"}, session, timeout=5)
+                    hung = not self.wait(5, lambda: any(e.get("method") == "Page.loadEventFired"
+                                                        for e in self.sessions[session][count:]))
+                except CheckFailure:
+                    hung = True
             with self.cond:
-                events = self.sessions.pop(session, [])
+                events, self.sessions[session] = self.sessions.get(session, []), []
             collect(result, events, url)
-            self.close_target(target, session, hung)
+            if hung or not self.alive():
+                self.close_tab(job, hung)
 
     def responsive(self, session):
         try:
@@ -713,17 +767,6 @@ class Chromium:
             return None
         except CheckFailure:
             return False
-
-    def close_target(self, target, session, hung):
-        try:
-            if hung:
-                # A page stuck in a script: stop the script so the window can close.
-                self.send("Runtime.terminateExecution", {}, session)
-            self.call("Target.closeTarget", {"targetId": target}, timeout=5)
-        except BrowserGone:
-            pass
-        except (CheckFailure, OSError):
-            self.ensure_running(self.generation)  # the page took the browser down with it
 
     def mouse(self, session, kind, x, y, button="none", buttons=0):
         self.call("Input.dispatchMouseEvent",
@@ -781,7 +824,9 @@ class Chromium:
         if source is not None:
             result.errors += self.run_probe(entry, session, source)
         if self.standard:
-            names = self.evaluate(session, GLOBALS_JS) or []
+            names = self.evaluate(session, GLOBALS_JS)
+            if names is None:
+                raise CheckFailure("the globals the page started with were not recorded")
             lexical = self.call("Runtime.globalLexicalScopeNames", {}, session).get("names", [])
             allowed = self.probes.allowed.get(entry.form, set()) if entry.form != "TNoParamForm" else set()
             stray = sorted(set(names + lexical) - allowed)
@@ -823,7 +868,6 @@ class Chromium:
                                    f"{span:.1f} s without input")
 
     def run_probe(self, entry, session, source):
-        self.call("Runtime.addBinding", {"name": DRIVER_PREFIX + "Input"}, session)
         seen = 0
         self.evaluate(session, driver_script("window.__zentravaInput", entry, source))
         deadline = time.monotonic() + entry.probe_timeout
