@@ -129,8 +129,8 @@ def expand_args(variant):
     """The variant's zentrava-cli options, with its last --add repeated
     `repeat_add` times in all and {n} in its value numbered from 1."""
     args = [str(a) for a in variant.get("args", [])]
-    times = int(variant.get("repeat_add", 0))
-    if times:
+    if "repeat_add" in variant:
+        times = int(variant["repeat_add"])
         last = max((i for i, a in enumerate(args[:-1]) if a == "--add"), default=None)
         if last is None:
             raise ValueError("repeat_add needs an --add option to repeat")
