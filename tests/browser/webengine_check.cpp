@@ -43,7 +43,7 @@
 namespace {
 
 constexpr int kLoadTimeoutMs = 15000;
-constexpr int kProbeTimeoutMs = 20000;
+constexpr int kProbeTimeoutMs = 60000;
 const QString kDriverPrefix = QStringLiteral("__zentrava ");
 
 // A page that records what the effect's code says instead of showing it.
