@@ -805,7 +805,8 @@ class Chromium:
         self.call("Input.dispatchKeyEvent", dict(common, type="keyUp"), session)
 
     def shot(self, session):
-        return self.call("Page.captureScreenshot", {"format": "png"}, session)["data"]
+        # Lossless still, only compressed less.
+        return self.call("Page.captureScreenshot", {"format": "png", "optimizeForSpeed": True}, session)["data"]
 
     def check_main(self, entry, session, shots, result):
         sweep, corner, back = pointer_path()
@@ -1123,26 +1124,20 @@ def report(entry):
     return "\n".join(lines)
 
 
-def run_checks(browser, pages, kinds, shots, jobs):
-    """Checks the pages with `jobs` workers; prints each page once all its
+def run_checks(browser, pages, kinds, shots, jobs, prepare):
+    """Prepares (generates) the pages one after the other while `jobs`
+    workers check those already prepared; prints each page once all its
     checks are done."""
     work = queue.Queue()
     left = {}
-    for entry in pages:
-        if entry.failure:
-            print(report(entry), flush=True)
-            continue
-        left[entry.key] = len(kinds(entry))
-        for kind in kinds(entry):
-            work.put((entry, kind))
     print_lock = threading.Lock()
 
     def worker(job):
         while True:
-            try:
-                entry, kind = work.get_nowait()
-            except queue.Empty:
+            item = work.get()
+            if item is None:
                 return
+            entry, kind = item
             try:
                 result = browser.check(job, entry, kind, shots)
             except (OSError, ValueError, KeyError, TypeError) as e:
@@ -1167,6 +1162,17 @@ def run_checks(browser, pages, kinds, shots, jobs):
     threads = [threading.Thread(target=worker, args=(job,), daemon=True) for job in range(jobs)]
     for t in threads:
         t.start()
+    for entry in pages:
+        prepare(entry)
+        if entry.failure:
+            with print_lock:
+                print(report(entry), flush=True)
+            continue
+        left[entry.key] = len(kinds(entry))
+        for kind in kinds(entry):
+            work.put((entry, kind))
+    for t in threads:
+        work.put(None)
     for t in threads:
         t.join()
 
@@ -1181,7 +1187,8 @@ def main():
     parser.add_argument("--checker", help="the WebEngine checker program (for --browser webengine)")
     parser.add_argument("--probes", default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "probes"),
                         help="folder of the category probes (default: probes/ beside this script)")
-    parser.add_argument("--jobs", type=int, default=4, help="pages checked at the same time (default 4)")
+    parser.add_argument("--jobs", type=int, default=None,
+                        help="pages checked at the same time (default: 6 in Chromium, 4 in WebEngine)")
     parser.add_argument("--no-standard", dest="standard", action="store_false",
                         help="leave out the standard checks (globals, still, rest, decoration)")
     parser.add_argument("--pending", nargs="*", default=[], metavar="NAME",
@@ -1200,6 +1207,13 @@ def main():
         print(f"FAIL: no WebEngine checker program at {args.checker}")
         return 1
     standard = args.standard and args.browser == "chromium"
+    # Pages mostly wait (for timers, for the pointer to rest): more of them
+    # than cores keeps both busy. Each WebEngine job is a checker process.
+    jobs = max(1, args.jobs or (6 if args.browser == "chromium" else 4))
+
+    def interrupted(signum, frame):
+        raise KeyboardInterrupt  # ends the browsers on the way out, as Ctrl+C does
+    signal.signal(signal.SIGTERM, interrupted)
 
     shots = os.path.abspath(args.shots)
     shutil.rmtree(shots, ignore_errors=True)
@@ -1212,7 +1226,7 @@ def main():
                else WebEngine(args.checker, work, probes))
 
     print(f"Checking the effect library of {args.program_dir} in {args.browser} "
-          f"({args.jobs} at a time; standard checks {'on' if standard else 'off'}; probes {probes.folder})")
+          f"({jobs} at a time; standard checks {'on' if standard else 'off'}; probes {probes.folder})")
     print(f"Screenshots: {shots}/index.html", flush=True)
     began = time.monotonic()
     problems = []
@@ -1225,14 +1239,16 @@ def main():
             pages = [e for e in pages if e.base in args.only or e.key in args.only or e.entry_key in args.only]
         if not pages:
             problems.append(f"no catalogue in {args.program_dir} lists any entry")
-        for entry in pages:
+
+        def prepare(entry):
             entry.pending = entry.base in args.pending or entry.entry_key in args.pending
             try:
                 entry.page = generate(args.cli, program, entry)
             except CheckFailure as e:
                 entry.failure = str(e)
+
         run_checks(browser, pages, lambda e: ["main", "still"] if standard and not e.variant else ["main"], shots,
-                   max(1, args.jobs))
+                   jobs, prepare)
     finally:
         browser.stop()
         if args.keep:
