@@ -787,6 +787,26 @@ class Chromium:
                   {"type": kind, "x": x, "y": y, "button": button, "buttons": buttons,
                    "clickCount": 1 if kind != "mouseMoved" else 0}, session)
 
+    def move_along(self, session, points):
+        """Moves the pointer through the points 25 ms apart, without waiting
+        for each move to be handled (the browser queues them in order), then
+        waits until all of them are."""
+        sent = []
+        for x, y in points:
+            try:
+                sent.append(self.send("Input.dispatchMouseEvent",
+                                      {"type": "mouseMoved", "x": x, "y": y, "button": "none", "buttons": 0}, session))
+            except OSError:
+                raise BrowserGone("Chromium is gone")
+            time.sleep(0.025)
+        if not self.wait(CALL_TIMEOUT, lambda: all(i in self.responses for i in sent)):
+            raise CheckFailure(f"Chromium did not handle the pointer's moves within {CALL_TIMEOUT:.0f} s")
+        with self.cond:
+            answers = [self.responses.pop(i) for i in sent]
+        for answer in answers:
+            if "error" in answer:
+                raise CheckFailure(f"Input.dispatchMouseEvent failed: {answer['error'].get('message')}")
+
     def click(self, session, x, y, button):
         mask = {"left": 1, "right": 2, "middle": 4}.get(button)
         if mask is None:
@@ -810,9 +830,7 @@ class Chromium:
 
     def check_main(self, entry, session, shots, result):
         sweep, corner, back = pointer_path()
-        for x, y in sweep + [corner]:
-            self.mouse(session, "mouseMoved", x, y)
-            time.sleep(0.025)
+        self.move_along(session, sweep + [corner])
         if self.standard:
             result.decoration.update(self.evaluate(session, DECORATION_JS) or [])
         for button, mask in (("left", 1), ("right", 2)):
@@ -820,9 +838,7 @@ class Chromium:
             time.sleep(0.05)
             self.mouse(session, "mouseReleased", *corner, button, 0)
             time.sleep(0.15)
-        for x, y in back:
-            self.mouse(session, "mouseMoved", x, y)
-            time.sleep(0.025)
+        self.move_along(session, back)
         resting = self.standard and self.probes.marked(entry, "pointer")
         if resting:
             self.evaluate(session, REST_JS)
