@@ -54,6 +54,7 @@ import html
 import json
 import os
 import queue
+import re
 import select
 import shutil
 import signal
@@ -206,31 +207,38 @@ class Probes:
 
     def __init__(self, folder):
         self.folder = folder
-        self.scripts = {}    # category -> source of the probe
-        self.settings = {}   # category -> the parsed <category>.json
+        self.scripts = {}    # category -> the sources of its probes, run one after the other
+        self.settings = {}   # category -> its .json files merged
         self.allowed = {}    # form class -> allowed global names
         self.problems = []
         if not os.path.isdir(folder):
             self.problems.append(f"no probes folder {folder}")
             return
-        for name in sorted(os.listdir(folder)):
+        # <category>.json and .js first, then <category>.<part>.json and .js
+        # (several developers may add to one category) in name order.
+        names = sorted(os.listdir(folder), key=lambda n: (n.split(".")[0], n.count("."), n))
+        for name in names:
             path = os.path.join(folder, name)
-            stem, ext = os.path.splitext(name)
+            category, ext = name.split(".")[0], os.path.splitext(name)[1]
             try:
                 if ext == ".js":
                     with open(path, encoding="utf-8") as f:
-                        self.scripts[stem] = f.read()
+                        self.scripts.setdefault(category, []).append(f.read())
                 elif ext == ".json":
                     with open(path, encoding="utf-8") as f:
-                        self.settings[stem] = json.load(f)
-            except (OSError, ValueError) as e:
+                        self.merge(category, name, json.load(f))
+            except (OSError, ValueError, AttributeError) as e:
                 self.problems.append(f"{path}: {e}")
-        for category, settings in self.settings.items():
-            for form, names in settings.get("globals", {}).items():
-                if form == "TNoParamForm" and names:
-                    self.problems.append(f"{category}.json: TNoParamForm entries allow no globals")
-                    continue
-                self.allowed.setdefault(form, set()).update(names)
+
+    def merge(self, category, name, settings):
+        merged = self.settings.setdefault(category, {"variants": [], "clock": [], "pointer": []})
+        for key in ("variants", "clock", "pointer"):
+            merged[key] += settings.get(key, [])
+        for form, names in settings.get("globals", {}).items():
+            if form == "TNoParamForm" and names:
+                self.problems.append(f"{name}: TNoParamForm entries allow no globals")
+                continue
+            self.allowed.setdefault(form, set()).update(names)
 
     def marked(self, entry, mark):
         return entry.ename in self.settings.get(entry.base, {}).get(mark, [])
@@ -329,25 +337,28 @@ DRIVER_JS = r"""
   };
   const finish = failures => send(JSON.stringify({id: 0, op: 'done', args: failures}));
   (async () => {
-    try {
-      const AsyncFunction = Object.getPrototypeOf(async function () {}).constructor;
-      const probe = new AsyncFunction('entry', 'z', SOURCE);
-      const result = await probe(ENTRY, z);
-      finish(Array.isArray(result) ? result.map(String)
-                                   : ['the probe returned ' + typeof result + ', not a list of failures']);
-    } catch (e) {
-      finish(['the probe threw: ' + String(e && e.stack ? e.stack : e).split('\n')[0]]);
+    const AsyncFunction = Object.getPrototypeOf(async function () {}).constructor;
+    const failures = [];
+    for (const source of SOURCES) {
+      try {
+        const result = await new AsyncFunction('entry', 'z', source)(ENTRY, z);
+        if (Array.isArray(result)) failures.push(...result.map(String));
+        else failures.push('the probe returned ' + typeof result + ', not a list of failures');
+      } catch (e) {
+        failures.push('the probe threw: ' + String(e && e.stack ? e.stack : e).split('\n')[0]);
+      }
     }
+    finish(failures);
   })();
 })();
 """
 
 
-def driver_script(send, entry, source):
+def driver_script(send, entry, sources):
     info = {"category": entry.base, "index": entry.index, "ename": entry.ename, "form": entry.form,
             "variant": entry.variant.get("label", entry.key) if entry.variant else None}
-    return (DRIVER_JS.replace("SEND", send).replace("ENTRY", json.dumps(info))
-            .replace("SOURCE", json.dumps(source)))
+    values = {"SEND": send, "ENTRY": json.dumps(info), "SOURCES": json.dumps(sources)}
+    return re.sub(r"\b(SEND|ENTRY|SOURCES)\b", lambda m: values[m.group(1)], DRIVER_JS)
 
 
 # Names the page added to window since the document started (the list taken
@@ -854,9 +865,9 @@ class Chromium:
             if changes:
                 result.standard.append("rest: still drawing two seconds after the pointer stopped "
                                        f"({changes} changes in the next second)")
-        source = self.probes.scripts.get(entry.base)
-        if source is not None:
-            result.errors += self.run_probe(entry, session, source)
+        sources = self.probes.scripts.get(entry.base)
+        if sources:
+            result.errors += self.run_probe(entry, session, sources)
         if self.standard:
             names = self.evaluate(session, GLOBALS_JS)
             if names is None:
@@ -901,9 +912,9 @@ class Chromium:
             result.standard.append(f"still: with reduced motion the page changed {changes} times in "
                                    f"{span:.1f} s without input")
 
-    def run_probe(self, entry, session, source):
+    def run_probe(self, entry, session, sources):
         seen = 0
-        self.evaluate(session, driver_script("window.__zentravaInput", entry, source))
+        self.evaluate(session, driver_script("window.__zentravaInput", entry, sources))
         deadline = time.monotonic() + entry.probe_timeout
         while True:
             left = deadline - time.monotonic()
@@ -1006,9 +1017,9 @@ class WebEngine:
         sweep, corner, back = pointer_path()
         request = {"page": os.path.abspath(entry.page), "png": png, "size": [WIDTH, HEIGHT],
                    "sweep": sweep, "corner": corner, "back": back, "timeout": entry.timeout}
-        source = self.probes.scripts.get(entry.base)
-        if source is not None:
-            request["probe"] = driver_script("(m => console.log('" + DRIVER_PREFIX + " ' + m))", entry, source)
+        sources = self.probes.scripts.get(entry.base)
+        if sources:
+            request["probe"] = driver_script("(m => console.log('" + DRIVER_PREFIX + " ' + m))", entry, sources)
             request["probe_timeout"] = entry.probe_timeout
         try:
             answer = checker.ask(request, entry.timeout + entry.probe_timeout + 30)

@@ -40,15 +40,23 @@ class ProbeFiles(unittest.TestCase):
                            "pointer": ["Drop-down", "Typo"]}, f)
             with open(os.path.join(folder, "text.json"), "w") as f:
                 json.dump({"globals": {"TMenuForm1": ["c"]}}, f)
-            with open(os.path.join(folder, "broken.json"), "w") as f:
-                f.write("{")
+            with open(os.path.join(folder, "menu.more.json"), "w") as f:
+                json.dump({"variants": [{"entry": "Drop-down", "label": "more", "args": []}],
+                           "clock": ["Drop-down"], "globals": {"TMenuForm1": ["d"]}}, f)
+            for name, text in (("menu.js", "return [1];"), ("menu.more.js", "return [2];"), ("broken.json", "{")):
+                with open(os.path.join(folder, name), "w") as f:
+                    f.write(text)
             probes = check.Probes(folder)
             entry = check.Entry("menu", "Menu", 3, "Drop-down", "TMenuForm1")
             pages = probes.variants([entry])
-            self.assertEqual([p.key for p in pages], ["menu-03-v1", "menu-03-v2"])
+            # <category>.<part>.json adds to <category>.json; its probes run after. A broken
+            # variant keeps its number, so the keys of the others stay put.
+            self.assertEqual([p.key for p in pages], ["menu-03-v1", "menu-03-v2", "menu-03-v4"])
+            self.assertEqual(pages[2].variant["label"], "more")
             self.assertTrue(probes.marked(entry, "pointer"))
-            self.assertFalse(probes.marked(entry, "clock"))
-            self.assertEqual(probes.allowed, {"TMenuForm1": {"a", "c"}})
+            self.assertTrue(probes.marked(entry, "clock"))
+            self.assertEqual(probes.scripts["menu"], ["return [1];", "return [2];"])
+            self.assertEqual(probes.allowed, {"TMenuForm1": {"a", "c", "d"}})
             problems = " | ".join(probes.problems)
             for said in ("broken.json", "TNoParamForm", "Nothing such", "Typo", "repeat_add"):
                 self.assertIn(said, problems)
