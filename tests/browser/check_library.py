@@ -19,9 +19,10 @@ The standard checks (Chromium, on unless --no-standard):
                const or class at the top level) must be one its form allows;
   still        with prefers-reduced-motion: reduce, the page loaded again and
                left alone shows the same picture for a second (an entry
-               marked as a clock may change once a second);
+               marked as a clock may change once a second); variants are
+               left out of this one, as they run the entry's code;
   rest         an entry marked as a pointer effect stops drawing once the
-               pointer has rested two seconds;
+               pointer has rested two seconds (and 120 frames);
   decoration   a shown element that lets the pointer through
                (pointer-events: none), or is itself aria-hidden="true", is
                decoration: it must sit in an aria-hidden="true" subtree, be
@@ -30,8 +31,10 @@ The standard checks (Chromium, on unless --no-standard):
 Entries named with --pending report their standard faults as PENDING
 without failing the run.
 
-Pages run in parallel (--jobs): Chromium opens one window per page in one
-browser process; WebEngine runs one checker process per job.
+Pages run in parallel (--jobs), generated while the first ones are checked:
+in Chromium each job has a window of its own in one browser process, into
+which its pages load one after the other; in WebEngine each job is a checker
+process.
 
 One PNG screenshot per page lands in the --shots folder (and one of the
 still page under reduced motion), with an index.html that shows them all.
