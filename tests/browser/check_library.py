@@ -391,6 +391,16 @@ Object.defineProperty(window, '__zentravaRest', {configurable: true, value: new 
 })}), 0
 """
 
+# A blinking text caret is the browser's, not the effect's motion: hide it
+# before screenshots are compared.
+NO_CARET_JS = r"""
+(() => {
+  const style = document.createElement('style');
+  style.textContent = '* { caret-color: transparent !important; }';
+  (document.head || document.documentElement).appendChild(style);
+})()
+"""
+
 # The decoration rule (see the module's description): shown elements that
 # look decorative, with what they lack.
 DECORATION_JS = r"""
@@ -864,6 +874,7 @@ class Chromium:
         if resting:
             self.call("Runtime.evaluate", {"expression": "window.__zentravaRest", "awaitPromise": True},
                       session, timeout=60)
+            self.evaluate(session, NO_CARET_JS)
             changes, _ = self.count_changes(session, [0.35, 0.3, 0.35])
             if changes:
                 result.standard.append("rest: still drawing two seconds after the pointer stopped "
@@ -900,6 +911,7 @@ class Chromium:
         return changes, time.monotonic() - began
 
     def check_still(self, entry, session, shots, result):
+        self.evaluate(session, NO_CARET_JS)
         time.sleep(0.7)  # start-up: pictures decoded, the first frame drawn
         png = os.path.join(shots, entry.key + "-still.png")
         with open(png, "wb") as f:
