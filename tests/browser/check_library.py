@@ -69,7 +69,7 @@ import time
 import urllib.parse
 
 WIDTH, HEIGHT = 800, 600
-LOAD_TIMEOUT = 15.0
+LOAD_TIMEOUT = 30.0  # a bound for a page that never loads, generous for a busy machine
 CALL_TIMEOUT = 30.0  # a generous bound: the machine may be busy
 CLI_TIMEOUT = 60.0
 PROBE_TIMEOUT = 60.0

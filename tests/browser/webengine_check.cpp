@@ -42,7 +42,7 @@
 
 namespace {
 
-constexpr int kLoadTimeoutMs = 15000;
+constexpr int kLoadTimeoutMs = 30000;
 constexpr int kProbeTimeoutMs = 60000;
 const QString kDriverPrefix = QStringLiteral("__zentrava ");
 
