@@ -3,14 +3,43 @@
 
 Takes every entry of every catalogue in a program directory, generates it
 with its defaults through `zentrava-cli --preview` in a scratch copy of that
-directory, opens the preview file "temp.htm" in a browser, moves the pointer
-over the page, clicks an empty corner with the left and the right button,
-waits a moment and fails on any uncaught script error or console error that
-comes from the page itself. Alerts, confirms and prompts are dismissed.
+directory, opens the preview page in a browser, moves the pointer over the
+page, clicks an empty corner with the left and the right button, runs the
+category's probe and fails on any uncaught script error or console error that
+comes from the page itself, or any failure the probe reports. Alerts,
+confirms and prompts are dismissed.
 
-One PNG screenshot per entry lands in the --shots folder, with an index.html
-that shows them all together. Nothing is skipped: an entry that cannot be
-generated, loaded or photographed is a failure with the reason.
+Categories add what their effects must visibly do in the probes folder
+(--probes, by default `probes/` beside this script; its README describes the
+files): variants (an entry generated with other values), the probe run in the
+page, and the names each form may define.
+
+The standard checks (Chromium, on unless --no-standard):
+  globals      every name the page adds to `window` (or declares with let,
+               const or class at the top level) must be one its form allows;
+  still        with prefers-reduced-motion: reduce, the page loaded again and
+               left alone shows the same picture for a second (an entry
+               marked as a clock may change once a second); variants are
+               left out of this one, as they run the entry's code;
+  rest         an entry marked as a pointer effect stops drawing once the
+               pointer has rested two seconds (and 120 frames);
+  decoration   a shown element that lets the pointer through
+               (pointer-events: none), or is itself aria-hidden="true", is
+               decoration: it must sit in an aria-hidden="true" subtree, be
+               unselectable (user-select: none) and let the pointer through
+               (unless it is part of a link, button or form control).
+Entries named with --pending report their standard faults as PENDING
+without failing the run.
+
+Pages run in parallel (--jobs), generated while the first ones are checked:
+in Chromium each job has a window of its own in one browser process, into
+which its pages load one after the other; in WebEngine each job is a checker
+process.
+
+One PNG screenshot per page lands in the --shots folder (and one of the
+still page under reduced motion), with an index.html that shows them all.
+Nothing is skipped: an entry that cannot be generated, loaded or
+photographed is a failure with the reason.
 
 Browsers:
   chromium   Debian's Chromium, headless, driven over the DevTools protocol
@@ -23,49 +52,98 @@ Only the Python standard library is used.
 
 import argparse
 import base64
+import hashlib
 import html
 import json
 import os
+import queue
+import re
 import select
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import urllib.parse
 
 WIDTH, HEIGHT = 800, 600
-LOAD_TIMEOUT = 15.0
-CALL_TIMEOUT = 15.0
+LOAD_TIMEOUT = 30.0  # a bound for a page that never loads, generous for a busy machine
+CALL_TIMEOUT = 30.0  # a generous bound: the machine may be busy
 CLI_TIMEOUT = 60.0
+PROBE_TIMEOUT = 60.0
+DRIVER_PREFIX = "__zentrava"  # names the driver adds to a page; the globals check ignores them
+PAGE_PREFIX = "zcheck-"       # generated pages, saved beside temp.htm so relative paths still work
 
 
 class CheckFailure(Exception):
     """The entry could not be checked, or the check found a fault."""
 
 
+class BrowserGone(CheckFailure):
+    """The browser process ended while a page was checked."""
+
+
 class Entry:
-    def __init__(self, base, caption, index, ename):
+    """One page to check: a catalogue entry with its defaults, or one of its
+    variants (other values given to zentrava-cli)."""
+
+    def __init__(self, base, caption, index, ename, form, variant=None, number=0):
         self.base = base
         self.caption = caption
         self.index = index
         self.ename = ename
-        self.key = f"{base}-{index:02d}"
-        self.errors = []     # the page's own script and console errors
+        self.form = form
+        self.variant = variant  # the variant's description from <category>.json
+        self.entry_key = f"{base}-{index:02d}"
+        self.key = self.entry_key + (f"-v{number}" if variant else "")
+        self.args = expand_args(variant) if variant else []
+        limit = variant.get("timeout") if variant else None
+        self.timeout = float(limit) if limit else LOAD_TIMEOUT               # load
+        self.probe_timeout = float(limit) if limit else PROBE_TIMEOUT        # probe
+        self.page = None
+        self.errors = []     # the page's own script and console errors, and the probe's failures
         self.notes = []      # errors from elsewhere (other files, the browser)
         self.dialogs = []    # texts of the dialogs that were dismissed
+        self.standard = []   # faults the standard checks found
+        self.pending = False  # standard faults are reported but do not fail the run
         self.failure = None  # why the entry could not be checked
         self.screenshot = None
+        self.still_shot = None
+        self.lock = threading.Lock()
+
+    @property
+    def label(self):
+        if not self.variant:
+            return self.ename
+        return f"{self.ename} [{self.variant.get('label', ' '.join(self.args))}]"
 
     @property
     def passed(self):
-        return self.failure is None and not self.errors
+        return self.failure is None and not self.errors and (self.pending or not self.standard)
 
-    def reason(self):
+    def reasons(self):
         if self.failure:
-            return self.failure
-        return "; ".join(self.errors)
+            return [self.failure]
+        return self.errors + ([] if self.pending else self.standard)
+
+
+def expand_args(variant):
+    """The variant's zentrava-cli options, with its last --add repeated
+    `repeat_add` times in all and {n} in its value numbered from 1."""
+    args = [str(a) for a in variant.get("args", [])]
+    if "repeat_add" in variant:
+        times = int(variant["repeat_add"])
+        last = max((i for i, a in enumerate(args[:-1]) if a == "--add"), default=None)
+        if last is None:
+            raise ValueError("repeat_add needs an --add option to repeat")
+        template = args[last + 1]
+        repeated = []
+        for n in range(1, times + 1):
+            repeated += ["--add", template.replace("{n}", str(n))]
+        args = args[:last] + repeated + args[last + 2:]
+    return args
 
 
 # --- the program directory and the command-line generator ------------------
@@ -104,22 +182,275 @@ def list_entries(cli, program_dir):
             problems.append(f"{file_name} is present but lists no entries")
         for row in rows:
             fields = row.split("\t")
-            entries.append(Entry(base, caption, int(fields[0]), fields[1]))
+            entries.append(Entry(base, caption, int(fields[0]), fields[1], fields[2] if len(fields) > 2 else ""))
     return entries, problems
 
 
 def generate(cli, program_dir, entry):
-    """Generates the entry with its defaults; returns the preview file."""
+    """Generates the page (the entry with its defaults, or with the variant's
+    options) and keeps the preview file under a name of its own."""
     preview = os.path.join(program_dir, "temp.htm")
     if os.path.exists(preview):
         os.remove(preview)
-    done = run_cli(cli, program_dir, ["generate", entry.base, str(entry.index), "--preview"])
+    done = run_cli(cli, program_dir, ["generate", entry.base, str(entry.index)] + entry.args + ["--preview"])
     if done.returncode != 0:
         said = text_of(done.stderr).splitlines()  # a usage error goes on with the usage text
         raise CheckFailure(f"generate failed (exit {done.returncode}): {said[0] if said else 'no message'}")
     if not os.path.isfile(preview):
         raise CheckFailure("generate succeeded but wrote no temp.htm")
-    return preview
+    page = os.path.join(program_dir, PAGE_PREFIX + entry.key + ".htm")
+    os.replace(preview, page)
+    return page
+
+
+# --- the category probes -----------------------------------------------------
+
+class Probes:
+    """What the probes folder says about each category."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        self.scripts = {}    # category -> the sources of its probes, run one after the other
+        self.settings = {}   # category -> its .json files merged
+        self.allowed = {}    # form class -> allowed global names
+        self.problems = []
+        if not os.path.isdir(folder):
+            self.problems.append(f"no probes folder {folder}")
+            return
+        # <category>.json and .js first, then <category>.<part>.json and .js
+        # (several developers may add to one category) in name order.
+        names = sorted(os.listdir(folder), key=lambda n: (n.split(".")[0], n.count("."), n))
+        for name in names:
+            path = os.path.join(folder, name)
+            category, ext = name.split(".")[0], os.path.splitext(name)[1]
+            try:
+                if ext == ".js":
+                    with open(path, encoding="utf-8") as f:
+                        self.scripts.setdefault(category, []).append(f.read())
+                elif ext == ".json":
+                    with open(path, encoding="utf-8") as f:
+                        self.merge(category, name, json.load(f))
+            except (OSError, ValueError, AttributeError) as e:
+                self.problems.append(f"{path}: {e}")
+
+    def merge(self, category, name, settings):
+        merged = self.settings.setdefault(category, {"variants": [], "clock": [], "pointer": []})
+        for key in ("variants", "clock", "pointer"):
+            merged[key] += settings.get(key, [])
+        for form, names in settings.get("globals", {}).items():
+            if form == "TNoParamForm" and names:
+                self.problems.append(f"{name}: TNoParamForm entries allow no globals")
+                continue
+            self.allowed.setdefault(form, set()).update(names)
+
+    def marked(self, entry, mark):
+        return entry.ename in self.settings.get(entry.base, {}).get(mark, [])
+
+    def variants(self, entries):
+        """The variant pages of the entries; names that match no entry are problems."""
+        by_name = {(e.base, e.ename): e for e in entries}
+        pages, counts = [], {}
+        for category, settings in sorted(self.settings.items()):
+            for mark in ("clock", "pointer"):
+                for name in settings.get(mark, []):
+                    if (category, name) not in by_name:
+                        self.problems.append(f"{category}.json: \"{mark}\" names no entry \"{name}\"")
+            for variant in settings.get("variants", []):
+                entry = by_name.get((category, variant.get("entry")))
+                if entry is None:
+                    self.problems.append(f"{category}.json: a variant names no entry \"{variant.get('entry')}\"")
+                    continue
+                counts[entry.key] = counts.get(entry.key, 0) + 1
+                try:
+                    pages.append(Entry(entry.base, entry.caption, entry.index, entry.ename, entry.form,
+                                       variant, counts[entry.key]))
+                except ValueError as e:
+                    self.problems.append(f"{category}.json: variant of \"{entry.ename}\": {e}")
+        return pages
+
+
+# The probe's driver inside the page: the `z` helpers, the probe run as an
+# async function, and its failures sent back. SEND is the browser's way out
+# of the page; the driver answers through window.__zentravaResolve.
+DRIVER_JS = r"""
+(() => {
+  const send = SEND;
+  const pending = new Map();
+  let next = 0;
+  Object.defineProperty(window, '__zentravaResolve', {configurable: true, value: (id, value) => {
+    const resolve = pending.get(id);
+    if (resolve) { pending.delete(id); resolve(value); }
+  }});
+  const ask = (op, args) => new Promise(resolve => {
+    const id = ++next;
+    pending.set(id, resolve);
+    send(JSON.stringify({id, op, args}));
+  });
+  const middle = el => {
+    if (!el || !el.getBoundingClientRect) throw new Error('no element to point at');
+    el.scrollIntoView({block: 'nearest', inline: 'nearest'});
+    const r = el.getBoundingClientRect();
+    return [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)];
+  };
+  const visible = el => {
+    if (!el || !el.isConnected || !el.getBoundingClientRect) return false;
+    const r = el.getBoundingClientRect();
+    if (r.width <= 0 || r.height <= 0) return false;
+    if (r.right <= 0 || r.bottom <= 0 || r.left >= innerWidth || r.top >= innerHeight) return false;
+    const s = getComputedStyle(el);
+    if (s.visibility === 'hidden' || s.display === 'none') return false;
+    for (let e = el; e && e.nodeType === 1; e = e.parentElement) {
+      if (parseFloat(getComputedStyle(e).opacity) === 0) return false;
+    }
+    return true;
+  };
+  const text = () => {
+    const parts = [];
+    const walk = n => {
+      if (n.nodeType === 3) parts.push(n.data);
+      if ((n.tagName === 'INPUT' || n.tagName === 'TEXTAREA') && n.value) parts.push(n.value);
+      if (n.shadowRoot) walk(n.shadowRoot);
+      for (const c of n.childNodes) walk(c);
+    };
+    walk(document.documentElement);
+    return parts.join(' ');
+  };
+  const canvasDrawn = () => Array.from(document.querySelectorAll('canvas')).some(c => {
+    if (!c.width || !c.height) return false;
+    try {
+      const data = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+      for (let i = 3; i < data.length; i += 4) if (data[i]) return true;
+      return false;
+    } catch (e) {
+      return true;  // a canvas that holds a picture from a file cannot be read back
+    }
+  });
+  const z = {
+    hover: el => ask('move', middle(el)),
+    click: (el, button = 'left') => ask('click', middle(el).concat([button])),
+    clickAt: (x, y, button = 'left') => ask('click', [x, y, button]),
+    key: name => ask('key', [name]),
+    type: chars => ask('type', [String(chars)]),
+    wait: ms => new Promise(resolve => setTimeout(resolve, ms)),
+    visible,
+    anyVisible: selector => Array.from(document.querySelectorAll(selector)).some(visible),
+    text,
+    canvasDrawn,
+    snapshot: () => ask('snapshot', []),
+  };
+  const finish = failures => send(JSON.stringify({id: 0, op: 'done', args: failures}));
+  (async () => {
+    const AsyncFunction = Object.getPrototypeOf(async function () {}).constructor;
+    const failures = [];
+    for (const source of SOURCES) {
+      try {
+        const result = await new AsyncFunction('entry', 'z', source)(ENTRY, z);
+        if (Array.isArray(result)) failures.push(...result.map(String));
+        else failures.push('the probe returned ' + typeof result + ', not a list of failures');
+      } catch (e) {
+        failures.push('the probe threw: ' + String(e && e.stack ? e.stack : e).split('\n')[0]);
+      }
+    }
+    finish(failures);
+  })();
+})();
+"""
+
+
+def driver_script(send, entry, sources):
+    info = {"category": entry.base, "index": entry.index, "ename": entry.ename, "form": entry.form,
+            "variant": entry.variant.get("label", entry.key) if entry.variant else None}
+    values = {"SEND": send, "ENTRY": json.dumps(info), "SOURCES": json.dumps(sources)}
+    return re.sub(r"\b(SEND|ENTRY|SOURCES)\b", lambda m: values[m.group(1)], DRIVER_JS)
+
+
+# Names the page added to window since the document started (the list taken
+# then by BASELINE_JS), leaving out the driver's own and frame indexes.
+BASELINE_JS = ("Object.defineProperty(window, '__zentravaBaseline', "
+               "{value: Object.getOwnPropertyNames(window), configurable: true});")
+GLOBALS_JS = r"""
+(() => {
+  if (!window.__zentravaBaseline) return null;
+  const before = new Set(window.__zentravaBaseline);
+  return Object.getOwnPropertyNames(window)
+      .filter(n => !before.has(n) && !n.startsWith('__zentrava') && !/^[0-9]+$/.test(n));
+})()
+"""
+
+# Two seconds of rest, and at least 120 frames in them, so that an effect
+# that eases frame by frame has its frames even when the machine is busy.
+REST_JS = r"""
+Object.defineProperty(window, '__zentravaRest', {configurable: true, value: new Promise(resolve => {
+  const began = performance.now();
+  let frames = 0;
+  const frame = () => {
+    if (++frames >= 120 && performance.now() - began >= 2000) resolve(frames);
+    else requestAnimationFrame(frame);
+  };
+  requestAnimationFrame(frame);
+})}), 0
+"""
+
+# A blinking text caret is the browser's, not the effect's motion: hide it
+# before screenshots are compared.
+NO_CARET_JS = r"""
+(() => {
+  const style = document.createElement('style');
+  style.textContent = '* { caret-color: transparent !important; }';
+  (document.head || document.documentElement).appendChild(style);
+})()
+"""
+
+# The decoration rule (see the module's description): shown elements that
+# look decorative, with what they lack.
+DECORATION_JS = r"""
+(() => {
+  const faults = [];
+  const shown = (el, s) => {
+    const r = el.getBoundingClientRect();
+    if (r.width < 1 || r.height < 1) return false;
+    if (r.right <= 0 || r.bottom <= 0 || r.left >= innerWidth || r.top >= innerHeight) return false;
+    return s.display !== 'none' && s.visibility !== 'hidden' && parseFloat(s.opacity) > 0;
+  };
+  const ariaHidden = el => !!el.closest('[aria-hidden="true"]');
+  const selectable = el => {
+    for (let e = el; e; e = e.parentElement) {
+      const s = getComputedStyle(e);
+      const v = s.userSelect || s.webkitUserSelect;
+      if (v && v !== 'auto') return v !== 'none';
+    }
+    return true;
+  };
+  const control = 'a[href], button, input, select, textarea, label, [role=button], [role=link], [tabindex]';
+  const describe = el => {
+    let d = el.tagName.toLowerCase() + (el.id ? '#' + el.id : '');
+    if (typeof el.className === 'string' && el.className.trim()) d += '.' + el.className.trim().split(/\s+/).join('.');
+    const t = (el.textContent || '').trim().slice(0, 20);
+    return t ? d + ' "' + t + '"' : d;
+  };
+  // Each element is reported once, however often the check looks.
+  if (!window.__zentravaDecoration) {
+    Object.defineProperty(window, '__zentravaDecoration', {value: new WeakSet(), configurable: true});
+  }
+  const reported = window.__zentravaDecoration;
+  for (const el of document.querySelectorAll('body *')) {
+    if (/^(SCRIPT|STYLE|NOSCRIPT|TEMPLATE|BR)$/.test(el.tagName) || reported.has(el)) continue;
+    const s = getComputedStyle(el);
+    const through = s.pointerEvents === 'none';
+    const marked = el.getAttribute('aria-hidden') === 'true';
+    if (!(through || marked) || !shown(el, s)) continue;
+    const lacks = [];
+    if (!ariaHidden(el)) lacks.push('not aria-hidden');
+    if (selectable(el)) lacks.push('selectable');
+    if (!through && !el.closest(control)) lacks.push('catches the pointer');
+    if (lacks.length) {
+      reported.add(el);
+      faults.push(describe(el) + ': ' + lacks.join(', '));
+    }
+  }
+  return faults;
+})()
+"""
 
 
 # --- the pointer's path over the page ---------------------------------------
@@ -136,22 +467,67 @@ def pointer_path():
     return sweep, corner, back
 
 
+# Keys by DOM name: (code, Windows key code, text typed).
+KEYS = {
+    "Enter": ("Enter", 13, "\r"), "Escape": ("Escape", 27, ""), "Tab": ("Tab", 9, ""),
+    " ": ("Space", 32, " "), "Backspace": ("Backspace", 8, ""), "Delete": ("Delete", 46, ""),
+    "ArrowLeft": ("ArrowLeft", 37, ""), "ArrowUp": ("ArrowUp", 38, ""), "ArrowRight": ("ArrowRight", 39, ""),
+    "ArrowDown": ("ArrowDown", 40, ""), "Home": ("Home", 36, ""), "End": ("End", 35, ""),
+    "PageUp": ("PageUp", 33, ""), "PageDown": ("PageDown", 34, ""),
+}
+
+
+def key_info(name):
+    if name == "Space":
+        name = " "
+    if name in KEYS:
+        return (name,) + KEYS[name]
+    if len(name) == 1:
+        if name.isascii() and name.isalpha():
+            return name, "Key" + name.upper(), ord(name.upper()), name
+        if name.isdigit():
+            return name, "Digit" + name, ord(name), name
+        return name, "", 0, name
+    raise CheckFailure(f"the probe asked for an unknown key {name!r}")
+
+
 # --- the browsers ------------------------------------------------------------
 
-class Browser:
-    """A browser process, started when first needed and again after it died;
-    its output goes to a log in the scratch folder."""
+class Chromium:
+    """Debian's Chromium over the DevTools protocol: one browser process for
+    all jobs, each job with its own browser context and one window per page.
+    A reader thread hands answers to the callers and events to the page they
+    belong to."""
 
-    def __init__(self, program, work_dir):
+    FLAGS = [
+        "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+        "--disable-background-networking", "--disable-component-update", "--disable-sync",
+        "--disable-extensions", "--disable-default-apps", "--mute-audio", "--hide-scrollbars",
+        "--no-default-browser-check", "--disable-features=Translate,MediaRouter",
+        # Every page is a window of its own and shown: nothing in it may be throttled.
+        "--disable-background-timer-throttling", "--disable-renderer-backgrounding",
+        "--disable-backgrounding-occluded-windows",
+        f"--window-size={WIDTH},{HEIGHT}", "--remote-debugging-pipe",
+        # Headless Chromium reports no pointer at all; the check drives a mouse, so say there is one
+        # (fine and able to hover), or pointer effects rightly stay away.
+        "--blink-settings=primaryPointerType=4,availablePointerTypes=4,primaryHoverType=2,availableHoverTypes=2",
+    ]
+
+    def __init__(self, program, work_dir, probes, standard):
         self.program = program
         self.work_dir = work_dir
+        self.probes = probes
+        self.standard = standard
         self.proc = None
         self.starts = 0
+        self.generation = 0
+        self.start_lock = threading.Lock()
+        self.write_lock = threading.Lock()
+        self.cond = threading.Condition()
+        self.contexts = {}
+        self.tabs = {}
 
-    def new_log(self, name):
-        self.starts += 1
-        self.log_path = os.path.join(self.work_dir, f"{name}-{self.starts}.log")
-        return open(self.log_path, "wb")
+    # -- the process and the protocol --
 
     def log_tail(self):
         try:
@@ -160,27 +536,23 @@ class Browser:
         except (OSError, AttributeError):
             return "(none)"
 
-    def ensure_running(self):
-        if self.proc is None or self.proc.poll() is not None:
-            self.start()
+    def alive(self):
+        return self.proc is not None and self.proc.poll() is None and not self.closed
 
-
-class Chromium(Browser):
-    """Debian's Chromium over the DevTools protocol."""
-
-    FLAGS = [
-        "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-        "--disable-background-networking", "--disable-component-update", "--disable-sync",
-        "--disable-extensions", "--disable-default-apps", "--mute-audio", "--hide-scrollbars",
-        "--no-default-browser-check", "--disable-features=Translate,MediaRouter",
-        f"--window-size={WIDTH},{HEIGHT}", "--remote-debugging-pipe",
-        # Headless Chromium reports no pointer at all; the check drives a mouse, so say there is one
-        # (fine and able to hover), or pointer effects rightly stay away.
-        "--blink-settings=primaryPointerType=4,availablePointerTypes=4,primaryHoverType=2,availableHoverTypes=2",
-    ]
+    def ensure_running(self, generation=None):
+        """Starts the browser if it is not running (or is still the one of
+        `generation`, which failed); returns the running generation."""
+        with self.start_lock:
+            if generation is not None and generation == self.generation and self.proc is not None:
+                self.kill()
+            if not self.alive():
+                self.start()
+            return self.generation
 
     def start(self):
-        log = self.new_log("chromium")
+        self.kill()
+        self.starts += 1
+        self.log_path = os.path.join(self.work_dir, f"chromium-{self.starts}.log")
         profile = os.path.join(self.work_dir, f"chromium-profile-{self.starts}")
         os.makedirs(profile)
         to_browser_r, to_browser_w = os.pipe()
@@ -193,24 +565,27 @@ class Chromium(Browser):
             os.dup2(reading, 3)
             os.dup2(writing, 4)
 
-        with log:
+        with open(self.log_path, "wb") as log:
             self.proc = subprocess.Popen([self.program, f"--user-data-dir={profile}"] + self.FLAGS + ["about:blank"],
                                          stdin=subprocess.DEVNULL, stdout=log, stderr=log, close_fds=False,
                                          preexec_fn=pipes_on_3_and_4, start_new_session=True)
         os.close(to_browser_r)
         os.close(from_browser_w)
         self.out = to_browser_w
-        self.inp = from_browser_r
-        self.buffer = b""
+        self.closed = False
         self.next_id = 0
         self.responses = {}
-        self.events = []
+        self.sessions = {}
+        self.contexts = {}
+        self.tabs = {}
+        self.generation += 1
+        threading.Thread(target=self.read, args=(from_browser_r,), daemon=True).start()
         try:
             self.call("Browser.getVersion", timeout=30)
-        except (CheckFailure, OSError) as e:
+        except CheckFailure as e:
             raise CheckFailure(f"Chromium did not start ({e}); its log: {self.log_tail()}")
 
-    def stop(self):
+    def kill(self):
         if self.proc is None:
             return
         try:
@@ -222,149 +597,472 @@ class Chromium(Browser):
         except subprocess.TimeoutExpired:
             os.killpg(self.proc.pid, signal.SIGKILL)
             self.proc.wait()
-        for fd in (self.out, self.inp):
-            try:
-                os.close(fd)
-            except OSError:
-                pass
+        try:
+            os.close(self.out)
+        except OSError:
+            pass
         self.proc = None
 
-    def restart(self):
-        self.stop()
-        self.start()
+    def stop(self):
+        with self.start_lock:
+            self.kill()
 
-    def send(self, method, params=None, session=None):
-        self.next_id += 1
-        message = {"id": self.next_id, "method": method, "params": params or {}}
-        if session:
-            message["sessionId"] = session
-        os.write(self.out, json.dumps(message).encode() + b"\0")
-        return self.next_id
-
-    def pump(self, seconds, until=lambda: False):
-        """Reads messages for up to `seconds`, or until `until()` holds;
-        dismisses dialogs as they open."""
-        deadline = time.monotonic() + seconds
-        while not until():
-            left = deadline - time.monotonic()
-            if left <= 0:
-                return
-            ready, _, _ = select.select([self.inp], [], [], left)
-            if not ready:
-                return
-            chunk = os.read(self.inp, 1 << 20)
-            if not chunk:
-                raise CheckFailure(f"Chromium closed its pipe; its log: {self.log_tail()}")
-            self.buffer += chunk
-            while b"\0" in self.buffer:
-                raw, self.buffer = self.buffer.split(b"\0", 1)
-                self.dispatch(json.loads(raw))
+    def read(self, fd):
+        buffer = b""
+        try:
+            while True:
+                chunk = os.read(fd, 1 << 20)
+                if not chunk:
+                    break
+                buffer += chunk
+                while b"\0" in buffer:
+                    raw, buffer = buffer.split(b"\0", 1)
+                    self.dispatch(json.loads(raw))
+        finally:
+            os.close(fd)
+            with self.cond:
+                self.closed = True
+                self.cond.notify_all()
 
     def dispatch(self, message):
-        if "id" in message:
-            self.responses[message["id"]] = message
-            return
         if message.get("method") == "Page.javascriptDialogOpening":
             params = message["params"]
-            self.send("Page.handleJavaScriptDialog",
-                      {"accept": True, "promptText": params.get("defaultPrompt", "")}, message.get("sessionId"))
-        self.events.append(message)
+            try:
+                self.send("Page.handleJavaScriptDialog",
+                          {"accept": True, "promptText": params.get("defaultPrompt", "")}, message.get("sessionId"))
+            except OSError:
+                pass
+        with self.cond:
+            if "id" in message:
+                self.responses[message["id"]] = message
+            elif message.get("sessionId") in self.sessions:
+                self.sessions[message["sessionId"]].append(message)
+            self.cond.notify_all()
+
+    def send(self, method, params=None, session=None):
+        with self.write_lock:
+            self.next_id += 1
+            call_id = self.next_id
+            message = {"id": call_id, "method": method, "params": params or {}}
+            if session:
+                message["sessionId"] = session
+            os.write(self.out, json.dumps(message).encode() + b"\0")
+            return call_id
+
+    def wait(self, seconds, until):
+        """Waits up to `seconds` for `until()` (checked under the lock)."""
+        deadline = time.monotonic() + seconds
+        with self.cond:
+            while not until():
+                if self.closed:
+                    raise BrowserGone(f"Chromium closed its pipe; its log: {self.log_tail()}")
+                left = deadline - time.monotonic()
+                if left <= 0:
+                    return False
+                self.cond.wait(left)
+            return True
 
     def call(self, method, params=None, session=None, timeout=CALL_TIMEOUT):
-        call_id = self.send(method, params, session)
-        self.pump(timeout, lambda: call_id in self.responses)
-        if call_id not in self.responses:
+        try:
+            call_id = self.send(method, params, session)
+        except OSError:
+            raise BrowserGone("Chromium is gone")
+        if not self.wait(timeout, lambda: call_id in self.responses):
             raise CheckFailure(f"Chromium did not answer {method} within {timeout:.0f} s")
-        response = self.responses.pop(call_id)
+        with self.cond:
+            response = self.responses.pop(call_id)
         if "error" in response:
             raise CheckFailure(f"{method} failed: {response['error'].get('message')}")
         return response.get("result", {})
 
-    def wait_event(self, method, session, timeout):
-        def seen():
-            return any(e.get("method") == method and e.get("sessionId") == session for e in self.events)
-        self.pump(timeout, seen)
-        return seen()
+    def evaluate(self, session, expression, timeout=CALL_TIMEOUT):
+        result = self.call("Runtime.evaluate", {"expression": expression, "returnByValue": True}, session, timeout)
+        if "exceptionDetails" in result:
+            details = result["exceptionDetails"]
+            raise CheckFailure("the check's own script failed in the page: "
+                               + (details.get("exception", {}).get("description") or details.get("text", "")))
+        return result.get("result", {}).get("value")
+
+    # -- a page --
+
+    def context(self, job):
+        if job not in self.contexts:
+            self.contexts[job] = self.call("Target.createBrowserContext")["browserContextId"]
+        return self.contexts[job]
+
+    def check(self, job, entry, kind, shots):
+        """Checks a page ("main": input, probe, globals, decoration, rest;
+        "still": reduced motion, no input). A page cut short because the
+        browser went down under it (another page may have hung it) is
+        checked once more in a new browser."""
+        for attempt in (1, 2):
+            generation = self.ensure_running()
+            result = Result()
+            try:
+                self.check_once(job, entry, kind, shots, result)
+                return result
+            except CheckFailure as e:
+                result.failure = str(e)
+                if attempt == 2 or (generation == self.generation and self.alive()):
+                    return result
+        return result
+
+    def tab(self, job):
+        """The job's window, opened when first needed (and again after its
+        browser went, or its last page hung it); pages load into it one
+        after the other, so its renderer is started once."""
+        tab = self.tabs.get(job)
+        if tab and tab[2] == self.generation:
+            return tab[0], tab[1]
+        generation = self.generation
+        target = self.call("Target.createTarget", {"url": "about:blank", "newWindow": True,
+                                                    "browserContextId": self.context(job)})["targetId"]
+        session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True})["sessionId"]
+        with self.cond:
+            self.sessions[session] = []
+        self.tabs[job] = (target, session, generation)
+        try:
+            for domain in ("Page", "Runtime", "Log"):
+                self.call(f"{domain}.enable", session=session)
+            self.call("Emulation.setDeviceMetricsOverride",
+                      {"width": WIDTH, "height": HEIGHT, "deviceScaleFactor": 1, "mobile": False}, session)
+            self.call("Emulation.setFocusEmulationEnabled", {"enabled": True}, session)
+            if self.standard:
+                self.call("Page.addScriptToEvaluateOnNewDocument", {"source": BASELINE_JS}, session)
+            self.call("Runtime.addBinding", {"name": DRIVER_PREFIX + "Input"}, session)
+        except CheckFailure:
+            self.close_tab(job, False)  # half made: the next page gets a new window
+            raise
+        return target, session
+
+    def close_tab(self, job, hung):
+        target, session, generation = self.tabs.pop(job)
+        if generation != self.generation:
+            return
+        try:
+            if hung:
+                # A page stuck in a script: stop the script so the window can close.
+                self.send("Runtime.terminateExecution", {}, session)
+            self.call("Target.closeTarget", {"targetId": target}, timeout=5)
+        except BrowserGone:
+            pass
+        except (CheckFailure, OSError):
+            self.ensure_running(generation)  # the page took the browser down with it
+        with self.cond:
+            self.sessions.pop(session, None)
+
+    def loaded(self, session, timeout):
+        return self.wait(timeout, lambda: any(e.get("method") == "Page.loadEventFired"
+                                              for e in self.sessions[session]))
+
+    def check_once(self, job, entry, kind, shots, result):
+        url = "file://" + urllib.parse.quote(os.path.abspath(entry.page))
+        target, session = self.tab(job)
+        with self.cond:
+            self.sessions[session] = []
+        hung = False
+        try:
+            self.call("Emulation.setEmulatedMedia",
+                      {"features": [{"name": "prefers-reduced-motion", "value": "reduce" if kind == "still" else ""}]},
+                      session)
+            navigation = self.call("Page.navigate", {"url": url}, session, timeout=entry.timeout)
+            if navigation.get("errorText"):
+                raise CheckFailure(f"the page failed to load: {navigation['errorText']}")
+            if not self.loaded(session, entry.timeout):
+                hung = True
+                raise CheckFailure(f"the page did not finish loading within {entry.timeout:.0f} s")
+            time.sleep(0.3)
+            if self.evaluate(session, "document.visibilityState") != "visible":
+                raise CheckFailure("the page is not shown, so the check would see nothing move")
+            if kind == "still":
+                self.check_still(entry, session, shots, result)
+            else:
+                self.check_main(entry, session, shots, result)
+        except CheckFailure:
+            hung = hung or not self.alive() or self.responsive(session) is False
+            raise
+        finally:
+            # Leave the page (what it reports while unloading is still its
+            # own), then take its events; a page that cannot be left closes
+            # with its window.
+            if not hung and self.alive():
+                try:
+                    with self.cond:
+                        count = len(self.sessions[session])
+                    self.call("Page.navigate", {"url": "about:blank"}, session, timeout=5)
+                    hung = not self.wait(5, lambda: any(e.get("method") == "Page.loadEventFired"
+                                                        for e in self.sessions[session][count:]))
+                except CheckFailure:
+                    hung = True
+            with self.cond:
+                events, self.sessions[session] = self.sessions.get(session, []), []
+            collect(result, events, url)
+            if hung or not self.alive():
+                self.close_tab(job, hung)
+
+    def responsive(self, session):
+        try:
+            self.call("Runtime.evaluate", {"expression": "1"}, session, timeout=2)
+            return True
+        except BrowserGone:
+            return None
+        except CheckFailure:
+            return False
 
     def mouse(self, session, kind, x, y, button="none", buttons=0):
         self.call("Input.dispatchMouseEvent",
                   {"type": kind, "x": x, "y": y, "button": button, "buttons": buttons,
                    "clickCount": 1 if kind != "mouseMoved" else 0}, session)
 
-    def check(self, entry, page_file, png_file):
-        self.ensure_running()
-        url = "file://" + urllib.parse.quote(os.path.abspath(page_file))
-        target = self.call("Target.createTarget", {"url": "about:blank"})["targetId"]
-        session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True})["sessionId"]
-        try:
-            for domain in ("Page", "Runtime", "Log"):
-                self.call(f"{domain}.enable", session=session)
-            self.call("Emulation.setDeviceMetricsOverride",
-                      {"width": WIDTH, "height": HEIGHT, "deviceScaleFactor": 1, "mobile": False}, session)
-            self.events = []
-            navigation = self.call("Page.navigate", {"url": url}, session, timeout=LOAD_TIMEOUT)
-            if navigation.get("errorText"):
-                raise CheckFailure(f"the page failed to load: {navigation['errorText']}")
-            if not self.wait_event("Page.loadEventFired", session, LOAD_TIMEOUT):
-                raise CheckFailure(f"the page did not finish loading within {LOAD_TIMEOUT:.0f} s")
-            self.pump(0.3)
-            sweep, corner, back = pointer_path()
-            for x, y in sweep + [corner]:
-                self.mouse(session, "mouseMoved", x, y)
-                self.pump(0.025)
-            for button, mask in (("left", 1), ("right", 2)):
-                self.mouse(session, "mousePressed", *corner, button, mask)
-                self.pump(0.05)
-                self.mouse(session, "mouseReleased", *corner, button, 0)
-                self.pump(0.15)
-            for x, y in back:
-                self.mouse(session, "mouseMoved", x, y)
-                self.pump(0.025)
-            self.pump(0.8)
-            shot = self.call("Page.captureScreenshot", {"format": "png"}, session)
-            with open(png_file, "wb") as f:
-                f.write(base64.b64decode(shot["data"]))
-            entry.screenshot = png_file
-        finally:
-            self.collect(entry, session, url)
+    def move_along(self, session, points):
+        """Moves the pointer through the points 25 ms apart, without waiting
+        for each move to be handled (the browser queues them in order), then
+        waits until all of them are."""
+        sent = []
+        for x, y in points:
             try:
-                self.call("Target.closeTarget", {"targetId": target}, timeout=5)
-            except CheckFailure:
-                self.restart()  # a page that hangs its renderer takes the browser down with it
+                sent.append(self.send("Input.dispatchMouseEvent",
+                                      {"type": "mouseMoved", "x": x, "y": y, "button": "none", "buttons": 0}, session))
+            except OSError:
+                raise BrowserGone("Chromium is gone")
+            time.sleep(0.025)
+        if not self.wait(CALL_TIMEOUT, lambda: all(i in self.responses for i in sent)):
+            raise CheckFailure(f"Chromium did not handle the pointer's moves within {CALL_TIMEOUT:.0f} s")
+        with self.cond:
+            answers = [self.responses.pop(i) for i in sent]
+        for answer in answers:
+            if "error" in answer:
+                raise CheckFailure(f"Input.dispatchMouseEvent failed: {answer['error'].get('message')}")
 
-    def collect(self, entry, session, url):
-        def own(source):
-            return not source or source == url
+    def click(self, session, x, y, button):
+        mask = {"left": 1, "right": 2, "middle": 4}.get(button)
+        if mask is None:
+            raise CheckFailure(f"the probe asked for an unknown button {button!r}")
+        self.mouse(session, "mouseMoved", x, y)
+        self.mouse(session, "mousePressed", x, y, button, mask)
+        self.mouse(session, "mouseReleased", x, y, button, 0)
 
-        for event in self.events:
-            if event.get("sessionId") != session:
-                continue
-            method, params = event.get("method"), event.get("params", {})
-            if method == "Runtime.exceptionThrown":
-                details = params["exceptionDetails"]
-                description = details.get("exception", {}).get("description") or details.get("text", "")
-                text = f"{description.splitlines()[0] if description else 'exception'} " \
-                       f"(line {details.get('lineNumber', 0) + 1})"
-                (entry.errors if own(details.get("url", "")) else entry.notes).append(text)
-            elif method == "Runtime.consoleAPICalled" and params.get("type") in ("error", "assert"):
-                words = " ".join(str(a.get("value", a.get("description", ""))) for a in params.get("args", []))
-                frames = params.get("stackTrace", {}).get("callFrames", [])
-                source = frames[0]["url"] if frames else ""
-                (entry.errors if own(source) else entry.notes).append(f"console.{params['type']}: {words}")
-            elif method == "Log.entryAdded" and params["entry"].get("level") == "error":
-                log = params["entry"]
-                text = f"{log.get('source')}: {log.get('text')} ({log.get('url', '')})"
-                (entry.errors if own(log.get("url", "")) else entry.notes).append(text)
-            elif method == "Page.javascriptDialogOpening":
-                entry.dialogs.append(f"{params.get('type')}: {params.get('message')}")
-            elif method == "Inspector.targetCrashed":
-                entry.errors.append("the page's renderer crashed")
+    def key(self, session, name):
+        key, code, vk, text = key_info(name)
+        common = {"key": key, "code": code, "windowsVirtualKeyCode": vk, "nativeVirtualKeyCode": vk}
+        if text:
+            self.call("Input.dispatchKeyEvent", dict(common, type="keyDown", text=text, unmodifiedText=text), session)
+        else:
+            self.call("Input.dispatchKeyEvent", dict(common, type="rawKeyDown"), session)
+        self.call("Input.dispatchKeyEvent", dict(common, type="keyUp"), session)
+
+    def shot(self, session):
+        # Lossless still, only compressed less.
+        return self.call("Page.captureScreenshot", {"format": "png", "optimizeForSpeed": True}, session)["data"]
+
+    def check_main(self, entry, session, shots, result):
+        sweep, corner, back = pointer_path()
+        self.move_along(session, sweep + [corner])
+        if self.standard:
+            result.decoration.update(self.evaluate(session, DECORATION_JS) or [])
+        for button, mask in (("left", 1), ("right", 2)):
+            self.mouse(session, "mousePressed", *corner, button, mask)
+            time.sleep(0.05)
+            self.mouse(session, "mouseReleased", *corner, button, 0)
+            time.sleep(0.15)
+        self.move_along(session, back)
+        resting = self.standard and self.probes.marked(entry, "pointer")
+        if resting:
+            self.evaluate(session, REST_JS)
+        time.sleep(0.8)
+        png = os.path.join(shots, entry.key + ".png")
+        with open(png, "wb") as f:
+            f.write(base64.b64decode(self.shot(session)))
+        result.screenshot = png
+        if resting:
+            self.call("Runtime.evaluate", {"expression": "window.__zentravaRest", "awaitPromise": True},
+                      session, timeout=60)
+            self.evaluate(session, NO_CARET_JS)
+            changes, span = self.count_changes(session, [0.35, 0.3, 0.35])
+            # A clock that follows the pointer still ticks once a second.
+            if changes > (int(span) + 1 if self.probes.marked(entry, "clock") else 0):
+                result.standard.append("rest: still drawing two seconds after the pointer stopped "
+                                       f"({changes} changes in the next second)")
+        sources = self.probes.scripts.get(entry.base)
+        if sources:
+            result.errors += self.run_probe(entry, session, sources)
+        if self.standard:
+            names = self.evaluate(session, GLOBALS_JS)
+            if names is None:
+                raise CheckFailure("the globals the page started with were not recorded")
+            lexical = self.call("Runtime.globalLexicalScopeNames", {}, session).get("names", [])
+            allowed = self.probes.allowed.get(entry.form, set()) if entry.form != "TNoParamForm" else set()
+            stray = sorted(set(names + lexical) - allowed)
+            if stray:
+                result.standard.append(f"globals: {', '.join(stray)} (allowed for {entry.form or 'its form'}: "
+                                       f"{', '.join(sorted(allowed)) or 'none'})")
+            result.decoration.update(self.evaluate(session, DECORATION_JS) or [])
+            if result.decoration:
+                listed = sorted(result.decoration)
+                more = f" and {len(listed) - 3} more" if len(listed) > 3 else ""
+                result.standard.append("decoration: " + "; ".join(listed[:3]) + more)
+
+    def count_changes(self, session, gaps):
+        """Screenshots with the given pauses between them: how many times
+        the picture changed, and the seconds the series spanned at most."""
+        began = time.monotonic()
+        last, changes, first = self.shot(session), 0, None
+        for gap in gaps:
+            time.sleep(gap)
+            current = self.shot(session)
+            changes += current != last
+            last = current
+        return changes, time.monotonic() - began
+
+    def check_still(self, entry, session, shots, result):
+        self.evaluate(session, NO_CARET_JS)
+        time.sleep(0.7)  # start-up: pictures decoded, the first frame drawn
+        png = os.path.join(shots, entry.key + "-still.png")
+        with open(png, "wb") as f:
+            f.write(base64.b64decode(self.shot(session)))
+        result.still_shot = png
+        changes, span = self.count_changes(session, [0.2, 0.3, 0.2, 0.3])
+        if self.probes.marked(entry, "clock"):
+            allowed = int(span) + 1  # a clock that changes once a second
+            if changes > allowed:
+                result.standard.append(f"still: with reduced motion the clock changed {changes} times in "
+                                       f"{span:.1f} s (at most once a second)")
+        elif changes:
+            result.standard.append(f"still: with reduced motion the page changed {changes} times in "
+                                   f"{span:.1f} s without input")
+
+    def run_probe(self, entry, session, sources):
+        seen = 0
+        self.evaluate(session, driver_script("window.__zentravaInput", entry, sources))
+        deadline = time.monotonic() + entry.probe_timeout
+        while True:
+            left = deadline - time.monotonic()
+
+            def called():
+                return any(e.get("method") == "Runtime.bindingCalled" for e in self.sessions[session][seen:])
+            if left <= 0 or not self.wait(left, called):
+                return [f"the probe did not finish within {entry.probe_timeout:.0f} s"]
+            with self.cond:
+                events = self.sessions[session]
+                index = next(i for i in range(seen, len(events)) if events[i].get("method") == "Runtime.bindingCalled")
+                seen = index + 1
+                request = json.loads(events[index]["params"]["payload"])
+            op, args = request["op"], request["args"]
+            if op == "done":
+                return [f"probe: {f}" for f in args]
+            answer = None
+            if op == "move":
+                self.mouse(session, "mouseMoved", args[0], args[1])
+            elif op == "click":
+                self.click(session, args[0], args[1], args[2])
+            elif op == "key":
+                self.key(session, args[0])
+            elif op == "type":
+                for char in args[0]:
+                    if char.isascii() and char.isprintable():
+                        self.key(session, char)
+                    else:
+                        self.call("Input.insertText", {"text": char}, session)
+            elif op == "snapshot":
+                answer = hashlib.sha1(self.shot(session).encode()).hexdigest()
+            else:
+                return [f"the probe's driver asked for an unknown operation {op!r}"]
+            self.evaluate(session, f"window.__zentravaResolve({int(request['id'])}, {json.dumps(answer)})")
+
+
+class Result:
+    """What one page check found."""
+
+    def __init__(self):
+        self.errors, self.notes, self.dialogs, self.standard = [], [], [], []
+        self.decoration = set()
+        self.failure = None
+        self.screenshot = None
+        self.still_shot = None
+
+
+def collect(result, events, url):
+    def own(source):
+        return not source or source == url
+
+    for event in events:
+        method, params = event.get("method"), event.get("params", {})
+        if method == "Runtime.exceptionThrown":
+            details = params["exceptionDetails"]
+            description = details.get("exception", {}).get("description") or details.get("text", "")
+            text = f"{description.splitlines()[0] if description else 'exception'} " \
+                   f"(line {details.get('lineNumber', 0) + 1})"
+            (result.errors if own(details.get("url", "")) else result.notes).append(text)
+        elif method == "Runtime.consoleAPICalled" and params.get("type") in ("error", "assert"):
+            words = " ".join(str(a.get("value", a.get("description", ""))) for a in params.get("args", []))
+            frames = params.get("stackTrace", {}).get("callFrames", [])
+            source = frames[0]["url"] if frames else ""
+            (result.errors if own(source) else result.notes).append(f"console.{params['type']}: {words}")
+        elif method == "Log.entryAdded" and params["entry"].get("level") == "error":
+            log = params["entry"]
+            text = f"{log.get('source')}: {log.get('text')} ({log.get('url', '')})"
+            (result.errors if own(log.get("url", "")) else result.notes).append(text)
+        elif method == "Page.javascriptDialogOpening":
+            result.dialogs.append(f"{params.get('type')}: {params.get('message')}")
+        elif method == "Inspector.targetCrashed":
+            result.errors.append("the page's renderer crashed")
 
 
 # --- Qt WebEngine through the checker program ------------------------------
 
-class WebEngine(Browser):
-    """Qt WebEngine, through the checker program."""
+class WebEngine:
+    """Qt WebEngine: one checker process per job, each checking one page at
+    a time and started again after it died."""
+
+    def __init__(self, program, work_dir, probes):
+        self.program = program
+        self.work_dir = work_dir
+        self.probes = probes
+        self.checkers = {}
+        self.lock = threading.Lock()
+        self.starts = 0
+
+    def stop(self):
+        for checker in self.checkers.values():
+            checker.stop()
+
+    def check(self, job, entry, kind, shots):
+        with self.lock:
+            if job not in self.checkers:
+                self.checkers[job] = Checker(self.program, self.work_dir, job)
+            checker = self.checkers[job]
+        result = Result()
+        png = os.path.join(shots, entry.key + ".png")
+        sweep, corner, back = pointer_path()
+        request = {"page": os.path.abspath(entry.page), "png": png, "size": [WIDTH, HEIGHT],
+                   "sweep": sweep, "corner": corner, "back": back, "timeout": entry.timeout}
+        sources = self.probes.scripts.get(entry.base)
+        if sources:
+            request["probe"] = driver_script("(m => console.log('" + DRIVER_PREFIX + " ' + m))", entry, sources)
+            request["probe_timeout"] = entry.probe_timeout
+        try:
+            answer = checker.ask(request, entry.timeout + entry.probe_timeout + 30)
+            result.errors += answer.get("errors", [])
+            result.errors += answer.get("probe", [])
+            result.notes += answer.get("notes", [])
+            result.dialogs += answer.get("dialogs", [])
+            if answer.get("failure"):
+                raise CheckFailure(answer["failure"])
+            if not answer.get("screenshot"):
+                raise CheckFailure("the screenshot could not be saved")
+            result.screenshot = png
+        except CheckFailure as e:
+            result.failure = str(e)
+        return result
+
+
+class Checker:
+    def __init__(self, program, work_dir, job):
+        self.program = program
+        self.work_dir = work_dir
+        self.job = job
+        self.proc = None
+        self.starts = 0
 
     def start(self):
         env = dict(os.environ)
@@ -373,7 +1071,9 @@ class WebEngine(Browser):
         if os.geteuid() == 0:
             env["QTWEBENGINE_DISABLE_SANDBOX"] = "1"  # the engine's sandbox refuses to run as root
         env.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-background-networking")
-        self.log = self.new_log("webengine")
+        self.starts += 1
+        self.log_path = os.path.join(self.work_dir, f"webengine-{self.job}-{self.starts}.log")
+        self.log = open(self.log_path, "wb")
         self.proc = subprocess.Popen([self.program], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                      stderr=self.log, env=env, start_new_session=True)
         self.buffer = b""
@@ -391,35 +1091,30 @@ class WebEngine(Browser):
         self.proc = None
 
     def log_tail(self):
-        if not self.log.closed:
-            self.log.flush()
-        return super().log_tail()
-
-    def check(self, entry, page_file, png_file):
-        self.ensure_running()
         try:
-            sweep, corner, back = pointer_path()
-            request = {"page": os.path.abspath(page_file), "png": os.path.abspath(png_file),
-                       "size": [WIDTH, HEIGHT], "sweep": sweep, "corner": corner, "back": back}
+            self.log.flush()
+            with open(self.log_path, "rb") as f:
+                return text_of(f.read()[-600:])
+        except (OSError, AttributeError, ValueError):
+            return "(none)"
+
+    def ask(self, request, timeout):
+        if self.proc is None or self.proc.poll() is not None:
+            self.stop() if self.proc is not None else None
+            self.start()
+        try:
             self.proc.stdin.write(json.dumps(request).encode() + b"\n")
             self.proc.stdin.flush()
         except OSError:
+            tail = self.log_tail()
             self.stop()
-            raise CheckFailure(f"the WebEngine checker is gone; its log: {self.log_tail()}")
-        line = self.read_line(60.0)
+            raise CheckFailure(f"the WebEngine checker is gone; its log: {tail}")
+        line = self.read_line(timeout)
         if line is None:
             tail = self.log_tail()
             self.stop()
             raise CheckFailure(f"the WebEngine checker gave no answer; its log: {tail}")
-        result = json.loads(line)
-        entry.errors += result.get("errors", [])
-        entry.notes += result.get("notes", [])
-        entry.dialogs += result.get("dialogs", [])
-        if result.get("failure"):
-            raise CheckFailure(result["failure"])
-        if not result.get("screenshot"):
-            raise CheckFailure("the screenshot could not be saved")
-        entry.screenshot = png_file
+        return json.loads(line)
 
     def read_line(self, timeout):
         deadline = time.monotonic() + timeout
@@ -443,20 +1138,89 @@ class WebEngine(Browser):
 def write_index(shots, browser, entries, problems):
     rows = []
     for e in entries:
-        status = "passed" if e.passed else "FAILED: " + html.escape(e.reason())
-        picture = (f'<img src="{html.escape(os.path.basename(e.screenshot))}" width="400" height="300">'
-                   if e.screenshot else "<div class=none>no screenshot</div>")
+        if e.passed:
+            status = "passed" + (" (standard: PENDING " + html.escape("; ".join(e.standard)) + ")"
+                                 if e.standard else "")
+        else:
+            status = "FAILED: " + html.escape("; ".join(e.reasons()))
+        pictures = "".join(f'<img src="{html.escape(os.path.basename(p))}" width="400" height="300">'
+                           for p in (e.screenshot, e.still_shot) if p)
         extra = "".join(f"<div class=note>{html.escape(n)}</div>" for n in e.notes + e.dialogs)
-        rows.append(f'<figure class="{"ok" if e.passed else "bad"}">{picture}<figcaption>'
-                    f"<b>{html.escape(e.caption)} {e.index}</b> {html.escape(e.ename)}<br>{status}{extra}"
+        rows.append(f'<figure class="{"ok" if e.passed else "bad"}">'
+                    f"{pictures or '<div class=none>no screenshot</div>'}<figcaption>"
+                    f"<b>{html.escape(e.key)}</b> {html.escape(e.label)}<br>{status}{extra}"
                     "</figcaption></figure>")
     listed = "".join(f"<p class=bad>{html.escape(p)}</p>" for p in problems)
     page = ("<!DOCTYPE html><meta charset=utf-8><title>Effect library in " + browser + "</title>"
-            "<style>body{font:13px sans-serif}figure{display:inline-block;vertical-align:top;width:404px;"
-            "margin:6px}img{border:1px solid #888}.bad{color:#b00}.note{color:#666}</style>"
-            f"<h1>Effect library in {browser}</h1>{listed}" + "".join(rows))
+            "<style>body{font:13px sans-serif}figure{display:inline-block;vertical-align:top;min-width:404px;"
+            "margin:6px}img{border:1px solid #888;margin-right:4px}.bad{color:#b00}.note{color:#666}</style>"
+            f"<h1>Effect library in {browser}</h1><p>Beside each screenshot: the page left alone with "
+            f"reduced motion (Chromium).</p>{listed}" + "".join(rows))
     with open(os.path.join(shots, "index.html"), "w", encoding="utf-8") as f:
         f.write(page)
+
+
+def report(entry):
+    lines = [("PASS " if entry.passed else "FAIL ") + f"{entry.key} {entry.label}"
+             + ("" if entry.passed else ": " + "; ".join(entry.reasons()))]
+    if entry.pending and entry.standard and not entry.failure:
+        lines += [f"     PENDING standard: {s}" for s in entry.standard]
+    lines += [f"     note: {n}" for n in entry.notes]
+    lines += [f"     dismissed {d}" for d in entry.dialogs]
+    return "\n".join(lines)
+
+
+def run_checks(browser, pages, kinds, shots, jobs, prepare):
+    """Prepares (generates) the pages one after the other while `jobs`
+    workers check those already prepared; prints each page once all its
+    checks are done."""
+    work = queue.Queue()
+    left = {}
+    print_lock = threading.Lock()
+
+    def worker(job):
+        while True:
+            item = work.get()
+            if item is None:
+                return
+            entry, kind = item
+            try:
+                result = browser.check(job, entry, kind, shots)
+            except (OSError, ValueError, KeyError, TypeError) as e:
+                result = Result()
+                result.failure = f"the check itself broke down: {e!r}"
+            prefix = "(reduced motion) " if kind == "still" else ""
+            with entry.lock:
+                if result.failure and not entry.failure:
+                    entry.failure = prefix + result.failure
+                entry.errors += [prefix + e for e in result.errors]
+                entry.notes += [prefix + n for n in result.notes]
+                entry.dialogs += result.dialogs if kind == "main" else []
+                entry.standard += result.standard
+                entry.screenshot = result.screenshot or entry.screenshot
+                entry.still_shot = result.still_shot or entry.still_shot
+                left[entry.key] -= 1
+                done = left[entry.key] == 0
+            if done:
+                with print_lock:
+                    print(report(entry), flush=True)
+
+    threads = [threading.Thread(target=worker, args=(job,), daemon=True) for job in range(jobs)]
+    for t in threads:
+        t.start()
+    for entry in pages:
+        prepare(entry)
+        if entry.failure:
+            with print_lock:
+                print(report(entry), flush=True)
+            continue
+        left[entry.key] = len(kinds(entry))
+        for kind in kinds(entry):
+            work.put((entry, kind))
+    for t in threads:
+        work.put(None)
+    for t in threads:
+        t.join()
 
 
 def main():
@@ -467,8 +1231,16 @@ def main():
     parser.add_argument("--shots", required=True, help="folder for the screenshots and index.html")
     parser.add_argument("--chromium", default="/usr/bin/chromium")
     parser.add_argument("--checker", help="the WebEngine checker program (for --browser webengine)")
+    parser.add_argument("--probes", default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "probes"),
+                        help="folder of the category probes (default: probes/ beside this script)")
+    parser.add_argument("--jobs", type=int, default=None,
+                        help="pages checked at the same time (default: 6 in Chromium, 4 in WebEngine)")
+    parser.add_argument("--no-standard", dest="standard", action="store_false",
+                        help="leave out the standard checks (globals, still, rest, decoration)")
+    parser.add_argument("--pending", nargs="*", default=[], metavar="NAME",
+                        help="categories or entries whose standard faults are reported without failing")
     parser.add_argument("--expect-fail", nargs="*", default=None, metavar="KEY",
-                        help="pass only if exactly these entries (category-NN) fail")
+                        help="pass only if exactly these pages (category-NN, category-NN-vK) fail")
     parser.add_argument("--keep", action="store_true", help="keep the scratch folder")
     parser.add_argument("--only", nargs="*", default=None, metavar="NAME",
                         help="check only these categories (catalogue base names) or entries (category-NN)")
@@ -480,6 +1252,14 @@ def main():
     if args.browser == "webengine" and not (args.checker and os.access(args.checker, os.X_OK)):
         print(f"FAIL: no WebEngine checker program at {args.checker}")
         return 1
+    standard = args.standard and args.browser == "chromium"
+    # Pages mostly wait (for timers, for the pointer to rest): more of them
+    # than cores keeps both busy. Each WebEngine job is a checker process.
+    jobs = max(1, args.jobs or (6 if args.browser == "chromium" else 4))
+
+    def interrupted(signum, frame):
+        raise KeyboardInterrupt  # ends the browsers on the way out, as Ctrl+C does
+    signal.signal(signal.SIGTERM, interrupted)
 
     shots = os.path.abspath(args.shots)
     shutil.rmtree(shots, ignore_errors=True)
@@ -487,31 +1267,34 @@ def main():
     work = tempfile.mkdtemp(prefix="zentrava-browser-")
     program = os.path.join(work, "program")
     shutil.copytree(args.program_dir, program, ignore=shutil.ignore_patterns("temp.htm"))
-    browser = Chromium(args.chromium, work) if args.browser == "chromium" else WebEngine(args.checker, work)
+    probes = Probes(os.path.abspath(args.probes))
+    browser = (Chromium(args.chromium, work, probes, standard) if args.browser == "chromium"
+               else WebEngine(args.checker, work, probes))
 
-    print(f"Checking the effect library of {args.program_dir} in {args.browser}")
-    print(f"Screenshots: {shots}/index.html")
+    print(f"Checking the effect library of {args.program_dir} in {args.browser} "
+          f"({jobs} at a time; standard checks {'on' if standard else 'off'}; probes {probes.folder})")
+    print(f"Screenshots: {shots}/index.html", flush=True)
+    began = time.monotonic()
+    problems = []
     try:
         entries, problems = list_entries(args.cli, program)
+        pages = entries + probes.variants(entries)
+        pages.sort(key=lambda e: (e.entry_key, e.key))
+        problems += probes.problems
         if args.only is not None:
-            entries = [e for e in entries if e.base in args.only or e.key in args.only]
-        if not entries:
+            pages = [e for e in pages if e.base in args.only or e.key in args.only or e.entry_key in args.only]
+        if not pages:
             problems.append(f"no catalogue in {args.program_dir} lists any entry")
-        for entry in entries:
+
+        def prepare(entry):
+            entry.pending = entry.base in args.pending or entry.entry_key in args.pending
             try:
-                page = generate(args.cli, program, entry)
-                browser.check(entry, page, os.path.join(shots, entry.key + ".png"))
+                entry.page = generate(args.cli, program, entry)
             except CheckFailure as e:
                 entry.failure = str(e)
-            except (OSError, ValueError, KeyError) as e:
-                entry.failure = f"the check itself broke down: {e!r}"
-            status = "PASS" if entry.passed else "FAIL"
-            print(f"{status} {entry.key} {entry.ename}" + ("" if entry.passed else f": {entry.reason()}"))
-            for note in entry.notes:
-                print(f"     note: {note}")
-            for dialog in entry.dialogs:
-                print(f"     dismissed {dialog}")
-            sys.stdout.flush()
+
+        run_checks(browser, pages, lambda e: ["main", "still"] if standard and not e.variant else ["main"], shots,
+                   jobs, prepare)
     finally:
         browser.stop()
         if args.keep:
@@ -519,11 +1302,14 @@ def main():
         else:
             shutil.rmtree(work, ignore_errors=True)
 
-    write_index(shots, args.browser, entries, problems)
+    write_index(shots, args.browser, pages, problems)
     for p in problems:
         print(f"FAIL {p}")
-    failed = [e.key for e in entries if not e.passed]
-    print(f"{len(entries) - len(failed)} entries passed, {len(failed)} failed in {args.browser}")
+    failed = [e.key for e in pages if not e.passed]
+    pending = [e.key for e in pages if e.passed and e.standard]
+    print(f"{len(pages) - len(failed)} pages passed, {len(failed)} failed in {args.browser}"
+          + (f"; {len(pending)} with pending standard faults: {' '.join(pending)}" if pending else "")
+          + f" ({time.monotonic() - began:.0f} s)")
     if args.expect_fail is not None:
         expected = set(args.expect_fail)
         if set(failed) != expected or problems:

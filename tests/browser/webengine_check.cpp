@@ -2,16 +2,24 @@
 // preview, works the mouse over them and reports what went wrong.
 //
 // It reads one request a line on standard input, as JSON:
-//   {"page":"<file>","png":"<file>","size":[w,h],"sweep":[[x,y],...],"corner":[x,y],"back":[[x,y],...]}
-// shows the page in a view of that size, moves the pointer along "sweep" to "corner", clicks there with the left and
-// then the right button, moves along "back", waits and saves the screenshot.
+//   {"page":"<file>","png":"<file>","size":[w,h],"sweep":[[x,y],...],"corner":[x,y],"back":[[x,y],...],
+//    "timeout":s, "probe":"<script>", "probe_timeout":s}
+// shows the page in a view of that size (waiting at most "timeout" seconds for it to load), moves the pointer
+// along "sweep" to "corner", clicks there with the left and then the right button, moves along "back", waits and
+// saves the screenshot. Then it runs "probe", if given: the script asks for real input with console messages
+// "__zentrava {"id":N,"op":...,"args":[...]}" (op "move" [x,y], "click" [x,y,button], "key" [name],
+// "type" [text], "snapshot" []), which the checker sends to the view as Qt mouse and key events before it
+// answers with window.__zentravaResolve(N, value); op "done" ends the probe with its list of failures.
 // It answers each request with one line of JSON on standard output:
-//   {"loaded":true,"errors":[...],"notes":[...],"dialogs":[...],"screenshot":true}
+//   {"loaded":true,"errors":[...],"notes":[...],"dialogs":[...],"screenshot":true,"probe":[...]}
 // "errors" holds the page's own script errors (uncaught exceptions and
 // console errors whose source is the page), "notes" the console errors from
 // elsewhere, "dialogs" the texts of the alerts, confirms and prompts it
 // dismissed. An empty line or the end of input ends the program.
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QImage>
+#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -28,12 +36,15 @@
 #include <QWebEngineView>
 
 #include <cstdio>
+#include <deque>
 #include <iostream>
 #include <string>
 
 namespace {
 
-constexpr int kLoadTimeoutMs = 15000;
+constexpr int kLoadTimeoutMs = 30000;
+constexpr int kProbeTimeoutMs = 60000;
+const QString kDriverPrefix = QStringLiteral("__zentrava ");
 
 // A page that records what the effect's code says instead of showing it.
 class CheckedPage : public QWebEnginePage {
@@ -43,10 +54,15 @@ public:
     QJsonArray errors;
     QJsonArray notes;
     QJsonArray dialogs;
+    std::deque<QJsonObject> probeRequests;  // what the probe asked for, oldest first
 
 protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
                                   const QString& source) override {
+        if (level == InfoMessageLevel && message.startsWith(kDriverPrefix)) {
+            probeRequests.push_back(QJsonDocument::fromJson(message.mid(kDriverPrefix.size()).toUtf8()).object());
+            return;
+        }
         if (level != ErrorMessageLevel) return;
         const QString text = QStringLiteral("%1 (%2:%3)").arg(message, source).arg(line);
         // The page is the preview file alone: an error from it, or from an
@@ -86,6 +102,45 @@ void SendMouse(QWebEngineView& view, QEvent::Type type, QPoint pos, Qt::MouseBut
     QApplication::sendEvent(target, &event);
 }
 
+// A key by its DOM name ("Enter", "ArrowDown", " ", "a"...): the Qt key and the text it types.
+bool KeyOf(const QString& name, Qt::Key* key, QString* text) {
+    static const struct {
+        const char* name;
+        Qt::Key key;
+        const char* text;
+    } kKeys[] = {{"Enter", Qt::Key_Return, "\r"},   {"Escape", Qt::Key_Escape, ""},   {"Tab", Qt::Key_Tab, "\t"},
+                 {" ", Qt::Key_Space, " "},          {"Space", Qt::Key_Space, " "},    {"Backspace", Qt::Key_Backspace, ""},
+                 {"Delete", Qt::Key_Delete, ""},     {"ArrowLeft", Qt::Key_Left, ""},  {"ArrowUp", Qt::Key_Up, ""},
+                 {"ArrowRight", Qt::Key_Right, ""},  {"ArrowDown", Qt::Key_Down, ""},  {"Home", Qt::Key_Home, ""},
+                 {"End", Qt::Key_End, ""},           {"PageUp", Qt::Key_PageUp, ""},   {"PageDown", Qt::Key_PageDown, ""}};
+    for (const auto& k : kKeys) {
+        if (name == QLatin1String(k.name)) {
+            *key = k.key;
+            *text = QString::fromLatin1(k.text);
+            return true;
+        }
+    }
+    if (name.size() == 1 || (name.size() == 2 && name.at(0).isHighSurrogate())) {
+        const QChar c = name.at(0);
+        *key = c.isLetterOrNumber() && c.unicode() < 128 ? static_cast<Qt::Key>(c.toUpper().unicode())
+                                                          : Qt::Key_unknown;
+        *text = name;
+        return true;
+    }
+    return false;
+}
+
+void SendKey(QWebEngineView& view, const QString& name) {
+    Qt::Key key = Qt::Key_unknown;
+    QString text;
+    KeyOf(name, &key, &text);
+    QWidget* target = view.focusProxy() ? view.focusProxy() : &view;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+}
+
 QPoint PointOf(const QJsonValue& value) {
     const QJsonArray xy = value.toArray();
     return {xy.at(0).toInt(), xy.at(1).toInt()};
@@ -98,6 +153,73 @@ void MoveAlong(QWebEngineView& view, const QJsonArray& points) {
     }
 }
 
+// Runs the probe script and serves its requests for input until it is done;
+// returns its failures.
+QJsonArray RunProbe(QWebEngineView& view, CheckedPage& page, const QString& script, int timeoutMs) {
+    page.probeRequests.clear();
+    page.runJavaScript(script);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        if (page.probeRequests.empty()) {
+            Wait(20);
+            continue;
+        }
+        const QJsonObject ask = page.probeRequests.front();
+        page.probeRequests.pop_front();
+        const QString op = ask["op"].toString();
+        const QJsonArray args = ask["args"].toArray();
+        if (op == QLatin1String("done")) {
+            QJsonArray failures;
+            for (const QJsonValue& f : args) failures.append(QStringLiteral("probe: ") + f.toString());
+            return failures;
+        }
+        QJsonValue answer;
+        if (op == QLatin1String("move") || op == QLatin1String("click")) {
+            const QPoint at(args.at(0).toInt(), args.at(1).toInt());
+            SendMouse(view, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+            if (op == QLatin1String("click")) {
+                const QString name = args.at(2).toString();
+                const Qt::MouseButton b = name == QLatin1String("right")    ? Qt::RightButton
+                                          : name == QLatin1String("middle") ? Qt::MiddleButton
+                                                                            : Qt::LeftButton;
+                Wait(20);
+                SendMouse(view, QEvent::MouseButtonPress, at, b, b);
+                Wait(20);
+                SendMouse(view, QEvent::MouseButtonRelease, at, b, Qt::NoButton);
+            }
+        } else if (op == QLatin1String("key")) {
+            Qt::Key key;
+            QString text;
+            if (!KeyOf(args.at(0).toString(), &key, &text)) {
+                return {QStringLiteral("probe: the probe asked for an unknown key ") + args.at(0).toString()};
+            }
+            SendKey(view, args.at(0).toString());
+        } else if (op == QLatin1String("type")) {
+            const QString text = args.at(0).toString();
+            for (int i = 0; i < text.size(); ++i) {
+                const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+                SendKey(view, text.mid(i, length));
+                i += length - 1;
+                Wait(10);
+            }
+        } else if (op == QLatin1String("snapshot")) {
+            const QImage image = view.grab().toImage();
+            answer = QString::fromLatin1(
+                QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
+                                         QCryptographicHash::Sha1)
+                    .toHex());
+        } else {
+            return {QStringLiteral("probe: the probe's driver asked for an unknown operation ") + op};
+        }
+        // Qt hands the input to the page's renderer on its own time: give it a moment.
+        Wait(50);
+        const QString value = QString::fromUtf8(QJsonDocument(QJsonArray{answer}).toJson(QJsonDocument::Compact));
+        page.runJavaScript(QStringLiteral("window.__zentravaResolve(%1, %2[0])").arg(ask["id"].toInt()).arg(value));
+    }
+    return {QStringLiteral("probe: the probe did not finish within %1 s").arg(timeoutMs / 1000)};
+}
+
 QJsonObject Check(QWebEngineProfile& profile, const QJsonObject& request) {
     const QString pagePath = request["page"].toString();
     QJsonObject result;
@@ -107,6 +229,9 @@ QJsonObject Check(QWebEngineProfile& profile, const QJsonObject& request) {
     const QPoint size = PointOf(request["size"]);
     view.resize(size.x(), size.y());
     view.show();
+    view.activateWindow();
+    view.setFocus();
+    const int loadTimeoutMs = request.contains("timeout") ? request["timeout"].toDouble() * 1000 : kLoadTimeoutMs;
 
     bool crashed = false;
     QString crashText;
@@ -125,12 +250,12 @@ QJsonObject Check(QWebEngineProfile& profile, const QJsonObject& request) {
         ok = success;
         loop.quit();
     });
-    QTimer::singleShot(kLoadTimeoutMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(loadTimeoutMs, &loop, &QEventLoop::quit);
     page->load(QUrl::fromLocalFile(pagePath));
     loop.exec();
 
     if (!finished) {
-        result["failure"] = QStringLiteral("the page did not finish loading within %1 s").arg(kLoadTimeoutMs / 1000);
+        result["failure"] = QStringLiteral("the page did not finish loading within %1 s").arg(loadTimeoutMs / 1000);
     } else if (!ok) {
         result["failure"] = QStringLiteral("the page failed to load");
     } else {
@@ -149,6 +274,11 @@ QJsonObject Check(QWebEngineProfile& profile, const QJsonObject& request) {
         Wait(800);
         const bool saved = view.grab().save(request["png"].toString(), "PNG");
         result["screenshot"] = saved;
+        if (request.contains("probe") && !crashed) {
+            const int probeMs = request.contains("probe_timeout") ? request["probe_timeout"].toDouble() * 1000
+                                                                    : kProbeTimeoutMs;
+            result["probe"] = RunProbe(view, *page, request["probe"].toString(), probeMs);
+        }
     }
     result["loaded"] = finished && ok;
     if (crashed) result["failure"] = crashText;

@@ -1,0 +1,66 @@
+#!/usr/bin/env python3
+"""Unit test of the browser check's own pieces that no fixture page reaches:
+how a variant's options are expanded and how probe files are read."""
+
+import json
+import os
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import check_library as check  # noqa: E402
+
+
+class VariantOptions(unittest.TestCase):
+    def test_repeat_add_numbers_the_last_add(self):
+        args = check.expand_args({"args": ["--clear", "L", "--add", "L=first", "--add", "L=Item {n}\thttps://x/{n}",
+                                           "--set", "E=1"], "repeat_add": 3})
+        self.assertEqual(args, ["--clear", "L", "--add", "L=first", "--add", "L=Item 1\thttps://x/1",
+                                "--add", "L=Item 2\thttps://x/2", "--add", "L=Item 3\thttps://x/3", "--set", "E=1"])
+
+    def test_zero_repeats_and_plain_options(self):
+        self.assertEqual(check.expand_args({"args": ["--clear", "L", "--add", "L=x"], "repeat_add": 0}),
+                         ["--clear", "L"])
+        self.assertEqual(check.expand_args({"args": ["--set", "E=a {n}"]}), ["--set", "E=a {n}"])
+
+    def test_repeat_without_add_is_an_error(self):
+        with self.assertRaises(ValueError):
+            check.expand_args({"args": ["--set", "E=1"], "repeat_add": 2})
+
+
+class ProbeFiles(unittest.TestCase):
+    def test_variants_marks_and_globals(self):
+        with tempfile.TemporaryDirectory() as folder:
+            with open(os.path.join(folder, "menu.json"), "w") as f:
+                json.dump({"variants": [{"entry": "Drop-down", "args": []}, {"entry": "Drop-down", "args": []},
+                                        {"entry": "Nothing such", "args": []},
+                                        {"entry": "Drop-down", "args": ["--set", "E=1"], "repeat_add": 2}],
+                           "globals": {"TMenuForm1": ["a"], "TNoParamForm": ["b"]},
+                           "pointer": ["Drop-down", "Typo"]}, f)
+            with open(os.path.join(folder, "text.json"), "w") as f:
+                json.dump({"globals": {"TMenuForm1": ["c"]}}, f)
+            with open(os.path.join(folder, "menu.more.json"), "w") as f:
+                json.dump({"variants": [{"entry": "Drop-down", "label": "more", "args": []}],
+                           "clock": ["Drop-down"], "globals": {"TMenuForm1": ["d"]}}, f)
+            for name, text in (("menu.js", "return [1];"), ("menu.more.js", "return [2];"), ("broken.json", "{")):
+                with open(os.path.join(folder, name), "w") as f:
+                    f.write(text)
+            probes = check.Probes(folder)
+            entry = check.Entry("menu", "Menu", 3, "Drop-down", "TMenuForm1")
+            pages = probes.variants([entry])
+            # <category>.<part>.json adds to <category>.json; its probes run after. A broken
+            # variant keeps its number, so the keys of the others stay put.
+            self.assertEqual([p.key for p in pages], ["menu-03-v1", "menu-03-v2", "menu-03-v4"])
+            self.assertEqual(pages[2].variant["label"], "more")
+            self.assertTrue(probes.marked(entry, "pointer"))
+            self.assertTrue(probes.marked(entry, "clock"))
+            self.assertEqual(probes.scripts["menu"], ["return [1];", "return [2];"])
+            self.assertEqual(probes.allowed, {"TMenuForm1": {"a", "c", "d"}})
+            problems = " | ".join(probes.problems)
+            for said in ("broken.json", "TNoParamForm", "Nothing such", "Typo", "repeat_add"):
+                self.assertIn(said, problems)
+
+
+if __name__ == "__main__":
+    unittest.main()
