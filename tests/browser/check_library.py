@@ -886,6 +886,9 @@ class Chromium:
         sources = self.probes.scripts.get(entry.base)
         if sources:
             result.errors += self.run_probe(entry, session, sources)
+            # The picture shows what the probe left open (a menu, a game under way).
+            with open(png, "wb") as f:
+                f.write(base64.b64decode(self.shot(session)))
         if self.standard:
             names = self.evaluate(session, GLOBALS_JS)
             if names is None:
