@@ -21,6 +21,7 @@ class QMdiArea;
 namespace zentrava::desktop {
 
 class CodeWindow;
+class FocusMarker;
 class FormManager;
 class PictureButton;
 class TMDIChild;
@@ -68,6 +69,14 @@ public:
     CodeWindow* CodeWindowIfCreated() const { return codeWindow_; }
     QWidget* WelcomePanel() const { return welcomePanel_; }
     QString ProgramDirectory() const { return programDir_; }
+    FocusMarker& Focus() const { return *focusMarker_; }
+
+    // The keyboard's round, in Tab order: the toolbar buttons, the effect
+    // list, the current form's controls (its Generate button last).
+    QList<QWidget*> FocusRing() const;
+    // Tab (next) or Shift+Tab: the focus goes to the next or previous control
+    // of the round, from the last back to the first.
+    bool MoveFocus(bool next);
 
 public Q_SLOTS:
     // The category buttons' handlers, all alike (index in toolbar order:
@@ -80,11 +89,13 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void BuildToolbar();
     void setButtonFont(PictureButton* button);
     void LoadCategory(const char* fileName);
+    CodeWindow* EnsureCodeWindow();
 
     QString programDir_;
     UiServices& services_;
@@ -94,12 +105,14 @@ private:
     std::vector<std::string> skeleton_;
 
     std::vector<PictureButton*> categoryButtons_;
+    std::vector<PictureButton*> toolbarButtons_;  // all ten, left to right
     PictureButton* selectedButton_ = nullptr;
     QListWidget* scriptListBox_ = nullptr;
     QMdiArea* effectArea_ = nullptr;
     FormManager* forms_ = nullptr;
     CodeWindow* codeWindow_ = nullptr;
     QWidget* welcomePanel_ = nullptr;
+    FocusMarker* focusMarker_ = nullptr;
 };
 
 // The product web site that "Website" opens.

@@ -380,6 +380,11 @@ ChildWindow::ChildWindow(TMDIChild* form, QWidget* parent) : QMdiSubWindow(paren
     }
 }
 
+bool ChildWindow::focusNextPrevChild(bool next) {
+    if (tabHandler_) return tabHandler_(next);
+    return QMdiSubWindow::focusNextPrevChild(next);
+}
+
 void ChildWindow::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted()) Q_EMIT closed(this);
