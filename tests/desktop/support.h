@@ -37,6 +37,8 @@ public:
     std::vector<FileRequest> fileRequests;
     std::deque<std::optional<QString>> fileAnswers;
     std::vector<QUrl> openedUrls;
+    bool openStarts = true;    // whether a handler starts
+    bool openFailsLater = false;  // whether the started handler then fails
 
     void ShowError(QWidget*, const QString& title, const QString& text) override {
         boxes.push_back({true, title, text});
@@ -61,9 +63,10 @@ public:
         if (!chosen) return std::nullopt;
         return file;
     }
-    bool OpenUrl(const QUrl& url) override {
+    bool OpenUrl(const QUrl& url, QObject*, std::function<void()> failed) override {
         openedUrls.push_back(url);
-        return true;
+        if (openStarts && openFailsLater) failed();
+        return openStarts;
     }
 };
 

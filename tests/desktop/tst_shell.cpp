@@ -461,6 +461,24 @@ private Q_SLOTS:
         QCOMPARE(services.openedUrls.size(), std::size_t(3));
         QCOMPARE(QFileInfo(services.openedUrls[2].toLocalFile()).canonicalFilePath(),
                  QFileInfo(chm.fileName()).canonicalFilePath());
+        QVERIFY(services.boxes.empty());
+    }
+
+    void websiteAndHelpSayWhenNothingOpensThem() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        services.openStarts = false;  // no launcher, no browser
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("welcomeButton")), Qt::LeftButton);
+        QCOMPARE(services.boxes.size(), std::size_t(1));
+        QVERIFY(services.boxes[0].error);
+        QCOMPARE(services.boxes[0].title, w.windowTitle());
+        QVERIFY(services.boxes[0].text.contains(QString::fromLatin1(kWebsite)));
+        services.openStarts = true;
+        services.openFailsLater = true;  // a launcher with nothing behind it
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("helpButton")), Qt::LeftButton);
+        QCOMPARE(services.boxes.size(), std::size_t(2));
+        QVERIFY(services.boxes[1].text.contains(dir.Path() + QStringLiteral("/help/index.html")));
     }
 };
 

@@ -346,9 +346,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::welcomeButtonClick() { services_.OpenUrl(QUrl(QString::fromLatin1(kWebsite))); }
+void MainWindow::welcomeButtonClick() { OpenWithDefaultHandler(services_, this, QUrl(QString::fromLatin1(kWebsite))); }
 
-void MainWindow::helpButtonClick() { services_.OpenUrl(QUrl::fromLocalFile(HelpFile(programDir_))); }
+void MainWindow::helpButtonClick() { OpenWithDefaultHandler(services_, this, QUrl::fromLocalFile(HelpFile(programDir_))); }
 
 const Tplugin& MainWindow::CurrentEntry() const { return currentEntry_ ? *currentEntry_ : NoEntry(); }
 

@@ -4,12 +4,14 @@
 // ever waits for a person.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QColor>
 #include <QString>
 #include <QUrl>
 
+class QObject;
 class QWidget;
 
 namespace zentrava::desktop {
@@ -29,9 +31,11 @@ public:
     // nothing on Cancel.
     virtual std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
                                                  const QString& start) = 0;
-    // Opens a document or address with its default handler; the result is
-    // only informative (callers ignore it, as the shell's call does).
-    virtual bool OpenUrl(const QUrl& url) = 0;
+    // Opens a document or address with its default handler. False when no
+    // handler can be started at all; a handler that starts and then fails
+    // (a launcher with no browser behind it) calls `failed` later, unless
+    // `context` is gone by then.
+    virtual bool OpenUrl(const QUrl& url, QObject* context, std::function<void()> failed) = 0;
 };
 
 // The real dialogs and message boxes.
@@ -42,8 +46,12 @@ public:
     std::optional<QColor> RunColorDialog(QWidget* parent, const QColor& initial) override;
     std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
                                          const QString& start) override;
-    bool OpenUrl(const QUrl& url) override;
+    bool OpenUrl(const QUrl& url, QObject* context, std::function<void()> failed) override;
 };
+
+// Opens `url` with its default handler; when none starts, or it fails, the
+// error box names the address or file for the user to open by hand.
+void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url);
 
 // The state of the main window's shared dialog components: one colour
 // dialog, one font dialog, one picture open dialog, one file open dialog and
@@ -63,9 +71,15 @@ struct SharedDialogs {
 QString ApplicationTitle();
 void SetApplicationTitle(const QString& title);
 
-// "Name(*.x)|*.x|Other(*.y;*.z)|*.y;*.z" (the declarations' filter form) in
-// Qt's syntax: "Name(*.x) (*.x);;Other(*.y;*.z) (*.y *.z)".
+// "Name(*.x)|*.x|Other|*.y;*.z" (the declarations' filter form) in Qt's
+// syntax, each pattern shown once and every file offered last:
+// "Name(*.x);;Other (*.y *.z);;All files (*)".
 QString QtFileFilter(const QString& pipeFilter);
+
+// Where the file and picture dialogs start before their first use: the
+// program directory's picture folder ("Image", or "image"), else the
+// program directory.
+QString PictureFolder(const QString& programDir);
 
 // The standard filter of displayable pictures, from the image formats Qt reads.
 QString PictureFilter();

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,9 +158,12 @@ QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
             return box;
         }
         case ControlKind::FontBox: {
-            auto* box = new QFontComboBox(this);
+            // The family names as the generated style rules need them, drawn
+            // in the form's own font (a symbol font's name stays readable).
+            auto* box = new QComboBox(this);
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);
+            box->addItems(InstalledFontFamilies());
             box->setCurrentIndex(-1);
             box->setEditText(Q(c.text));  // empty unless the form sets a font
             return box;
@@ -337,8 +339,10 @@ void TMDIChild::RunButton(const ControlDecl& c) {
             const bool picture = c.action == ButtonAction::BrowsePicture;
             QString& last = picture ? dialogs.lastPicture : dialogs.lastFile;
             const QString filter = picture ? PictureFilter() : QtFileFilter(Q(c.filter));
+            // The first time, the dialog starts among the pictures beside the program.
+            const QString start = last.isEmpty() ? PictureFolder(FromPath(shell_.ProgramDir())) : last;
             const std::optional<QString> file = shell_.Services().RunOpenDialog(
-                shell_.DialogParent(), picture ? tr("Open Picture") : tr("Open"), filter, last);
+                shell_.DialogParent(), picture ? tr("Open Picture") : tr("Open"), filter, start);
             if (!file) return;
             last = *file;
             if (auto* edit = qobject_cast<QLineEdit*>(target)) edit->setText(*file);

@@ -168,7 +168,7 @@ void CodeWindow::button_runClick() { SaveAndPreview(); }
 
 void CodeWindow::XP_Button1Click() { SaveAndPreview(); }
 
-void CodeWindow::XP_Button2Click() { services_.OpenUrl(QUrl::fromLocalFile(PreviewFile())); }
+void CodeWindow::XP_Button2Click() { OpenWithDefaultHandler(services_, this, QUrl::fromLocalFile(PreviewFile())); }
 
 void CodeWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
