@@ -26,6 +26,7 @@ public:
         bool error = false;
         QString title;
         QString text;
+        QString detail;
     };
     struct FileRequest {
         QString caption, filter, start;
@@ -40,11 +41,11 @@ public:
     bool openStarts = true;    // whether a handler starts
     bool openFailsLater = false;  // whether the started handler then fails
 
-    void ShowError(QWidget*, const QString& title, const QString& text) override {
-        boxes.push_back({true, title, text});
+    void ShowError(QWidget*, const QString& title, const QString& text, const QString& detail = QString()) override {
+        boxes.push_back({true, title, text, detail});
     }
     void ShowMessage(QWidget*, const QString& title, const QString& text) override {
-        boxes.push_back({false, title, text});
+        boxes.push_back({false, title, text, QString()});
     }
     std::optional<QColor> RunColorDialog(QWidget*, const QColor& initial) override {
         colorRequests.push_back(initial);

@@ -20,6 +20,7 @@
 
 #include "app/focus_marker.h"
 #include "app/form_manager.h"
+#include "app/interface_font.h"
 #include "app/picture_button.h"
 #include "app/resources.h"
 #include "effects/mdi_child.h"
@@ -88,9 +89,7 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
+    setFont(InterfaceFont());
 
     BuildToolbar();
 

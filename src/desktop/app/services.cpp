@@ -23,8 +23,9 @@ QString& TitleStore() {
 QString ApplicationTitle() { return TitleStore(); }
 void SetApplicationTitle(const QString& title) { TitleStore() = title; }
 
-void DesktopServices::ShowError(QWidget* parent, const QString& title, const QString& text) {
+void DesktopServices::ShowError(QWidget* parent, const QString& title, const QString& text, const QString& detail) {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    if (!detail.isEmpty()) box.setDetailedText(detail);
     box.exec();
 }
 

@@ -20,8 +20,10 @@ class UiServices {
 public:
     virtual ~UiServices() = default;
 
-    // The application's error box: critical icon, OK button.
-    virtual void ShowError(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The application's error box: critical icon, OK button; `detail`, when
+    // given, is the box's detail text (the file a message does not name).
+    virtual void ShowError(QWidget* parent, const QString& title, const QString& text,
+                           const QString& detail = QString()) = 0;
     // A plain message box with an OK button.
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text) = 0;
     // Runs a colour dialog that opens with `initial`; nothing on Cancel.
@@ -41,7 +43,8 @@ public:
 // The real dialogs and message boxes.
 class DesktopServices final : public UiServices {
 public:
-    void ShowError(QWidget* parent, const QString& title, const QString& text) override;
+    void ShowError(QWidget* parent, const QString& title, const QString& text,
+                   const QString& detail = QString()) override;
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QColor> RunColorDialog(QWidget* parent, const QColor& initial) override;
     std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,

@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/interface_font.h"
 #include "app/services.h"
 #include "effects/controls.h"
 #include "effects/shell.h"
@@ -63,9 +64,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     setObjectName(QString::fromStdString(decl_.className));
     setAutoFillBackground(true);
     setFixedSize(kWidth, kHeight);
-    QFont formFont = font();
-    formFont.setPointSize(8);
-    setFont(formFont);
+    setFont(InterfaceFont());
     // The window background colour (a welcome form is white); the main
     // window's white is not inherited.
     QPalette pal = palette();
@@ -85,8 +84,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         titlePalette.setColor(QPalette::Window, QColor(kTitleColor));
         titlePalette.setColor(QPalette::WindowText, Qt::white);
         title_->setPalette(titlePalette);
-        QFont titleFont = font();
-        titleFont.setPointSize(8);
+        QFont titleFont = InterfaceFont();
         titleFont.setBold(true);
         title_->setFont(titleFont);
         title_->setText(QStringLiteral("  ") + Q(shell_.CurrentEntry().ename));
@@ -269,9 +267,8 @@ FormValues TMDIChild::CollectValues() const {
     return values;
 }
 
-void TMDIChild::ShowError(const QString& message) {
-    shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(),
-                                Q(ErrorBoxText(ToBytes(message))));
+void TMDIChild::ShowError(const QString& message, const QString& detail) {
+    shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(), Q(ErrorBoxText(ToBytes(message))), detail);
 }
 
 void TMDIChild::Generate() {
@@ -279,6 +276,10 @@ void TMDIChild::Generate() {
     const FormValues values = CollectValues();
     try {
         zentrava::Generate(decl_, values, shell_.CurrentEntry(), shell_.ProgramDir(), shell_.PageSkeleton(), lines_);
+    } catch (const EngineError& e) {
+        // The file that is too short goes into the detail text.
+        ShowError(Q(e.what()), FromPath(e.File()));
+        return;
     } catch (const std::exception& e) {
         ShowError(Q(e.what()));
         return;

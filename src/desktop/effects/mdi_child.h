@@ -56,7 +56,7 @@ private:
     void RunButton(const ControlDecl& c);
     void SwatchClick(const ControlDecl& c, ColorSwatch* swatch);
     QString ControlText(const QString& name) const;
-    void ShowError(const QString& message);
+    void ShowError(const QString& message, const QString& detail = QString());
 
     FormDecl decl_;
     Shell& shell_;

@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 #include <QUrl>
 
+#include "app/interface_font.h"
 #include "app/services.h"
 #include "errors.h"
 #include "output/page.h"
@@ -97,10 +98,7 @@ QPushButton* CodeWindow::AddButton(const char* name, const QString& caption, con
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(hint);
     button->setGeometry(488, top, 107, 24);
-    QFont f = button->font();
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-    f.setPointSize(8);
-    button->setFont(f);
+    button->setFont(InterfaceFont());
     button->setAutoDefault(false);
     return button;
 }
