@@ -1,5 +1,8 @@
 #include "app/main_window.h"
 
+#include <cstdint>
+#include <cstdlib>
+
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -17,6 +20,11 @@
 #include <QShortcut>
 #include <QSvgRenderer>
 #include <QUrl>
+
+#if ZENTRAVA_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
 
 #include "app/focus_marker.h"
 #include "app/form_manager.h"
@@ -52,6 +60,31 @@ constexpr ToolButtonDecl kCategoryButtons[] = {
 };
 constexpr ToolButtonDecl kWelcomeButton = {"welcomeButton", "Website", "Zentrava on web", ":/icons/website.svg", 592};
 constexpr ToolButtonDecl kHelpButton = {"helpButton", "Help", "Help", ":/icons/help.svg", 648};
+
+// A fixed-size window needs no maximise button. Qt's window-manager hints
+// already leave it out, but keep the resize function, which some window
+// managers take as leave to offer maximising; on X11 the hints are set again
+// without it.
+void AskForNoMaximiseButton(QWidget* window) {
+#if ZENTRAVA_HAVE_XCB
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) return;
+    xcb_connection_t* connection = x11->connection();
+    static const char kName[] = "_MOTIF_WM_HINTS";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
+    if (!atom) return;
+    // flags: functions and decorations; functions: move, minimise, close;
+    // decorations: border, title, window menu, minimise.
+    const std::uint32_t hints[5] = {0x1 | 0x2, 0x4 | 0x8 | 0x20, 0x2 | 0x8 | 0x10 | 0x20, 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()), atom->atom,
+                        atom->atom, 32, 5, hints);
+    xcb_flush(connection);
+    std::free(atom);
+#else
+    (void)window;
+#endif
+}
 
 const Tplugin& NoEntry() {
     static const Tplugin none;
@@ -173,6 +206,7 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
         move(desktop.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
     }
     show();
+    AskForNoMaximiseButton(this);
     // 8. The application title reads as the caption.
     SetApplicationTitle(windowTitle());
     // 9. Mouse is the selected category.
