@@ -219,6 +219,7 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
         }
     } catch (const EngineError& e) {
         err << ErrorBoxText(e.what()) << '\n';
+        if (!e.File().empty()) err << e.File() << '\n';  // the script file that is too short
         return 1;
     }
     return 0;

@@ -12,6 +12,15 @@ namespace zentrava {
 class EngineError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+
+    // The file the failed operation worked on, where the message does not
+    // name it (the script file too short for a line its generator writes);
+    // empty when unknown.
+    const std::string& File() const { return file_; }
+    void SetFile(std::string file) { file_ = std::move(file); }
+
+private:
+    std::string file_;
 };
 
 // "Cannot open file <path>"

@@ -150,7 +150,7 @@ TEST(CliBadInput, EmptyNulOnlyBinaryAndFiftyMegabyteScripts) {
         const CliResult r = RunCli({"--dir", dir.Path(), "generate", "mouse", entry, "--preview"});
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, "List index out of bounds (4)\n");
+        EXPECT_EQ(r.err, "List index out of bounds (4)\n" + dir.File(std::string(entry) == "2" ? "empty.dat" : "nul.dat") + "\n");
     }
     const CliResult binary = RunCli({"--dir", dir.Path(), "generate", "mouse", "4", "--preview"});
     EXPECT_EQ(binary.status, 0) << binary.err;

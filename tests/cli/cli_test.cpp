@@ -114,7 +114,7 @@ TEST(Cli, GenerateFailuresExitOneWithTheMessageBoxText) {
     Result shorter = RunCli({"--dir", dir.Path(), "generate", "other", "3"});
     EXPECT_EQ(shorter.status, 1);
     EXPECT_EQ(shorter.out, "");
-    EXPECT_EQ(shorter.err, "List index out of bounds (4)\n");
+    EXPECT_EQ(shorter.err, "List index out of bounds (4)\n" + dir.File("short.dat") + "\n");
 
     Result noDir = RunCli({"--dir", dir.File("gone"), "generate", "other", "0", "--preview"});
     EXPECT_EQ(noDir.status, 2);  // the catalogue is not there: no such entry

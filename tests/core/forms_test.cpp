@@ -141,6 +141,7 @@ TEST(GenerateFlow, FailuresKeepTheRebuiltSkeletonAndTheLinesWrittenSoFar) {
         FAIL() << "no error";
     } catch (const EngineError& e) {
         EXPECT_EQ(std::string(e.what()), "List index out of bounds (4)");
+        EXPECT_EQ(e.File(), dir.File("short.dat"));  // the file that is too short
     }
     EXPECT_EQ(lines.Lines(), (Lines{"0", "1", "2", "3"}));
 }

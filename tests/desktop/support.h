@@ -26,6 +26,7 @@ public:
         bool error = false;
         QString title;
         QString text;
+        QString detail;
     };
     struct FileRequest {
         QString caption, filter, start;
@@ -39,12 +40,14 @@ public:
     std::vector<QUrl> openedUrls;
     std::vector<FileRequest> saveRequests;
     std::deque<std::optional<QString>> saveAnswers;
+    bool openStarts = true;    // whether a handler starts
+    bool openFailsLater = false;  // whether the started handler then fails
 
-    void ShowError(QWidget*, const QString& title, const QString& text) override {
-        boxes.push_back({true, title, text});
+    void ShowError(QWidget*, const QString& title, const QString& text, const QString& detail = QString()) override {
+        boxes.push_back({true, title, text, detail});
     }
     void ShowMessage(QWidget*, const QString& title, const QString& text) override {
-        boxes.push_back({false, title, text});
+        boxes.push_back({false, title, text, QString()});
     }
     std::optional<QColor> RunColorDialog(QWidget*, const QColor& initial) override {
         colorRequests.push_back(initial);
@@ -71,9 +74,10 @@ public:
         saveAnswers.pop_front();
         return answer;
     }
-    bool OpenUrl(const QUrl& url) override {
+    bool OpenUrl(const QUrl& url, QObject*, std::function<void()> failed) override {
         openedUrls.push_back(url);
-        return true;
+        if (openStarts && openFailsLater) failed();
+        return openStarts;
     }
 };
 

@@ -166,6 +166,13 @@ private Q_SLOTS:
         QCOMPARE(g.services.openedUrls.size(), std::size_t(1));
         QCOMPARE(g.services.openedUrls[0], QUrl::fromLocalFile(g.dir.Path() + QStringLiteral("/temp.htm")));
         QCOMPARE(g.dir.Read(QStringLiteral("temp.htm")), QByteArray(kPlainPage));
+        QVERIFY(g.services.boxes.empty());
+        // No browser: the error box names the file to open by hand.
+        g.services.openStarts = false;
+        g.Click("XP_Button2");
+        QCOMPARE(g.services.boxes.size(), std::size_t(1));
+        QVERIFY(g.services.boxes[0].error);
+        QVERIFY(g.services.boxes[0].text.contains(g.dir.Path() + QStringLiteral("/temp.htm")));
     }
 
     void closingHidesAndTheNextGenerateShowsFreshContent() {

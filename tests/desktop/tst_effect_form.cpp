@@ -3,7 +3,8 @@
 #include <QtTest>
 
 #include <QComboBox>
-#include <QFontComboBox>
+#include <QAbstractItemView>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "app/main_window.h"
+#include "app/interface_font.h"
 #include "app/services.h"
 #include "effects/controls.h"
 #include "effects/mdi_child.h"
@@ -133,7 +135,7 @@ private Q_SLOTS:
         QCOMPARE(title->palette().color(QPalette::Window), QColor(0, 64, 128));
         QCOMPARE(title->palette().color(QPalette::WindowText), QColor(Qt::white));
         QVERIFY(title->font().bold());
-        QCOMPARE(title->font().pointSize(), 8);
+        QCOMPARE(title->font().pointSizeF(), InterfaceFont().pointSizeF());
         auto* generate = Find<QPushButton>(&form, "XP_Button1");
         QVERIFY(generate);
         QCOMPARE(generate->text(), QStringLiteral("&Generate Codes..."));
@@ -152,6 +154,52 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(QPoint(2, 2)), QColor(0, 64, 128));
         QCOMPARE(image.pixelColor(QPoint(490, 20)), QColor(0, 64, 128));
         QCOMPARE(image.pixelColor(QPoint(480, 100)), QColor(Qt::white));  // the parameter panel
+    }
+
+    // Every caption and label of every registered form fits its box with a
+    // margin in the font it is drawn in (forms added later included).
+    void everyCaptionFitsItsBox() {
+        FakeShell shell;
+        int checked = 0;
+        for (const FormDecl& decl : FormRegistry::Instance().All()) {
+            TMDIChild form(decl, shell);
+            for (QWidget* w : form.findChildren<QWidget*>()) {
+                QString text;
+                int margin = 0;
+                if (auto* label = qobject_cast<QLabel*>(w); label && w->objectName() != QStringLiteral("TitlePanel")) {
+                    text = label->text();
+                    margin = kLabelMargin;
+                } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+                    text = ShownCaption(button->text());
+                    margin = 2 * kButtonMargin;
+                }
+                if (text.isEmpty()) continue;
+                const int needed = w->fontMetrics().horizontalAdvance(text) + margin;
+                QVERIFY2(needed <= w->width(), qPrintable(QStringLiteral("%1 %2 \"%3\": %4 pixels needed, %5 wide")
+                                                              .arg(QString::fromStdString(decl.className), w->objectName(), text)
+                                                              .arg(needed)
+                                                              .arg(w->width())));
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 20);
+        // The code window's buttons too.
+        FakeServices services;
+        CodeWindow code(services, QDir::tempPath());
+        for (QPushButton* button : code.findChildren<QPushButton*>()) {
+            QVERIFY2(button->fontMetrics().horizontalAdvance(ShownCaption(button->text())) + 2 * kButtonMargin <= button->width(),
+                     qPrintable(button->text()));
+        }
+        // The size is the largest that fits: half a point more does not.
+        QFont larger = InterfaceFont();
+        larger.setPointSizeF(larger.pointSizeF() + 0.5);
+        if (InterfaceFont().pointSizeF() < 8.0) {
+            QCOMPARE(InterfacePointSize(larger, FormRegistry::Instance().All()), InterfaceFont().pointSizeF());
+            FormDecl generateOnly = NewForm("TOnlyGenerate", "only", 0);
+            generateOnly.generate = [](const FormValues&, ScriptWriter&) {};
+            QVERIFY(InterfacePointSize(larger, {generateOnly}) >= InterfaceFont().pointSizeF());
+        }
+        qInfo("interface font: %s %.1f pt", qPrintable(InterfaceFont().family()), InterfaceFont().pointSizeF());
     }
 
     void emptyEnameGivesABlankTitle() {
@@ -179,7 +227,7 @@ private Q_SLOTS:
         }
         QVERIFY(qobject_cast<QLineEdit*>(form.Control(QStringLiteral("flatedit3"))));  // letter case ignored
         QVERIFY(qobject_cast<ColorSwatch*>(form.Control(QStringLiteral("Panel18"))));
-        QVERIFY(qobject_cast<QFontComboBox*>(form.Control(QStringLiteral("FontComboBox1"))));
+        QVERIFY(qobject_cast<QComboBox*>(form.Control(QStringLiteral("FontComboBox1"))));
         QVERIFY(qobject_cast<QComboBox*>(form.Control(QStringLiteral("ComboBox1"))));
     }
 
@@ -218,13 +266,27 @@ private Q_SLOTS:
         }
     }
 
-    void fontBoxStartsEmptyAndListsInstalledFonts() {
+    void fontBoxStartsEmptyAndListsInstalledFamiliesOnce() {
         FakeShell shell;
         TMDIChild form(*FormRegistry::Instance().Find("TMouseForm6"), shell);
-        auto* box = qobject_cast<QFontComboBox*>(form.Control(QStringLiteral("FontComboBox1")));
+        auto* box = qobject_cast<QComboBox*>(form.Control(QStringLiteral("FontComboBox1")));
         QCOMPARE(box->currentText(), QString());
-        QVERIFY(box->count() > 0);
         QCOMPARE(form.CollectValues().Text("FontComboBox1"), std::string());
+        // Every installed family, by the name a style rule takes, once, in
+        // the form's font (no entry is drawn in its own font).
+        QCOMPARE(box->count(), CssFamilyNames(QFontDatabase::families()).size());
+        QSet<QString> seen;
+        for (int i = 0; i < box->count(); ++i) {
+            const QString name = box->itemText(i);
+            QVERIFY2(!name.contains(QLatin1Char('[')), qPrintable(name));
+            QVERIFY2(!seen.contains(name), qPrintable(name));
+            seen.insert(name);
+            QVERIFY(!box->itemData(i, Qt::FontRole).isValid());
+        }
+        QVERIFY(seen.contains(QStringLiteral("DejaVu Sans")));
+        QCOMPARE(box->view()->font(), form.font());
+        box->setCurrentIndex(box->findText(QStringLiteral("DejaVu Sans")));
+        QCOMPARE(form.CollectValues().Text("FontComboBox1"), std::string("DejaVu Sans"));
     }
 
     void spinEditKeepsTextAsTypedAndStepsNumbers() {
@@ -325,6 +387,7 @@ private Q_SLOTS:
         QVERIFY(box.error);
         QCOMPARE(box.title, QStringLiteral("Zentrava 2.3"));
         QCOMPARE(box.text, QStringLiteral("Cannot open file ") + dir.Path() + QStringLiteral("/nosuchfile.dat."));
+        QCOMPARE(box.detail, QString());  // the message names the file itself
         // The page skeleton was rebuilt before the failure.
         QCOMPARE(shell.skeleton.size(), std::size_t(5));
     }
@@ -339,6 +402,7 @@ private Q_SLOTS:
         QCOMPARE(shell.codeWindowShown, 0);
         QCOMPARE(shell.services.boxes.size(), std::size_t(1));
         QCOMPARE(shell.services.boxes[0].text, QStringLiteral("List index out of bounds (4)"));
+        QCOMPARE(shell.services.boxes[0].detail, dir.Path() + QStringLiteral("/short.dat"));
         // The lines loaded so far stay in the script lines.
         QCOMPARE(form.ScriptLines().Lines(), (std::vector<std::string>{"0", "1", "2", "var message='https://www.example.com/'"}));
     }
@@ -567,14 +631,19 @@ private Q_SLOTS:
     }
 
     void chooseFileUsesTheSharedOpenDialog() {
+        ProgramDir dir;
+        QVERIFY(QDir(dir.Path()).mkdir(QStringLiteral("Image")));
         FakeShell shell;
+        shell.dir = ToPath(dir.Path());
         TMDIChild form(*FormRegistry::Instance().Find("TMouseForm16"), shell);
         auto* edit = qobject_cast<QLineEdit*>(form.Control(QStringLiteral("FlatEdit90")));
         auto* choose = Find<QPushButton>(&form, "XP_Button2");
         QTest::mouseClick(choose, Qt::LeftButton);  // cancelled
         QCOMPARE(edit->text(), QStringLiteral("Image/cur.ani"));
         QCOMPARE(shell.services.fileRequests.back().filter,
-                 QStringLiteral("静态鼠标(*.cur) (*.cur);;动态鼠标(*.ani) (*.ani)"));
+                 QStringLiteral("静态鼠标(*.cur);;动态鼠标(*.ani);;All files (*)"));
+        // The first time it starts among the pictures beside the program.
+        QCOMPARE(shell.services.fileRequests.back().start, dir.Path() + QStringLiteral("/Image"));
         shell.services.fileAnswers.push_back(QStringLiteral("/home/u/arrow.cur"));
         QTest::mouseClick(choose, Qt::LeftButton);
         QCOMPARE(edit->text(), QStringLiteral("/home/u/arrow.cur"));

@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include "app/find_box.h"
 #include "app/form_manager.h"
@@ -278,6 +279,51 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), def);
     }
 
+    void releaseOverTheEmptyPartOfTheListChangesNothing() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        ClickLine(w, 1);
+        auto* edit = qobject_cast<QLineEdit*>(w.CurrentForm()->Control(QStringLiteral("FlatEdit3")));
+        edit->setText(QStringLiteral("typed"));
+        QPointer<TMDIChild> before = w.CurrentForm();
+        QListWidget* list = w.ScriptList();
+        const QRect last = list->visualItemRect(list->item(list->count() - 1));
+        const QPoint empty(last.center().x(), last.bottom() + 40);
+        QVERIFY(!list->itemAt(empty));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, empty);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, empty);
+        FlushDeletes();
+        QCOMPARE(w.CurrentForm(), before.data());
+        QCOMPARE(edit->text(), QStringLiteral("typed"));
+        QCOMPARE(list->selectedItems().size(), 1);
+        QVERIFY(list->item(1)->isSelected());
+        // A press on a line and the release below the lines: the line opened on the press.
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        FlushDeletes();
+        QPointer<TMDIChild> pressed = w.CurrentForm();
+        QCOMPARE(pressed->objectName(), QStringLiteral("TNoParamForm"));
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, empty);
+        FlushDeletes();
+        QCOMPARE(w.CurrentForm(), pressed.data());
+    }
+
+    void eachLineTellsItsFullNamesInItsTip() {
+        ProgramDir dir;
+        dir.Write(QStringLiteral("other.ini"),
+                  "[a]\nename=A name far too long for the list to show <in full> & more\n"
+                  "gbname=\xe9\x95\xbf\xe5\x90\x8d\nbigname=\xe9\x95\xb7\xe5\x90\x8d\nform=TOtherForm2\n"
+                  "[b]\nename=Short\nform=TOtherForm2\n");
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        QTest::mouseClick(w.CategoryButton(7), Qt::LeftButton);
+        QTextDocument tip;
+        tip.setHtml(w.ScriptList()->item(0)->toolTip());
+        QCOMPARE(tip.toPlainText(), QStringLiteral("A name far too long for the list to show <in full> & more\n长名\n長名"));
+        tip.setHtml(w.ScriptList()->item(1)->toolTip());
+        QCOMPARE(tip.toPlainText(), QStringLiteral("Short"));
+    }
+
     void unknownFormIsIgnoredButBecomesTheCurrentEntry() {
         ProgramDir dir;
         FakeServices services;
@@ -416,6 +462,24 @@ private Q_SLOTS:
         QCOMPARE(services.openedUrls.size(), std::size_t(3));
         QCOMPARE(QFileInfo(services.openedUrls[2].toLocalFile()).canonicalFilePath(),
                  QFileInfo(chm.fileName()).canonicalFilePath());
+        QVERIFY(services.boxes.empty());
+    }
+
+    void websiteAndHelpSayWhenNothingOpensThem() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        services.openStarts = false;  // no launcher, no browser
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("welcomeButton")), Qt::LeftButton);
+        QCOMPARE(services.boxes.size(), std::size_t(1));
+        QVERIFY(services.boxes[0].error);
+        QCOMPARE(services.boxes[0].title, w.windowTitle());
+        QVERIFY(services.boxes[0].text.contains(QString::fromLatin1(kWebsite)));
+        services.openStarts = true;
+        services.openFailsLater = true;  // a launcher with nothing behind it
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("helpButton")), Qt::LeftButton);
+        QCOMPARE(services.boxes.size(), std::size_t(2));
+        QVERIFY(services.boxes[1].text.contains(dir.Path() + QStringLiteral("/help/index.html")));
     }
 
     void findBoxFindsAnyNameAndOpensTheEntryAsTheListWould() {

@@ -7,6 +7,7 @@
 
 #include "app/environment.h"
 #include "app/services.h"
+#include "effects/controls.h"
 #include "output/system_colors.h"
 #include "output/text_codec.h"
 
@@ -60,11 +61,60 @@ private Q_SLOTS:
     }
 
     void fileFilters() {
+        // Names that show their patterns keep them once; every file is offered last.
+        QCOMPARE(QtFileFilter(QStringLiteral("静态鼠标(*.cur)|*.cur|动态鼠标(*.ani)|*.ani")),
+                 QStringLiteral("静态鼠标(*.cur);;动态鼠标(*.ani);;All files (*)"));
         QCOMPARE(QtFileFilter(QStringLiteral("Pictures(*.jpg;*.gif)|*.jpg;*.gif|All(*.*)|*.*")),
-                 QStringLiteral("Pictures(*.jpg;*.gif) (*.jpg *.gif);;All(*.*) (*.*)"));
+                 QStringLiteral("Pictures(*.jpg *.gif);;All(*.*)"));
+        QCOMPARE(QtFileFilter(QStringLiteral("Pages|*.htm;*.html|Old (*.x)|*.y")),
+                 QStringLiteral("Pages (*.htm *.html);;Old (*.x) (*.y);;All files (*)"));
         QCOMPARE(QtFileFilter(QString()), QString());
         QVERIFY(PictureFilter().contains(QStringLiteral("*.png")));
         QVERIFY(PictureFilter().contains(QStringLiteral("*.jpg")));
+
+        QTemporaryDir dir;
+        QCOMPARE(PictureFolder(dir.path()), dir.path());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("image")));
+        QCOMPARE(PictureFolder(dir.path()), dir.path() + QStringLiteral("/image"));
+    }
+
+    void fontFamiliesAsStyleSheetsNameThem() {
+        QCOMPARE(CssFamilyNames({QStringLiteral("C059 [urw]"), QStringLiteral("DejaVu Sans"), QStringLiteral("C059 [other]"),
+                                 QStringLiteral("arial"), QStringLiteral("Arial [Monotype]"), QStringLiteral("Odd [x] Name"),
+                                 QString()}),
+                 (QStringList{QStringLiteral("arial"), QStringLiteral("C059"), QStringLiteral("DejaVu Sans"),
+                              QStringLiteral("Odd [x] Name")}));
+    }
+
+    // The real launcher call, with a stand-in xdg-open on the PATH.
+    void openUrlReportsALauncherThatFails() {
+        QTemporaryDir bin;
+        const QString launcher = bin.filePath(QStringLiteral("xdg-open"));
+        auto writeLauncher = [&](const char* status) {
+            QFile f(launcher);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(QByteArray("#!/bin/sh\necho \"$1\" > \"$0.arg\"\nexit ") + status + "\n");
+            f.close();
+            f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+        };
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        DesktopServices services;
+        QObject context;
+        for (const char* status : {"4", "0"}) {
+            writeLauncher(status);
+            bool failed = false;
+            QVERIFY(services.OpenUrl(QUrl::fromLocalFile(QStringLiteral("/tmp/a page.htm")), &context,
+                                     [&failed] { failed = true; }));
+            QTRY_VERIFY(QFile::exists(launcher + QStringLiteral(".arg")));
+            QTest::qWait(200);  // the exit status arrives after the file
+            QCOMPARE(failed, QByteArray(status) != "0");
+            QFile arg(launcher + QStringLiteral(".arg"));
+            QVERIFY(arg.open(QIODevice::ReadOnly));
+            QCOMPARE(arg.readAll(), QByteArray("/tmp/a page.htm\n"));
+            arg.remove();
+        }
+        qputenv("PATH", path);
     }
 
     void environmentForTheBrowserKeepsUserSettings() {

@@ -2,6 +2,7 @@
 // loaded from the preview module at the first preview).
 #include <QtTest>
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,6 +55,46 @@ private Q_SLOTS:
         QTest::mouseClick(code->findChild<QPushButton*>(QStringLiteral("XP_Button1")), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(preview->Browser()->property("title").toString(), QStringLiteral("Edited"), 60000);
         QVERIFY(services.boxes.empty());
+        QVERIFY(!preview->StallNotice() || preview->StallNotice()->isHidden());
+    }
+
+    // A page whose script never yields holds the renderer; the next preview
+    // still shows its page, in a fresh browser, and says why.
+    void aBusyPageGivesWayToTheNextPreview() {
+        QTemporaryDir dir;
+        auto write = [&](const char* name, const QByteArray& html) {
+            QFile f(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(html);
+        };
+        write("first.htm", "<html><head><title>First</title></head><body>first</body></html>");
+        write("busy.htm", "<html><head><title>Busy</title></head><body><script>for (;;) {}</script></body></html>");
+        write("next.htm", "<html><head><title>Next</title></head><body>next</body></html>");
+        PreviewPane::SetStallTimeout(3000);
+        PreviewPane preview;
+        preview.resize(480, 240);
+        preview.show();
+        QSignalSpy loaded(&preview, &PreviewPane::loadFinished);
+        QVERIFY(preview.Navigate(dir.filePath(QStringLiteral("first.htm"))));
+        QVERIFY(loaded.wait(60000));
+        QPointer<QWidget> first = preview.Browser();
+        QVERIFY(first);
+        QVERIFY(preview.Navigate(dir.filePath(QStringLiteral("busy.htm"))));
+        QTest::qWait(1500);  // its script runs for ever
+        QVERIFY(preview.Navigate(dir.filePath(QStringLiteral("next.htm"))));
+        QTRY_VERIFY_WITH_TIMEOUT(preview.Browser() && preview.Browser() != first.data() &&
+                                     preview.Browser()->property("title").toString() == QStringLiteral("Next"),
+                                 60000);
+        QVERIFY(preview.StallNotice() && preview.StallNotice()->isVisible());
+        QVERIFY(preview.StallNotice()->text().contains(QStringLiteral("previous page did not finish")));
+        QTRY_VERIFY(first.isNull());  // the busy browser is gone
+        // An ordinary page after it: no new browser, the note goes.
+        QWidget* fresh = preview.Browser();
+        loaded.clear();
+        QVERIFY(preview.Navigate(dir.filePath(QStringLiteral("first.htm"))));
+        QTRY_COMPARE_WITH_TIMEOUT(preview.Browser()->property("title").toString(), QStringLiteral("First"), 30000);
+        QCOMPARE(preview.Browser(), fresh);
+        QVERIFY(preview.StallNotice()->isHidden());
     }
 };
 

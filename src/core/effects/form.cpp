@@ -70,6 +70,24 @@ void Generate(const FormDecl& form, const FormValues& values, const Tplugin& ent
     if (form.generate) form.generate(values, writer);
 }
 
+void ScriptWriter::Put(long long index, std::string line) {
+    try {
+        lines_.Put(index, std::move(line));
+    } catch (EngineError& e) {
+        if (loaded_) e.SetFile(scriptPath_);
+        throw;
+    }
+}
+
+const std::string& ScriptWriter::Get(long long index) const {
+    try {
+        return lines_.Get(index);
+    } catch (EngineError& e) {
+        if (loaded_) e.SetFile(scriptPath_);
+        throw;
+    }
+}
+
 void ScriptWriter::AddToSkeleton(std::string line) {
     // Only Generate hands out a skeleton; a writer without one is a fault of its caller.
     if (!skeleton_) throw std::logic_error("this script writer has no page skeleton");

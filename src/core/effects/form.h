@@ -102,7 +102,8 @@ private:
 
 // Where a generator writes its lines. Load reads the entry's script file
 // (program directory + script + ".dat") and raises "Cannot open file";
-// Put raises "List index out of bounds" for an index the file lacks.
+// Put raises "List index out of bounds" for an index the file lacks, naming
+// the loaded script file as the error's File().
 // AddToSkeleton appends a line to the page skeleton that Generate built
 // before the generator ran (a page effect that closes the body itself).
 class ScriptWriter {
@@ -110,11 +111,17 @@ public:
     ScriptWriter(TScriptCodeStrings& lines, std::string scriptPath,
                  std::vector<std::string>* skeleton = nullptr)
         : lines_(lines), scriptPath_(std::move(scriptPath)), skeleton_(skeleton) {}
-    void Load() { lines_.LoadFromFile(scriptPath_); }
-    void Clear() { lines_.Clear(); }
+    void Load() {
+        lines_.LoadFromFile(scriptPath_);
+        loaded_ = true;
+    }
+    void Clear() {
+        lines_.Clear();
+        loaded_ = false;
+    }
     void Add(std::string line) { lines_.Add(std::move(line)); }
-    void Put(long long index, std::string line) { lines_.Put(index, std::move(line)); }
-    const std::string& Get(long long index) const { return lines_.Get(index); }
+    void Put(long long index, std::string line);
+    const std::string& Get(long long index) const;
     std::size_t Count() const { return lines_.Count(); }
     const std::string& ScriptPath() const { return scriptPath_; }
     void AddToSkeleton(std::string line);
@@ -123,6 +130,7 @@ private:
     TScriptCodeStrings& lines_;
     std::string scriptPath_;
     std::vector<std::string>* skeleton_;
+    bool loaded_ = false;  // the lines are the script file's
 };
 
 enum class FormStyle {

@@ -28,6 +28,7 @@ void FormManager::OpenEffectForm(const std::string& className) {
         if (current_) current_->close();  // deleted once the close has been handled
         auto* form = new TMDIChild(*decl, shell_);
         auto* window = new ChildWindow(form);
+        window->SetTabHandler(tabHandler_);
         connect(window, &ChildWindow::closed, this, &FormManager::Closed);
         area_.addSubWindow(window);
         window->move(0, 0);

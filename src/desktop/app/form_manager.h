@@ -2,6 +2,7 @@
 // in the effect area, closing the one open before.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include <QObject>
@@ -29,12 +30,16 @@ public:
     TMDIChild* CurrentForm() const;
     ChildWindow* CurrentWindow() const { return current_; }
 
+    // What Tab and Shift+Tab do inside the forms opened from now on.
+    void SetTabHandler(std::function<bool(bool)> handler) { tabHandler_ = std::move(handler); }
+
 private:
     void Closed(ChildWindow* window);
 
     Shell& shell_;
     QMdiArea& area_;
     QPointer<ChildWindow> current_;
+    std::function<bool(bool)> tabHandler_;
 };
 
 }  // namespace zentrava::desktop

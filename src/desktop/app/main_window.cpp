@@ -2,7 +2,12 @@
 
 #include "app/find_box.h"
 
+#include <cstdint>
+#include <cstdlib>
+
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -12,12 +17,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSvgRenderer>
 #include <QUrl>
 
+#if ZENTRAVA_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
+
+#include "app/focus_marker.h"
 #include "app/form_manager.h"
+#include "app/interface_font.h"
 #include "app/picture_button.h"
 #include "app/resources.h"
 #include "effects/mdi_child.h"
@@ -49,6 +62,31 @@ constexpr ToolButtonDecl kCategoryButtons[] = {
 };
 constexpr ToolButtonDecl kWelcomeButton = {"welcomeButton", "Website", "Zentrava on web", ":/icons/website.svg", 592};
 constexpr ToolButtonDecl kHelpButton = {"helpButton", "Help", "Help", ":/icons/help.svg", 648};
+
+// A fixed-size window needs no maximise button. Qt's window-manager hints
+// already leave it out, but keep the resize function, which some window
+// managers take as leave to offer maximising; on X11 the hints are set again
+// without it.
+void AskForNoMaximiseButton(QWidget* window) {
+#if ZENTRAVA_HAVE_XCB
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) return;
+    xcb_connection_t* connection = x11->connection();
+    static const char kName[] = "_MOTIF_WM_HINTS";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
+    if (!atom) return;
+    // flags: functions and decorations; functions: move, minimise, close;
+    // decorations: border, title, window menu, minimise.
+    const std::uint32_t hints[5] = {0x1 | 0x2, 0x4 | 0x8 | 0x20, 0x2 | 0x8 | 0x10 | 0x20, 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()), atom->atom,
+                        atom->atom, 32, 5, hints);
+    xcb_flush(connection);
+    std::free(atom);
+#else
+    (void)window;
+#endif
+}
 
 const Tplugin& NoEntry() {
     static const Tplugin none;
@@ -86,9 +124,7 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
+    setFont(InterfaceFont());
 
     BuildToolbar();
 
@@ -106,6 +142,7 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
         scriptListBox_->setPalette(listPalette);
     }
     connect(scriptListBox_, &QListWidget::itemSelectionChanged, this, &MainWindow::OpenSelectedEntry);
+    scriptListBox_->installEventFilter(this);
     scriptListBox_->viewport()->installEventFilter(this);
 
     // welcomePanel, with its full-size rectangle Shape1: seen only while the
@@ -130,6 +167,10 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     effectArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     effectArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     forms_ = new FormManager(*this, *effectArea_, this);
+    // Tab leaves a form at its ends for the toolbar and the list.
+    forms_->SetTabHandler([this](bool next) { return MoveFocus(next); });
+    focusMarker_ = new FocusMarker(this);
+    focusMarker_->Watch(this);
     // The frame's keyboard command that closes the active child window.
     auto* closeChild = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
     connect(closeChild, &QShortcut::activated, this, [this] {
@@ -137,6 +178,19 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     });
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] { Finder()->Open(); });
+    // Alt+G, the Generate button's own key, works from the toolbar and the
+    // list too (inside the form the button answers it itself).
+    auto generate = [this] {
+        TMDIChild* form = CurrentForm();
+        auto* button = form ? form->findChild<QPushButton*>(QStringLiteral("XP_Button1")) : nullptr;
+        if (button && button->isEnabled()) button->click();
+    };
+    auto* listGenerate = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_G), scriptListBox_);
+    listGenerate->setContext(Qt::WidgetShortcut);
+    connect(listGenerate, &QShortcut::activated, this, generate);
+    auto* toolbarGenerate = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_G), findChild<QWidget*>(QStringLiteral("toolbarPanel")));
+    toolbarGenerate->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(toolbarGenerate, &QShortcut::activated, this, generate);
 
     // FormCreate.
     // 1. The caption: the product name and the version, written by the
@@ -156,6 +210,7 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
         move(desktop.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
     }
     show();
+    AskForNoMaximiseButton(this);
     // 8. The application title reads as the caption.
     SetApplicationTitle(windowTitle());
     // 9. Mouse is the selected category.
@@ -173,6 +228,7 @@ void MainWindow::BuildToolbar() {
                                          QString::fromLatin1(d.picture), toolbarPanel);
         button->setObjectName(QString::fromLatin1(d.name));
         button->setGeometry(d.left, 2, 52, 52);
+        toolbarButtons_.push_back(button);
         return button;
     };
     for (int i = 0; i < static_cast<int>(std::size(kCategoryButtons)); ++i) {
@@ -203,7 +259,21 @@ void MainWindow::LoadCategory(const char* fileName) {
     catalogue_ = LoadCatalogue(JoinPath(ProgramDir(), fileName));
     // FillScriptList.
     scriptListBox_->clear();
-    for (const std::string& line : FillScriptList(catalogue_)) scriptListBox_->addItem(FromBytes(line));
+    const std::vector<std::string> lines = FillScriptList(catalogue_);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        auto* item = new QListWidgetItem(FromBytes(lines[i]), scriptListBox_);
+        // Long names are cut at the list's edge: the tip shows the whole
+        // English name and both Chinese names.
+        if (i < catalogue_.size()) {
+            const Tplugin& entry = catalogue_[i];
+            QStringList names;
+            for (const std::string* name : {&entry.ename, &entry.gbname, &entry.bigname}) {
+                if (!name->empty()) names << FromBytes(*name).toHtmlEscaped();
+            }
+            item->setToolTip(QStringLiteral("<p style=\"white-space:pre\">") + names.join(QStringLiteral("<br>")) +
+                             QStringLiteral("</p>"));
+        }
+    }
 }
 
 void MainWindow::setButtonFont(PictureButton* button) {
@@ -246,18 +316,56 @@ void MainWindow::OpenSelectedEntry() {
         if (i >= static_cast<int>(catalogue_.size())) return;
         currentEntry_ = catalogue_[static_cast<std::size_t>(i)];
         welcomePanel_->hide();
+        // The form is shown, but the list keeps the focus, so that the arrow
+        // keys go on browsing; Tab leads into the form.
+        const bool fromList = focusWidget() == scriptListBox_;
         forms_->OpenEffectForm(currentEntry_->form);
+        if (fromList) scriptListBox_->setFocus(Qt::OtherFocusReason);
         return;
     }
 }
 
+QList<QWidget*> MainWindow::FocusRing() const {
+    QList<QWidget*> ring;
+    auto tabStop = [this](QWidget* w) {
+        return (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() && w->isVisibleTo(this);
+    };
+    for (PictureButton* button : toolbarButtons_) {
+        if (tabStop(button)) ring << button;
+    }
+    if (tabStop(scriptListBox_)) ring << scriptListBox_;
+    if (TMDIChild* form = CurrentForm()) {
+        // The form's own Tab order, which is the order of its declaration.
+        QWidget* w = form->nextInFocusChain();
+        for (int guard = 0; w && w != form && guard < 10000; w = w->nextInFocusChain(), ++guard) {
+            if (form->isAncestorOf(w) && tabStop(w)) ring << w;
+        }
+    }
+    return ring;
+}
+
+bool MainWindow::MoveFocus(bool next) {
+    const QList<QWidget*> ring = FocusRing();
+    if (ring.isEmpty()) return false;
+    qsizetype at = -1;
+    for (QWidget* w = QApplication::focusWidget(); w && at < 0; w = w->parentWidget()) at = ring.indexOf(w);
+    const qsizetype n = ring.size();
+    const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
+    ring[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool MainWindow::focusNextPrevChild(bool next) { return MoveFocus(next); }
+
 void MainWindow::FinishStartUp() {
     // 3. The code window, hidden; its browser is made at the first preview.
-    if (!codeWindow_) codeWindow_ = new CodeWindow(services_, programDir_, this);
+    EnsureCodeWindow();
     // 4. The welcome panel is hidden.
     welcomePanel_->hide();
     // 6. Entry 0 of the catalogue becomes the current entry; its form opens.
     OpenFirstEntry();
+    // The keyboard starts on the effect list.
+    scriptListBox_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::OpenFirstEntry() {
@@ -267,16 +375,38 @@ void MainWindow::OpenFirstEntry() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == scriptListBox_->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        // scriptListBoxMouseUp (the list selects on the press, before this).
-        OpenSelectedEntry();
+    if (watched == scriptListBox_->viewport()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseButtonRelease: {
+                // Only a line answers the mouse: a press or release over the
+                // empty part of the list neither clears the selection nor
+                // opens the form again (what the user typed stays).
+                const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+                if (!scriptListBox_->itemAt(pos)) return true;
+                // scriptListBoxMouseUp (the list selects on the press, before this).
+                if (event->type() == QEvent::MouseButtonRelease) OpenSelectedEntry();
+                break;
+            }
+            default:
+                break;
+        }
+    } else if (watched == scriptListBox_ && event->type() == QEvent::KeyPress) {
+        // Down (or Up) on a list without a selection selects its first line.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Down || key == Qt::Key_Up) && scriptListBox_->count() > 0 &&
+            scriptListBox_->selectedItems().isEmpty()) {
+            scriptListBox_->setCurrentRow(0);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::welcomeButtonClick() { services_.OpenUrl(QUrl(QString::fromLatin1(kWebsite))); }
+void MainWindow::welcomeButtonClick() { OpenWithDefaultHandler(services_, this, QUrl(QString::fromLatin1(kWebsite))); }
 
-void MainWindow::helpButtonClick() { services_.OpenUrl(QUrl::fromLocalFile(HelpFile(programDir_))); }
+void MainWindow::helpButtonClick() { OpenWithDefaultHandler(services_, this, QUrl::fromLocalFile(HelpFile(programDir_))); }
 
 const Tplugin& MainWindow::CurrentEntry() const { return currentEntry_ ? *currentEntry_ : NoEntry(); }
 
@@ -284,8 +414,16 @@ std::string MainWindow::ProgramDir() const { return ToPath(programDir_); }
 
 TMDIChild* MainWindow::CurrentForm() const { return forms_->CurrentForm(); }
 
+CodeWindow* MainWindow::EnsureCodeWindow() {
+    if (!codeWindow_) {
+        codeWindow_ = new CodeWindow(services_, programDir_, this);
+        focusMarker_->Watch(codeWindow_);
+    }
+    return codeWindow_;
+}
+
 void MainWindow::ShowCodeWindow(TScriptCodeStrings& lines) {
-    if (!codeWindow_) codeWindow_ = new CodeWindow(services_, programDir_, this);
+    EnsureCodeWindow();
     codeWindow_->ShowGenerated(lines, CurrentEntry(), skeleton_);
 }
 

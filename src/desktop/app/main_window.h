@@ -22,6 +22,7 @@ namespace zentrava::desktop {
 
 class CodeWindow;
 class FindBox;
+class FocusMarker;
 class FormManager;
 class PictureButton;
 class TMDIChild;
@@ -74,6 +75,14 @@ public:
     // of the list as a click on it does (the entry's form opens).
     void ShowEntry(int category, int index);
     QString ProgramDirectory() const { return programDir_; }
+    FocusMarker& Focus() const { return *focusMarker_; }
+
+    // The keyboard's round, in Tab order: the toolbar buttons, the effect
+    // list, the current form's controls (its Generate button last).
+    QList<QWidget*> FocusRing() const;
+    // Tab (next) or Shift+Tab: the focus goes to the next or previous control
+    // of the round, from the last back to the first.
+    bool MoveFocus(bool next);
 
 public Q_SLOTS:
     // The category buttons' handlers, all alike (index in toolbar order:
@@ -86,11 +95,13 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void BuildToolbar();
     void setButtonFont(PictureButton* button);
     void LoadCategory(const char* fileName);
+    CodeWindow* EnsureCodeWindow();
 
     QString programDir_;
     UiServices& services_;
@@ -100,6 +111,7 @@ private:
     std::vector<std::string> skeleton_;
 
     std::vector<PictureButton*> categoryButtons_;
+    std::vector<PictureButton*> toolbarButtons_;  // all ten, left to right
     PictureButton* selectedButton_ = nullptr;
     QListWidget* scriptListBox_ = nullptr;
     QMdiArea* effectArea_ = nullptr;
@@ -107,6 +119,7 @@ private:
     CodeWindow* codeWindow_ = nullptr;
     QWidget* welcomePanel_ = nullptr;
     FindBox* findBox_ = nullptr;
+    FocusMarker* focusMarker_ = nullptr;
 };
 
 // The product web site that "Website" opens.

@@ -3,8 +3,12 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace zentrava::desktop {
@@ -19,8 +23,9 @@ QString& TitleStore() {
 QString ApplicationTitle() { return TitleStore(); }
 void SetApplicationTitle(const QString& title) { TitleStore() = title; }
 
-void DesktopServices::ShowError(QWidget* parent, const QString& title, const QString& text) {
+void DesktopServices::ShowError(QWidget* parent, const QString& title, const QString& text, const QString& detail) {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    if (!detail.isEmpty()) box.setDetailedText(detail);
     box.exec();
 }
 
@@ -50,18 +55,76 @@ std::optional<QString> DesktopServices::RunSaveDialog(QWidget* parent, const QSt
     return file;
 }
 
-bool DesktopServices::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopServices::OpenUrl(const QUrl& url, QObject* context, std::function<void()> failed) {
+    // The desktop's launcher says by its exit status whether a handler took
+    // the address; Qt's own call only says whether the launcher started.
+    const QString launcher = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (launcher.isEmpty()) return QDesktopServices::openUrl(url);
+    // It may wait for the browser it starts; it deletes itself when it ends.
+    auto* process = new QProcess;
+    process->setProgram(launcher);
+    process->setArguments({url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, context, [failed](int code, QProcess::ExitStatus status) {
+        if ((status != QProcess::NormalExit || code != 0) && failed) failed();
+    });
+    QObject::connect(process, &QProcess::errorOccurred, context, [failed](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart && failed) failed();
+    });
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) process->deleteLater();
+    });
+    process->start();
+    return true;
+}
+
+void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url) {
+    const QString where = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    QPointer<QWidget> owner(parent);
+    auto failed = [&services, owner, where] {
+        services.ShowError(owner, ApplicationTitle(),
+                           QStringLiteral("No program could be started to open\n%1\nPlease open it by hand.").arg(where));
+    };
+    if (!services.OpenUrl(url, parent, failed)) failed();
+}
 
 QString QtFileFilter(const QString& pipeFilter) {
     const QStringList parts = pipeFilter.split(QLatin1Char('|'));
     QStringList filters;
+    bool everything = false;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i];
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << parts[i] + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')');
+        patterns = patterns.simplified();
+        everything |= patterns.split(QLatin1Char(' ')).contains(QStringLiteral("*")) ||
+                      patterns.split(QLatin1Char(' ')).contains(QStringLiteral("*.*"));
+        // A name that shows its patterns already ("Cursors(*.cur)") keeps
+        // them once; Qt reads the patterns from its last brackets.
+        const qsizetype open = name.lastIndexOf(QLatin1Char('('));
+        if (name.endsWith(QLatin1Char(')')) && open >= 0) {
+            QString shown = name.mid(open + 1, name.size() - open - 2);
+            shown.replace(QLatin1Char(';'), QLatin1Char(' '));
+            if (shown.simplified() == patterns) {
+                filters << name.left(open + 1) + patterns + QLatin1Char(')');
+                continue;
+            }
+        }
+        filters << name + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     if (parts.size() % 2 == 1 && !parts.back().isEmpty()) filters << parts.back();
+    if (!filters.isEmpty() && !everything) filters << QStringLiteral("All files (*)");
     return filters.join(QStringLiteral(";;"));
+}
+
+QString PictureFolder(const QString& programDir) {
+    for (const char* name : {"Image", "image"}) {
+        const QString folder = programDir + QLatin1Char('/') + QLatin1String(name);
+        if (QFileInfo(folder).isDir()) return folder;
+    }
+    return programDir;
 }
 
 QString PictureFilter() {

@@ -4,12 +4,14 @@
 // ever waits for a person.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QColor>
 #include <QString>
 #include <QUrl>
 
+class QObject;
 class QWidget;
 
 namespace zentrava::desktop {
@@ -18,8 +20,10 @@ class UiServices {
 public:
     virtual ~UiServices() = default;
 
-    // The application's error box: critical icon, OK button.
-    virtual void ShowError(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The application's error box: critical icon, OK button; `detail`, when
+    // given, is the box's detail text (the file a message does not name).
+    virtual void ShowError(QWidget* parent, const QString& title, const QString& text,
+                           const QString& detail = QString()) = 0;
     // A plain message box with an OK button.
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text) = 0;
     // Runs a colour dialog that opens with `initial`; nothing on Cancel.
@@ -33,23 +37,30 @@ public:
     // chosen file's full path, nothing on Cancel.
     virtual std::optional<QString> RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
                                                  const QString& start) = 0;
-    // Opens a document or address with its default handler; the result is
-    // only informative (callers ignore it, as the shell's call does).
-    virtual bool OpenUrl(const QUrl& url) = 0;
+    // Opens a document or address with its default handler. False when no
+    // handler can be started at all; a handler that starts and then fails
+    // (a launcher with no browser behind it) calls `failed` later, unless
+    // `context` is gone by then.
+    virtual bool OpenUrl(const QUrl& url, QObject* context, std::function<void()> failed) = 0;
 };
 
 // The real dialogs and message boxes.
 class DesktopServices final : public UiServices {
 public:
-    void ShowError(QWidget* parent, const QString& title, const QString& text) override;
+    void ShowError(QWidget* parent, const QString& title, const QString& text,
+                   const QString& detail = QString()) override;
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QColor> RunColorDialog(QWidget* parent, const QColor& initial) override;
     std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
                                          const QString& start) override;
     std::optional<QString> RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
                                          const QString& start) override;
-    bool OpenUrl(const QUrl& url) override;
+    bool OpenUrl(const QUrl& url, QObject* context, std::function<void()> failed) override;
 };
+
+// Opens `url` with its default handler; when none starts, or it fails, the
+// error box names the address or file for the user to open by hand.
+void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url);
 
 // The state of the main window's shared dialog components: one colour
 // dialog, one font dialog, one picture open dialog, one file open dialog and
@@ -69,9 +80,15 @@ struct SharedDialogs {
 QString ApplicationTitle();
 void SetApplicationTitle(const QString& title);
 
-// "Name(*.x)|*.x|Other(*.y;*.z)|*.y;*.z" (the declarations' filter form) in
-// Qt's syntax: "Name(*.x) (*.x);;Other(*.y;*.z) (*.y *.z)".
+// "Name(*.x)|*.x|Other|*.y;*.z" (the declarations' filter form) in Qt's
+// syntax, each pattern shown once and every file offered last:
+// "Name(*.x);;Other (*.y *.z);;All files (*)".
 QString QtFileFilter(const QString& pipeFilter);
+
+// Where the file and picture dialogs start before their first use: the
+// program directory's picture folder ("Image", or "image"), else the
+// program directory.
+QString PictureFolder(const QString& programDir);
 
 // The standard filter of displayable pictures, from the image formats Qt reads.
 QString PictureFilter();

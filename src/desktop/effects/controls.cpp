@@ -1,6 +1,11 @@
 #include "effects/controls.h"
 
+#include <algorithm>
+
+#include <QCollator>
+#include <QFontDatabase>
 #include <QKeyEvent>
+#include <QSet>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -69,6 +74,37 @@ void ColorSwatch::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QFrame::keyPressEvent(event);
+}
+
+QStringList CssFamilyNames(const QStringList& families) {
+    QStringList names;
+    QSet<QString> seen;
+    for (QString family : families) {
+        // "Family [Foundry]": the foundry is no part of the name.
+        if (family.endsWith(QLatin1Char(']'))) {
+            const qsizetype open = family.lastIndexOf(QStringLiteral(" ["));
+            if (open > 0) family.truncate(open);
+        }
+        family = family.trimmed();
+        if (family.isEmpty() || seen.contains(family.toCaseFolded())) continue;
+        seen.insert(family.toCaseFolded());
+        names << family;
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), collator);
+    return names;
+}
+
+const QStringList& InstalledFontFamilies() {
+    static const QStringList families = [] {
+        QStringList all;
+        for (const QString& family : QFontDatabase::families()) {
+            if (!QFontDatabase::isPrivateFamily(family)) all << family;
+        }
+        return CssFamilyNames(all);
+    }();
+    return families;
 }
 
 }  // namespace zentrava::desktop

@@ -4,6 +4,7 @@
 
 #include <QAbstractSpinBox>
 #include <QFrame>
+#include <QStringList>
 
 #include "output/color.h"
 
@@ -51,5 +52,12 @@ protected:
 private:
     TColor color_ = 0;
 };
+
+// Font family names as style sheets know them, each once and sorted: the
+// font database's "C059 [urw]" (a family that several foundries make) is
+// "C059" to a browser.
+QStringList CssFamilyNames(const QStringList& families);
+// The installed font families in that form (read once).
+const QStringList& InstalledFontFamilies();
 
 }  // namespace zentrava::desktop

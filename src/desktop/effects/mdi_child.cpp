@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +17,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/interface_font.h"
 #include "app/services.h"
 #include "effects/controls.h"
 #include "effects/shell.h"
@@ -90,9 +90,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     setObjectName(QString::fromStdString(decl_.className));
     setAutoFillBackground(true);
     setFixedSize(kWidth, kHeight);
-    QFont formFont = font();
-    formFont.setPointSize(8);
-    setFont(formFont);
+    setFont(InterfaceFont());
     // The window background colour (a welcome form is white); the main
     // window's white is not inherited.
     QPalette pal = palette();
@@ -112,8 +110,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         titlePalette.setColor(QPalette::Window, QColor(kTitleColor));
         titlePalette.setColor(QPalette::WindowText, Qt::white);
         title_->setPalette(titlePalette);
-        QFont titleFont = font();
-        titleFont.setPointSize(8);
+        QFont titleFont = InterfaceFont();
         titleFont.setBold(true);
         title_->setFont(titleFont);
         title_->setText(QStringLiteral("  ") + Q(shell_.CurrentEntry().ename));
@@ -227,9 +224,12 @@ QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
             return box;
         }
         case ControlKind::FontBox: {
-            auto* box = new QFontComboBox(this);
+            // The family names as the generated style rules need them, drawn
+            // in the form's own font (a symbol font's name stays readable).
+            auto* box = new QComboBox(this);
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);
+            box->addItems(InstalledFontFamilies());
             box->setCurrentIndex(-1);
             box->setEditText(Q(c.text));  // empty unless the form sets a font
             return box;
@@ -415,9 +415,8 @@ FormValues TMDIChild::CollectValues() const {
     return values;
 }
 
-void TMDIChild::ShowError(const QString& message) {
-    shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(),
-                                Q(ErrorBoxText(ToBytes(message))));
+void TMDIChild::ShowError(const QString& message, const QString& detail) {
+    shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(), Q(ErrorBoxText(ToBytes(message))), detail);
 }
 
 void TMDIChild::Generate() {
@@ -425,6 +424,10 @@ void TMDIChild::Generate() {
     const FormValues values = CollectValues();
     try {
         zentrava::Generate(decl_, values, shell_.CurrentEntry(), shell_.ProgramDir(), shell_.PageSkeleton(), lines_);
+    } catch (const EngineError& e) {
+        // The file that is too short goes into the detail text.
+        ShowError(Q(e.what()), FromPath(e.File()));
+        return;
     } catch (const std::exception& e) {
         ShowError(Q(e.what()));
         return;
@@ -485,8 +488,10 @@ void TMDIChild::RunButton(const ControlDecl& c) {
             const bool picture = c.action == ButtonAction::BrowsePicture;
             QString& last = picture ? dialogs.lastPicture : dialogs.lastFile;
             const QString filter = picture ? PictureFilter() : QtFileFilter(Q(c.filter));
+            // The first time, the dialog starts among the pictures beside the program.
+            const QString start = last.isEmpty() ? PictureFolder(FromPath(shell_.ProgramDir())) : last;
             const std::optional<QString> file = shell_.Services().RunOpenDialog(
-                shell_.DialogParent(), picture ? tr("Open Picture") : tr("Open"), filter, last);
+                shell_.DialogParent(), picture ? tr("Open Picture") : tr("Open"), filter, start);
             if (!file) return;
             last = *file;
             if (auto* edit = qobject_cast<QLineEdit*>(target)) edit->setText(*file);
@@ -526,6 +531,11 @@ ChildWindow::ChildWindow(TMDIChild* form, QWidget* parent) : QMdiSubWindow(paren
         setMinimumSize(4 * SizingFrame::kBorder, 4 * SizingFrame::kBorder);
         resize(TMDIChild::kWidth, TMDIChild::kHeight);
     }
+}
+
+bool ChildWindow::focusNextPrevChild(bool next) {
+    if (tabHandler_) return tabHandler_(next);
+    return QMdiSubWindow::focusNextPrevChild(next);
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event) {

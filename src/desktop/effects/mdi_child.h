@@ -3,6 +3,7 @@
 // controls, and the Generate button; it owns the form's script lines.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -64,7 +65,7 @@ private:
     QString ControlText(const QString& name) const;
     void SetControlText(const QString& name, const QString& text);
     void PlaceTextWarning(const ControlDecl& c);
-    void ShowError(const QString& message);
+    void ShowError(const QString& message, const QString& detail = QString());
 
     FormDecl decl_;
     Shell& shell_;
@@ -90,14 +91,21 @@ public:
 
     TMDIChild* Form() const { return form_; }
 
+    // Tab and Shift+Tab inside the form go to `handler` (true: forward), so
+    // that the focus can leave the form at its ends for the rest of the main
+    // window; without a handler they stay inside the form.
+    void SetTabHandler(std::function<bool(bool)> handler) { tabHandler_ = std::move(handler); }
+
 Q_SIGNALS:
     void closed(ChildWindow* window);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     TMDIChild* form_;
+    std::function<bool(bool)> tabHandler_;
 };
 
 // The thick frame of a welcome form: a border that resizes the subwindow

@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 #include <QUrl>
 
+#include "app/interface_font.h"
 #include "app/services.h"
 #include "errors.h"
 #include "output/page.h"
@@ -102,10 +103,7 @@ QPushButton* CodeWindow::AddButton(const char* name, const QString& caption, con
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(hint);
     button->setGeometry(488, top, 107, 24);
-    QFont f = button->font();
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-    f.setPointSize(8);
-    button->setFont(f);
+    button->setFont(InterfaceFont());
     button->setAutoDefault(false);
     return button;
 }
@@ -180,7 +178,7 @@ void CodeWindow::button_runClick() { SaveAndPreview(); }
 
 void CodeWindow::XP_Button1Click() { SaveAndPreview(); }
 
-void CodeWindow::XP_Button2Click() { services_.OpenUrl(QUrl::fromLocalFile(PreviewFile())); }
+void CodeWindow::XP_Button2Click() { OpenWithDefaultHandler(services_, this, QUrl::fromLocalFile(PreviewFile())); }
 
 void CodeWindow::SavePageClick() {
     const QString start = lastSaved_.isEmpty() ? QDir::homePath() + QStringLiteral("/page.html") : lastSaved_;

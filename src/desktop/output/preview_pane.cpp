@@ -1,9 +1,15 @@
 #include "output/preview_pane.h"
 
+#include <csignal>
+
+#include <sys/types.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLibrary>
 #include <QOpenGLContext>
+#include <QPalette>
 #include <QSurfaceFormat>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -44,7 +50,16 @@ QString& ModulePathStore() {
     return path;
 }
 using CreatePreview = QWidget* (*)(QWidget* parent);
+
+int& StallTimeoutStore() {
+    static int milliseconds = 4000;
+    return milliseconds;
+}
 }  // namespace
+
+int PreviewPane::StallTimeout() { return StallTimeoutStore(); }
+
+void PreviewPane::SetStallTimeout(int milliseconds) { StallTimeoutStore() = milliseconds; }
 
 QString PreviewPane::ModulePath() {
     if (!ModulePathStore().isEmpty()) return ModulePathStore();
@@ -60,6 +75,8 @@ PreviewPane::PreviewPane(QWidget* parent) : QFrame(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(0);
+    stall_.setSingleShot(true);
+    connect(&stall_, &QTimer::timeout, this, &PreviewPane::ReplaceStalledBrowser);
 }
 
 bool PreviewPane::CreateBrowser() {
@@ -83,15 +100,68 @@ bool PreviewPane::CreateBrowser() {
     }
     view->setObjectName(QStringLiteral("WebBrowser"));
     layout()->addWidget(view);
-    connect(view, SIGNAL(loadFinished(bool)), this, SIGNAL(loadFinished(bool)));
+    connect(view, SIGNAL(loadFinished(bool)), this, SLOT(BrowserLoadFinished(bool)));
     browser_ = view;
     return true;
 }
 
 bool PreviewPane::Navigate(const QString& file) {
+    // A browser's first page has no previous page to wait for (and may wait
+    // for the browser itself to start).
+    const bool previousPage = browser_ && !requested_.isEmpty();
     if (!CreateBrowser()) return false;
-    browser_->setProperty("url", QUrl::fromLocalFile(file));
+    if (stallNotice_) stallNotice_->hide();
+    requested_ = QUrl::fromLocalFile(file);
+    // A page still loading (or running) stops; one whose script never
+    // yields cannot, and the stall timer deals with it.
+    QMetaObject::invokeMethod(browser_, "stop");
+    browser_->setProperty("url", requested_);
+    if (previousPage) stall_.start(StallTimeout());
+    else stall_.stop();
     return true;
+}
+
+void PreviewPane::BrowserLoadFinished(bool ok) {
+    if (sender() != browser_) return;  // a browser already replaced
+    // The end of a stopped load, while the requested page is still on its way.
+    QObject* page = browser_->findChild<QObject*>(QStringLiteral("WebPage"));
+    if (page && page->property("loading").toBool()) return;
+    stall_.stop();
+    Q_EMIT loadFinished(ok);
+}
+
+void PreviewPane::ReplaceStalledBrowser() {
+    if (!browser_) return;
+    // The renderer that holds the previous page is ended at once: its
+    // script would otherwise keep a processor busy until it finished.
+    QWidget* old = browser_;
+    browser_ = nullptr;
+    if (QObject* page = old->findChild<QObject*>(QStringLiteral("WebPage"))) {
+        const qint64 pid = page->property("renderProcessPid").toLongLong();
+        if (pid > 0 && pid != static_cast<qint64>(::getpid())) ::kill(static_cast<pid_t>(pid), SIGKILL);
+    }
+    old->hide();
+    layout()->removeWidget(old);
+    old->deleteLater();
+    if (!stallNotice_) {
+        stallNotice_ = new QLabel(tr("The previous page did not finish, so it was stopped and the preview "
+                                     "started afresh."),
+                                  this);
+        stallNotice_->setObjectName(QStringLiteral("StallNotice"));
+        stallNotice_->setWordWrap(true);
+        stallNotice_->setAutoFillBackground(true);
+        QPalette pal = stallNotice_->palette();
+        pal.setColor(QPalette::Window, QColor(0xFF, 0xF6, 0xEC));
+        pal.setColor(QPalette::WindowText, Qt::black);
+        stallNotice_->setPalette(pal);
+        stallNotice_->setContentsMargins(4, 2, 4, 2);
+        qobject_cast<QVBoxLayout*>(layout())->insertWidget(0, stallNotice_);
+    }
+    stallNotice_->show();
+    if (!CreateBrowser()) return;
+    // No second replacement for the same page: if even a fresh renderer is
+    // kept busy by it, the next preview ends it.
+    browser_->setProperty("url", requested_);
 }
 
 }  // namespace zentrava::desktop

@@ -8,6 +8,8 @@
 #include <QFrame>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
+#include <QUrl>
 
 class QLabel;
 
@@ -19,28 +21,44 @@ public:
     explicit PreviewPane(QWidget* parent = nullptr);
 
     // Navigates the browser to a local file (creating it first if needed).
-    // False, with LoadError() set and a notice shown in the panel, when the
-    // browser module cannot be loaded.
+    // A page still busy is stopped first. When the new page has not loaded
+    // within StallTimeout() (a script of the previous page that never
+    // yields holds the renderer), the busy renderer is ended and a fresh
+    // browser shows the page, with a note that the previous page did not
+    // finish. False, with LoadError() set and a notice shown in the panel,
+    // when the browser module cannot be loaded.
     bool Navigate(const QString& file);
 
     // The browser view, null before the first navigation.
     QWidget* Browser() const { return browser_; }
     QString LoadError() const { return error_; }
+    // The note above a fresh browser, null or hidden when there is none.
+    QLabel* StallNotice() const { return stallNotice_; }
 
     // Where the browser module is looked for (default: the executable's folder).
     static QString ModulePath();
     static void SetModulePath(const QString& path);
+    // How long a page may take to load before its renderer counts as busy.
+    static int StallTimeout();
+    static void SetStallTimeout(int milliseconds);
 
 Q_SIGNALS:
     // The browser finished loading a page (forwarded from the view).
     void loadFinished(bool ok);
 
+private Q_SLOTS:
+    void BrowserLoadFinished(bool ok);
+
 private:
     bool CreateBrowser();
+    void ReplaceStalledBrowser();
 
     QPointer<QWidget> browser_;
     QLabel* notice_ = nullptr;
+    QLabel* stallNotice_ = nullptr;
     QString error_;
+    QUrl requested_;
+    QTimer stall_;
 };
 
 }  // namespace zentrava::desktop

@@ -1,0 +1,169 @@
+// The main window by keyboard alone: the Tab round through the toolbar, the
+// effect list and the form, browsing the list with the arrow keys, and the
+// mark on the focused control.
+#include <QtTest>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/focus_marker.h"
+#include "app/main_window.h"
+#include "app/picture_button.h"
+#include "effects/mdi_child.h"
+#include "effects/registry.h"
+#include "output/code_window.h"
+#include "output/preview_pane.h"
+#include "output/system_colors.h"
+#include "support.h"
+
+using namespace zentrava;
+using namespace zentrava::desktop;
+using namespace zentrava::desktop::testing;
+
+namespace {
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+    FlushDeletes();
+}
+
+// The name of the control that holds the focus, as the mark shows it.
+QString Marked(const MainWindow& w) {
+    QWidget* marked = w.Focus().Marked();
+    return marked ? marked->objectName() : QStringLiteral("<none>");
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        InstallSystemColorResolver();
+        PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
+    }
+
+    void tabGoesRoundToolbarListAndFormBothWays() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.FinishStartUp();
+        FlushDeletes();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(Marked(w), QStringLiteral("scriptListBox"));  // the keyboard starts on the list
+
+        // The arrow keys browse the list; each line opens its form and the
+        // list keeps the focus. Down without a selection selects the first.
+        QVERIFY(w.ScriptList()->selectedItems().isEmpty());
+        Key(Qt::Key_Down);
+        QCOMPARE(w.ScriptList()->currentRow(), 0);
+        QVERIFY(w.ScriptList()->item(0)->isSelected());
+        Key(Qt::Key_Down);
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm6"));
+        QCOMPARE(QApplication::focusWidget(), w.ScriptList());
+        Key(Qt::Key_Down);
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm16"));
+        Key(Qt::Key_Up);
+        QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm6"));
+        QCOMPARE(Marked(w), QStringLiteral("scriptListBox"));
+
+        // Tab: the form's controls in their declared order, Generate, the
+        // ten toolbar buttons, the list, and into the form again.
+        QStringList round;
+        for (const ControlDecl& c : w.CurrentForm()->Decl().controls) {
+            if (c.kind != ControlKind::Label) round << QString::fromStdString(c.name);
+        }
+        round << QStringLiteral("XP_Button1");
+        for (const char* b : {"MouseButton", "menuButton", "textButton", "pageButton", "timeButton", "imageButton",
+                              "gameButton", "otherButton", "welcomeButton", "helpButton"}) {
+            round << QString::fromLatin1(b);
+        }
+        round << QStringLiteral("scriptListBox");
+        QStringList walked;
+        for (int i = 0; i < round.size(); ++i) {
+            Key(Qt::Key_Tab);
+            walked << Marked(w);
+        }
+        QCOMPARE(walked, round);
+        QVERIFY(w.Focus().Frame()->isVisible());
+
+        // Shift+Tab walks the same round backwards.
+        QStringList back;
+        for (int i = 0; i < round.size(); ++i) {
+            Key(Qt::Key_Tab, Qt::ShiftModifier);
+            back << Marked(w);
+        }
+        QStringList expected;
+        for (qsizetype i = round.size() - 2; i >= 0; --i) expected << round[i];
+        expected << round.back();
+        QCOMPARE(back, expected);
+
+        // From the list, Tab, typing and Alt+G: the typed text is generated.
+        Key(Qt::Key_Tab);
+        QCOMPARE(Marked(w), QStringLiteral("FlatEdit3"));
+        Key(Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("typed"));
+        // Alt+G generates from the form and from the list alike.
+        Key(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(Marked(w), QStringLiteral("scriptListBox"));
+        Key(Qt::Key_G, Qt::AltModifier);
+        QVERIFY(services.boxes.empty());
+        QVERIFY(w.CodeWindowIfCreated() && w.CodeWindowIfCreated()->isVisible());
+        QVERIFY(w.CodeWindowIfCreated()->ScriptView()->toPlainText().contains(QStringLiteral("var message='typed'")));
+    }
+
+    void shiftTabFromTheToolbarWithoutAFormGoesToTheList() {
+        ProgramDir dir;
+        dir.Remove(QStringLiteral("mouse.ini"));
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.FinishStartUp();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(!w.CurrentForm());
+        Key(Qt::Key_Tab);
+        QCOMPARE(Marked(w), QStringLiteral("MouseButton"));
+        Key(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(Marked(w), QStringLiteral("scriptListBox"));
+        Key(Qt::Key_Down);  // an empty list: nothing to select
+        QVERIFY(!w.CurrentForm());
+        // Space on a focused category button presses it.
+        Key(Qt::Key_Tab);
+        Key(Qt::Key_Tab);
+        QCOMPARE(Marked(w), QStringLiteral("menuButton"));
+        Key(Qt::Key_Space);
+        QCOMPARE(w.SelectedButton(), w.CategoryButton(1));
+    }
+
+    void theFocusedControlIsFramed() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.FinishStartUp();
+        FlushDeletes();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        // The list (8, 72, 185 x 423) has a frame round it, outside its own edge.
+        QImage image = w.grab().toImage();
+        QCOMPARE(image.pixelColor(6, 200), FocusFrame::Color());
+        QCOMPARE(image.pixelColor(194, 200), FocusFrame::Color());
+        // On Generate, the frame follows; the list is no longer framed.
+        QWidget* generate = w.CurrentForm()->findChild<QPushButton*>(QStringLiteral("XP_Button1"));
+        for (int i = 0; i < 20 && QApplication::focusWidget() != generate; ++i) Key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), generate);
+        image = w.grab().toImage();
+        QVERIFY(image.pixelColor(6, 200) != FocusFrame::Color());
+        const QPoint corner = generate->mapTo(&w, QPoint(-1, generate->height() / 2));
+        QCOMPARE(image.pixelColor(corner), FocusFrame::Color());
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "tst_keyboard.moc"
