@@ -551,6 +551,8 @@ private Q_SLOTS:
         QTest::mouseClick(Find<QPushButton>(&form, "XP_Button4"), Qt::LeftButton);  // Remove
         QCOMPARE(list->count(), 299);
         QCOMPARE(list->item(290)->text(), QStringLiteral("291"));
+    }
+
     void menuEditorButtonsAndKeys_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("script");
