@@ -94,4 +94,10 @@ bool PreviewPane::Navigate(const QString& file) {
     return true;
 }
 
+void PreviewPane::RecordPageMessage(QObject* view, int level, const QString& message, int line,
+                                    const QString& source) {
+    if (!view || view != browser_) return;
+    Q_EMIT pageMessage(level, message, line, source);
+}
+
 }  // namespace zentrava::desktop

@@ -6,10 +6,16 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include "console_page.h"
+
 // The app makes Qt's global OpenGL share context before it loads this module
 // (see PreviewPane), as Qt WebEngine requires.
 extern "C" Q_DECL_EXPORT QWidget* zentrava_create_preview(QWidget* parent) {
     auto* view = new QWebEngineView(parent);
+    // The page passes its console messages to the panel (see ConsolePage).
+    auto* page = new zentrava::desktop::ConsolePage(view);
+    page->setObjectName(QStringLiteral("WebPage"));
+    view->setPage(page);
     QWebEngineSettings* settings = view->settings();
     // The preview is a local file; its pictures are local files beside it.
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
