@@ -53,6 +53,12 @@ QString PreviewPane::ModulePath() {
 
 void PreviewPane::SetModulePath(const QString& path) { ModulePathStore() = path; }
 
+void PreviewPane::RecordPageMessage(QObject* view, int level, const QString& message, int line,
+                                    const QString& source) {
+    if (!view || view != browser_) return;
+    Q_EMIT pageMessage(level, message, line, source);
+}
+
 PreviewPane::PreviewPane(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Panel1"));
     setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -92,12 +98,6 @@ bool PreviewPane::Navigate(const QString& file) {
     if (!CreateBrowser()) return false;
     browser_->setProperty("url", QUrl::fromLocalFile(file));
     return true;
-}
-
-void PreviewPane::RecordPageMessage(QObject* view, int level, const QString& message, int line,
-                                    const QString& source) {
-    if (!view || view != browser_) return;
-    Q_EMIT pageMessage(level, message, line, source);
 }
 
 }  // namespace zentrava::desktop
