@@ -12,8 +12,10 @@ ConsolePage::ConsolePage(QObject* view) : QWebEnginePage(view) {}
 
 void ConsolePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                            int lineNumber, const QString& sourceID) {
+    // Still logged as Qt WebEngine logs it (the "js" category).
+    QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceID);
     // Looked up at each message: the panel may have replaced the view, and a
-    // view outside such a panel (a checker's) just logs nothing.
+    // view outside such a panel passes nothing on.
     QObject* view = parent();
     QObject* panel = view ? view->parent() : nullptr;
     if (!panel || panel->metaObject()->indexOfMethod(kRecordSlot) < 0) return;
