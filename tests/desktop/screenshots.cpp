@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QImage>
 #include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -19,6 +21,7 @@
 #include "app/picture_button.h"
 #include "effects/mdi_child.h"
 #include "output/code_window.h"
+#include "output/page_messages.h"
 #include "output/preview_pane.h"
 #include "output/system_colors.h"
 
@@ -90,5 +93,27 @@ int main(int argc, char** argv) {
     QTest::mouseClick(code->findChild<QPushButton*>(QStringLiteral("Button_htmlcode")), Qt::LeftButton);
     QTest::qWait(300);
     Save(QStringLiteral("code-window-page.png"), window);
+
+    // An edit with a typo, refreshed: the count of the page's errors and its list.
+    QPlainTextEdit* page = code->PageView();
+    QString text = page->toPlainText();
+    const int tail = text.lastIndexOf(QStringLiteral("</Body>"), -1, Qt::CaseInsensitive);
+    text.insert(tail < 0 ? text.size() : tail,
+                QStringLiteral("<script>\nconsole.warn(\"Clock: no room for the date\");\n"
+                               "documnet.title = \"My clock\";\n</script>\n"));
+    page->setPlainText(text);
+    if (code->Preview()->Browser()) {
+        QSignalSpy loaded(code->Preview(), &PreviewPane::loadFinished);
+        QTest::mouseClick(code->findChild<QPushButton*>(QStringLiteral("XP_Button1")), Qt::LeftButton);
+        loaded.wait(30000);
+    }
+    QTest::qWait(1500);
+    PageMessages* messages = code->Messages();
+    messages->setFocus();
+    messages->FillList();
+    messages->List()->popup(messages->mapToGlobal(QPoint(0, messages->height())));
+    QTest::qWait(500);
+    Save(QStringLiteral("code-window-errors.png"), window.united(messages->List()->geometry().adjusted(-8, -8, 8, 8)));
+    messages->List()->close();
     return 0;
 }

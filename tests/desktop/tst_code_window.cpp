@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -12,6 +13,7 @@
 #include "app/main_window.h"
 #include "effects/mdi_child.h"
 #include "output/code_window.h"
+#include "output/page_messages.h"
 #include "output/preview_pane.h"
 #include "output/system_colors.h"
 #include "support.h"
@@ -265,6 +267,57 @@ private Q_SLOTS:
         QVERIFY(g.services.boxes[1].error);
         QVERIFY(g.services.boxes[1].text.startsWith(QStringLiteral("Cannot create file ")));
         QCOMPARE(QDir(out.filePath(QStringLiteral("site"))).entryList(QDir::Files), QStringList{QStringLiteral("page.html")});
+    }
+
+    void pageMessagesAreCountedListedAndLeadToTheirLine() {
+        Generated g(0);
+        CodeWindow* code = g.Code();
+        PageMessages* messages = code->Messages();
+        QCOMPARE(code->CurrentPage(), int(CodeWindow::kPreviewPage));
+        QVERIFY(!messages->isVisible());
+        const QString page = QUrl::fromLocalFile(code->PreviewFile()).toString(QUrl::FullyEncoded);
+        messages->Add(PageMessage::kError, QStringLiteral("Uncaught TypeError: x is null"), 3, page);
+        messages->Add(PageMessage::kError, QStringLiteral("Uncaught TypeError: x is null"), 3, page);
+        messages->Add(PageMessage::kWarning, QStringLiteral("old & odd"), 4, QStringLiteral("file:///lib/extra.js"));
+        QCOMPARE(messages->Messages().size(), size_t(2));
+        QCOMPARE(messages->Messages()[0].repeats, 2);
+        QCOMPARE(messages->Messages()[0].source, QString());  // the page itself
+        QVERIFY(messages->isVisible());
+        QCOMPARE(messages->text(), QStringLiteral("2 errors, 1 warning"));
+        QVERIFY(code->rect().contains(messages->geometry()));
+
+        messages->FillList();
+        QList<QAction*> items = messages->List()->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items[0]->text(), QStringLiteral("Error, line 3: Uncaught TypeError: x is null (2 times)"));
+        QCOMPARE(items[1]->text(), QStringLiteral("Warning, extra.js:4: old && odd"));
+        // Another file's line is not the page view's: the view opens unselected.
+        items[1]->trigger();
+        QCOMPARE(code->CurrentPage(), int(CodeWindow::kHtmlPage));
+        QVERIFY(!code->PageView()->textCursor().hasSelection());
+        QVERIFY(!messages->isVisible());
+        code->ShowPage(CodeWindow::kPreviewPage);
+        QVERIFY(messages->isVisible());
+        items[0]->trigger();
+        QCOMPARE(code->PageView()->textCursor().selectedText(), QStringLiteral("<title>Plain</title>"));
+        code->ShowPageLine(999);  // past the end: just the view
+        QCOMPARE(code->CurrentPage(), int(CodeWindow::kHtmlPage));
+
+        // A flood is counted in full but listed up to a limit.
+        for (int i = 0; i < PageMessages::kMaxListed + 5; ++i)
+            messages->Add(PageMessage::kInfo, QStringLiteral("tick %1").arg(i), 9, page);
+        QCOMPARE(int(messages->Messages().size()), PageMessages::kMaxListed);
+        QCOMPARE(messages->Count(PageMessage::kInfo), PageMessages::kMaxListed + 5);
+        messages->FillList();
+        items = messages->List()->actions();
+        QCOMPARE(items.last()->text(), QStringLiteral("7 more not listed"));
+        QVERIFY(!items.last()->isEnabled());
+
+        // Refresh starts a new list.
+        g.Click("XP_Button1");
+        QVERIFY(messages->Messages().empty());
+        QCOMPARE(messages->Summary(), QString());
+        QVERIFY(!messages->isVisible());
     }
 };
 

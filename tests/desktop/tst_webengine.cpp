@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -11,6 +12,7 @@
 #include "app/main_window.h"
 #include "effects/mdi_child.h"
 #include "output/code_window.h"
+#include "output/page_messages.h"
 #include "output/preview_pane.h"
 #include "output/system_colors.h"
 #include "support.h"
@@ -95,6 +97,71 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(preview.Browser()->property("title").toString(), QStringLiteral("First"), 30000);
         QCOMPARE(preview.Browser(), fresh);
         QVERIFY(preview.StallNotice()->isHidden());
+    }
+
+    void pageErrorsAreListedWithTheirLines() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.OpenFirstEntry();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        w.CurrentForm()->Generate();
+        CodeWindow* code = w.CodeWindowIfCreated();
+        QVERIFY(code);
+        PreviewPane* preview = code->Preview();
+        QVERIFY2(preview->Browser(), qPrintable(preview->LoadError()));
+        QTRY_COMPARE_WITH_TIMEOUT(preview->Browser()->property("title").toString(), QStringLiteral("Plain"), 60000);
+        PageMessages* messages = code->Messages();
+        QVERIFY(messages->Messages().empty());
+        QVERIFY(!messages->isVisible());
+
+        // An edited page with a warning on line 6 and an uncaught error on line 8.
+        QPlainTextEdit* page = code->PageView();
+        page->setPlainText(QStringLiteral("<html>\n<head><title>Broken</title></head>\n<body>\n<p>text</p>\n"
+                                          "<script>\nconsole.warn('careful & slow');\nvar fine = 1;\n"
+                                          "notDefinedAnywhere(fine);\n</script>\n</body>\n</html>\n"));
+        QTest::mouseClick(code->findChild<QPushButton*>(QStringLiteral("XP_Button1")), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(messages->Count(PageMessage::kError), 1, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(messages->Count(PageMessage::kWarning), 1, 10000);
+        QCOMPARE(preview->Browser()->property("title").toString(), QStringLiteral("Broken"));
+        QVERIFY(messages->isVisible());
+        QCOMPARE(messages->text(), QStringLiteral("1 error, 1 warning"));
+        const PageMessage* error = nullptr;
+        for (const PageMessage& m : messages->Messages()) {
+            if (m.level == PageMessage::kError) error = &m;
+            else QCOMPARE(m.line, 6);
+        }
+        QVERIFY(error);
+        QCOMPARE(error->line, 8);
+        QVERIFY2(error->message.contains(QLatin1String("notDefinedAnywhere")), qPrintable(error->message));
+        QVERIFY2(error->source.isEmpty(), qPrintable(error->source));  // a line of the page itself
+
+        // Chosen from the list: the page view with that line selected.
+        messages->FillList();
+        const QList<QAction*> items = messages->List()->actions();
+        QCOMPARE(items.size(), 2);
+        QAction* errorItem = nullptr;
+        for (QAction* a : items)
+            if (a->text().startsWith(QLatin1String("Error, line 8: "))) errorItem = a;
+        QVERIFY(errorItem);
+        errorItem->trigger();
+        QCOMPARE(code->CurrentPage(), int(CodeWindow::kHtmlPage));
+        QCOMPARE(page->textCursor().selectedText(), QStringLiteral("notDefinedAnywhere(fine);"));
+        QCOMPARE(page->textCursor().blockNumber(), 7);
+        QVERIFY(!messages->isVisible());  // the count belongs to the preview
+
+        // A clean page starts an empty list.
+        page->setPlainText(QStringLiteral("<html>\n<head><title>Clean</title></head>\n<body><p>ok</p>\n"
+                                          "<script>\nvar fine = 1;\n</script>\n</body>\n</html>\n"));
+        QTest::mouseClick(code->findChild<QPushButton*>(QStringLiteral("button_run")), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(preview->Browser()->property("title").toString(), QStringLiteral("Clean"), 60000);
+        QTest::qWait(300);
+        QCOMPARE(code->CurrentPage(), int(CodeWindow::kPreviewPage));
+        QVERIFY(messages->Messages().empty());
+        QCOMPARE(messages->Summary(), QString());
+        QVERIFY(!messages->isVisible());
+        messages->FillList();
+        QVERIFY(messages->List()->actions().isEmpty());
     }
 };
 

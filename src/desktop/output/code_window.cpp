@@ -7,12 +7,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextBlock>
 #include <QUrl>
 
 #include "app/interface_font.h"
 #include "app/services.h"
 #include "errors.h"
 #include "output/page.h"
+#include "output/page_messages.h"
 #include "output/preview_file.h"
 #include "output/save_page.h"
 #include "output/preview_pane.h"
@@ -96,6 +98,16 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
             &CodeWindow::XP_Button2Click);
     connect(AddButton("SavePageButton", tr("Save Page..."), tr("Save the page with its pictures, to open anywhere"), 248),
             &QPushButton::clicked, this, &CodeWindow::SavePageClick);
+
+    // The page's console messages: counted over the preview's lower right
+    // corner, clear of the page's own scroll bars.
+    messages_ = new PageMessages(this);
+    messages_->setFont(pageFont);
+    messages_->setGeometry(380, 216, 82, 20);
+    connect(preview_, &PreviewPane::pageMessage, messages_, &PageMessages::Add);
+    connect(messages_, &PageMessages::lineChosen, this, &CodeWindow::ShowPageLine);
+    connect(pages_, &QStackedWidget::currentChanged, messages_,
+            [this](int page) { messages_->SetPreviewShown(page == kPreviewPage); });
 }
 
 QPushButton* CodeWindow::AddButton(const char* name, const QString& caption, const QString& hint, int top) {
@@ -158,6 +170,7 @@ bool CodeWindow::SavePreviewFile() {
 
 void CodeWindow::SaveAndPreview() {
     if (!SavePreviewFile()) return;
+    messages_->Clear(PreviewFile());  // each page starts a new list
     preview_->Navigate(QFileInfo(PreviewFile()).absoluteFilePath());
     ShowPage(kPreviewPage);
 }
@@ -196,6 +209,17 @@ void CodeWindow::SavePageClick() {
     } catch (const std::exception& e) {
         services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())));
     }
+}
+
+void CodeWindow::ShowPageLine(int line) {
+    ShowPage(kHtmlPage);
+    htmlMemo_->setFocus();
+    const QTextBlock block = htmlMemo_->document()->findBlockByNumber(line - 1);
+    if (line < 1 || !block.isValid()) return;
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    htmlMemo_->setTextCursor(cursor);
+    htmlMemo_->centerCursor();
 }
 
 void CodeWindow::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,7 @@ class QStackedWidget;
 
 namespace zentrava::desktop {
 
+class PageMessages;
 class PreviewPane;
 class UiServices;
 
@@ -42,6 +43,8 @@ public:
     QPlainTextEdit* ScriptView() const { return codememo_; }
     QPlainTextEdit* PageView() const { return htmlMemo_; }
     PreviewPane* Preview() const { return preview_; }
+    // The count of the previewed page's console messages and their list.
+    PageMessages* Messages() const { return messages_; }
 
 public Q_SLOTS:
     void button_scriptcodeClick();
@@ -51,6 +54,9 @@ public Q_SLOTS:
     void XP_Button1Click();   // "Refresh"
     void XP_Button2Click();   // "View In Browser"
     void SavePageClick();     // "Save Page..."
+    // Shows the page view with line `line` (from 1) selected; just the page
+    // view when the line is 0 or past its end.
+    void ShowPageLine(int line);
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery: hide only
@@ -68,6 +74,7 @@ private:
     QPlainTextEdit* codememo_ = nullptr;
     QPlainTextEdit* htmlMemo_ = nullptr;
     PreviewPane* preview_ = nullptr;
+    PageMessages* messages_ = nullptr;
     // The page as last saved (or assembled): its lines byte for byte, and
     // the text the page view showed for them.
     std::vector<std::string> pageLines_;

@@ -68,6 +68,12 @@ QString PreviewPane::ModulePath() {
 
 void PreviewPane::SetModulePath(const QString& path) { ModulePathStore() = path; }
 
+void PreviewPane::RecordPageMessage(QObject* view, int level, const QString& message, int line,
+                                    const QString& source) {
+    if (!view || view != browser_) return;
+    Q_EMIT pageMessage(level, message, line, source);
+}
+
 PreviewPane::PreviewPane(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Panel1"));
     setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -45,6 +45,15 @@ public:
 Q_SIGNALS:
     // The browser finished loading a page (forwarded from the view).
     void loadFinished(bool ok);
+    // The page in the browser wrote to its console (an uncaught error is an
+    // error-level message): level 0 info, 1 warning, 2 error; `line` counts
+    // from 1 in `source`, the address of the script's file.
+    void pageMessage(int level, const QString& message, int line, const QString& source);
+
+public Q_SLOTS:
+    // Called by the browser module's page for each console message; messages
+    // of a view this panel no longer shows are dropped.
+    void RecordPageMessage(QObject* view, int level, const QString& message, int line, const QString& source);
 
 private Q_SLOTS:
     void BrowserLoadFinished(bool ok);

@@ -3,16 +3,20 @@
 // The app finds one C function here; it drives the view through Qt's
 // meta-object system (the `url` property, the `stop` slot, the
 // `loadFinished` signal, and the page's `renderProcessPid`: the page is the
-// view's child "WebPage").
+// view's child "WebPage"); the page reports its console messages to the
+// panel the same way.
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+
+#include "console_page.h"
 
 // The app makes Qt's global OpenGL share context before it loads this module
 // (see PreviewPane), as Qt WebEngine requires.
 extern "C" Q_DECL_EXPORT QWidget* zentrava_create_preview(QWidget* parent) {
     auto* view = new QWebEngineView(parent);
-    auto* page = new QWebEnginePage(view);
+    // The page passes its console messages to the panel (see ConsolePage).
+    auto* page = new zentrava::desktop::ConsolePage(view);
     page->setObjectName(QStringLiteral("WebPage"));
     view->setPage(page);
     QWebEngineSettings* settings = view->settings();

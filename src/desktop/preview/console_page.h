@@ -1,0 +1,23 @@
+// The preview's page: a QWebEnginePage that passes every console message of
+// the page (uncaught errors arrive as error-level messages) to the panel that
+// holds its view, through the panel's slot
+//   RecordPageMessage(QObject* view, int level, QString message, int line, QString source)
+// found by name, so that the app itself links no WebEngine. Levels are
+// QWebEnginePage's: 0 info, 1 warning, 2 error.
+#pragma once
+
+#include <QWebEnginePage>
+
+namespace zentrava::desktop {
+
+class ConsolePage : public QWebEnginePage {
+public:
+    // `view` is the page's view and its parent; the view's parent is the panel.
+    explicit ConsolePage(QObject* view);
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int lineNumber,
+                                  const QString& sourceID) override;
+};
+
+}  // namespace zentrava::desktop
