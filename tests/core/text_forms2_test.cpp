@@ -307,7 +307,7 @@ TEST(TextForms2, ControlsStandWhereTheFormsPutThem) {
         EXPECT_EQ(c->text, p.text);
         if (c->kind == ControlKind::Swatch) { EXPECT_FALSE(c->preset); }
         // a label ends before its control
-        if (!c->label.empty() { && c->labelLeft >= 0) EXPECT_LT(c->labelLeft, c->rect.left - 6); }
+        if (!c->label.empty() && c->labelLeft >= 0) { EXPECT_LT(c->labelLeft, c->rect.left - 6); }
     }
     // the add buttons append their edit's text, with nothing else
     for (const auto& [form, edit] : {std::pair<std::string, std::string>{"TTextForm13", "FlatEdit64"},
