@@ -1,4 +1,4 @@
-// Text: messages that take turns, one line of the script per message.
+// Text: messages that take turns on a turning card, one line of the script per message.
 #include "effects/text/text_family.h"
 #include "effects/text/text_forms2.h"
 

@@ -1,4 +1,4 @@
-// Text: a text whose letters rise and fall in a wave.
+// Text: an outlined text that fills with colour.
 #include "effects/text/text_family.h"
 #include "effects/text/text_forms2.h"
 

@@ -1,4 +1,4 @@
-// Text: a text typed out as on a typewriter.
+// Text: a text with its mirror image below it.
 #include "effects/text/text_family.h"
 #include "effects/text/text_forms2.h"
 

@@ -1,4 +1,4 @@
-// Text: a message running through a status strip.
+// Text: a text casting a long shadow away from the mouse.
 #include "effects/text/text_family.h"
 #include "effects/text/text_forms2.h"
 

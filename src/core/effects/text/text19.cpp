@@ -1,4 +1,4 @@
-// Text: letters that fly together into the text.
+// Text: a text whose letters stand round a slowly turning circle.
 #include "effects/text/text_family.h"
 #include "effects/text/text_forms2.h"
 
