@@ -13,6 +13,7 @@ ControlDecl Spin(std::string name, std::string label, std::string value, int row
     c.label = std::move(label);
     c.text = std::move(value);
     c.rect = text::InPanel(text::kControlLeft, row * text::kRowPitch, 57, 22);
+    c.labelLeft = text::kLabelLeft;  // as the family's edits: "Description:" needs the room
     return c;
 }
 }  // namespace

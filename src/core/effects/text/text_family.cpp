@@ -17,6 +17,7 @@ ControlDecl TextEdit(std::string name, std::string label, std::string text, int 
     c.label = std::move(label);
     c.text = std::move(text);
     c.rect = InPanel(controlLeft, row * kRowPitch, width, kEditHeight);
+    c.labelLeft = kLabelLeft;
     return c;
 }
 
@@ -29,6 +30,7 @@ ControlDecl ColorPanel(std::string name, std::string label, TColor color, int ro
     c.preset = false;
     // centred on the row's 19-pixel edit line
     c.rect = InPanel(controlLeft, row * kRowPitch + (kEditHeight - kColorHeight) / 2, kColorWidth, kColorHeight);
+    c.labelLeft = kLabelLeft;
     return c;
 }
 

@@ -21,6 +21,9 @@ inline constexpr int kColorWidth = 60;
 inline constexpr int kColorHeight = 17;
 inline constexpr int kButtonWidth = 45;
 inline constexpr int kButtonHeight = 19;
+// Labels may use the form's margin left of Panel1, inside its 2-pixel frame:
+// "Fluorescence Color:" and "Shine Color:" need it in today's 8-point fonts.
+inline constexpr int kLabelLeft = 2;
 
 // The text a form's "Text:" edit holds when it opens.
 inline constexpr const char* kDefaultText = "Zentrava";
