@@ -406,7 +406,7 @@ TEST(MenuForms, DeclareTheSharedEditor) {
             EXPECT_EQ(button->target, e.list);
             EXPECT_EQ(button->rect.left, 8 + buttons[b].second);
             EXPECT_EQ(button->rect.top, buttonTop);
-            EXPECT_EQ(button->rect.width, 45);
+            EXPECT_EQ(button->rect.width, 52);
             EXPECT_EQ(button->rect.height, 19);
         }
         std::vector<std::string> sources;

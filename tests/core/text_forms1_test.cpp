@@ -300,7 +300,7 @@ TEST(TextForms1, TheListFormEditsItsListWithThreeButtons) {
         EXPECT_EQ(b->target, "FlatListBox1");
         EXPECT_EQ(b->rect.left, left);
         EXPECT_EQ(b->rect.top, 40);
-        EXPECT_EQ(b->rect.width, 45);
+        EXPECT_EQ(b->rect.width, 52);
         EXPECT_EQ(b->rect.height, 19);
     }
     const ControlDecl* add = form.Control("XP_Button2");

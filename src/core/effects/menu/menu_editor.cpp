@@ -13,7 +13,7 @@ ControlDecl EditorEdit(const char* name, const char* label, std::string text, in
 
 ControlDecl EditorButton(const char* name, const char* caption, ButtonAction action, const char* list, int left,
                          int row) {
-    return Button(name, caption, action, list, {kPanelLeft + left, RowTop(row), 45, 19});
+    return Button(name, caption, action, list, {kPanelLeft + left, RowTop(row), 52, 19});
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ inline constexpr int kEditWidth = 249;    // leaves room for the list buttons at
 inline constexpr int kEditHeight = 19;
 inline constexpr int kColorWidth = 60;
 inline constexpr int kColorHeight = 17;
-inline constexpr int kButtonWidth = 45;
+inline constexpr int kButtonWidth = 52;
 inline constexpr int kButtonHeight = 19;
 // Labels may use the form's margin left of Panel1, inside its 2-pixel frame:
 // "Fluorescence Color:" and "Shine Color:" need it in today's 8-point fonts.
