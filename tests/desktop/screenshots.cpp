@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -17,6 +18,7 @@
 #include <cstdlib>
 
 #include "app/environment.h"
+#include "app/find_box.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
 #include "effects/mdi_child.h"
@@ -115,5 +117,17 @@ int main(int argc, char** argv) {
     QTest::qWait(500);
     Save(QStringLiteral("code-window-errors.png"), window.united(messages->List()->geometry().adjusted(-8, -8, 8, 8)));
     messages->List()->close();
+
+    // The find box over the main window, with a few letters typed.
+    code->hide();
+    w.activateWindow();
+    QTest::qWait(300);
+    FindBox* finder = w.Finder();
+    finder->Open();
+    finder->move(w.frameGeometry().topLeft() + QPoint(220, 110));
+    QTest::qWait(300);
+    QTest::keyClicks(finder->Edit(), QStringLiteral("clock"));
+    QTest::qWait(500);
+    Save(QStringLiteral("find-box.png"), main.united(finder->frameGeometry().adjusted(-8, -8, 8, 8)));
     return 0;
 }
