@@ -9,19 +9,18 @@
 #include "effects/registry.h"
 #include "errors.h"
 #include "output/page.h"
+#include "shipped_forms.h"
 #include "temp_dir.h"
 
 namespace zentrava {
 namespace {
 
-using Lines = std::vector<std::string>;
-const std::string kData = ZENTRAVA_DATA_DIR;
+using testing::FileLines;
+using testing::Form;
+using testing::GenerateRaw;
+using testing::kData;
 
-const FormDecl& Form(const std::string& name) {
-    const FormDecl* f = FormRegistry::Instance().Find(name);
-    if (!f) throw std::runtime_error("unregistered " + name);
-    return *f;
-}
+using Lines = std::vector<std::string>;
 
 struct ImageCase {
     std::string form;

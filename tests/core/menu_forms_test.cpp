@@ -10,44 +10,24 @@
 #include "effects/forms.h"
 #include "effects/registry.h"
 #include "errors.h"
+#include "shipped_forms.h"
 #include "temp_dir.h"
 
 namespace zentrava {
 namespace {
 
+using testing::FileLines;
+using testing::Form;
+using testing::GenerateRaw;
+using testing::kData;
+
+// The shipped menu.ini entry whose form is `className`.
+Tplugin ShippedEntry(const std::string& className) { return testing::ShippedEntry("menu.ini", className); }
+
 using Lines = std::vector<std::string>;
 using Puts = std::map<long long, std::string>;
-const std::string kData = ZENTRAVA_DATA_DIR;
 const std::string kGoogle = "https://www.google.com/";
 const std::string kYahoo = "https://www.yahoo.com/";
-
-const FormDecl& Form(const std::string& name) {
-    const FormDecl* f = FormRegistry::Instance().Find(name);
-    if (!f) throw std::runtime_error("unregistered " + name);
-    return *f;
-}
-
-Tplugin ShippedEntry(const std::string& className) {
-    for (const Tplugin& p : LoadCatalogue(kData + "/menu.ini")) {
-        if (EqualsIgnoreCase(p.form, className)) return p;
-    }
-    ADD_FAILURE() << "menu.ini has no entry for " << className;
-    return {};
-}
-
-Lines GenerateRaw(const std::string& className, const FormValues& values, const Tplugin& entry,
-                  const std::string& dir = kData) {
-    Lines skeleton;
-    TScriptCodeStrings lines;
-    Generate(Form(className), values, entry, dir, skeleton, lines);
-    return lines.Lines();
-}
-
-Lines FileLines(const std::string& path) {
-    TScriptCodeStrings lines;
-    lines.LoadFromFile(path);
-    return lines.Lines();
-}
 
 // What one Generate writes: template lines replaced (a value starting with
 // "+" is appended to the line as loaded) and lines added at the end.

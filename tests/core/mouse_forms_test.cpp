@@ -10,42 +10,21 @@
 #include "effects/registry.h"
 #include "errors.h"
 #include "output/page.h"
+#include "shipped_forms.h"
 #include "temp_dir.h"
 
 namespace zentrava {
 namespace {
 
-using Lines = std::vector<std::string>;
-const std::string kData = ZENTRAVA_DATA_DIR;
-
-const FormDecl& Form(const std::string& name) {
-    const FormDecl* f = FormRegistry::Instance().Find(name);
-    if (!f) throw std::runtime_error("unregistered " + name);
-    return *f;
-}
+using testing::FileLines;
+using testing::Form;
+using testing::GenerateRaw;
+using testing::kData;
 
 // The shipped mouse.ini entry whose form is `className`.
-Tplugin ShippedEntry(const std::string& className) {
-    for (const Tplugin& p : LoadCatalogue(kData + "/mouse.ini")) {
-        if (EqualsIgnoreCase(p.form, className)) return p;
-    }
-    ADD_FAILURE() << "mouse.ini has no entry for " << className;
-    return {};
-}
+Tplugin ShippedEntry(const std::string& className) { return testing::ShippedEntry("mouse.ini", className); }
 
-Lines GenerateRaw(const std::string& className, const FormValues& values, const Tplugin& entry,
-                  const std::string& dir = kData) {
-    Lines skeleton;
-    TScriptCodeStrings lines;
-    Generate(Form(className), values, entry, dir, skeleton, lines);
-    return lines.Lines();
-}
-
-Lines FileLines(const std::string& path) {
-    TScriptCodeStrings lines;
-    lines.LoadFromFile(path);
-    return lines.Lines();
-}
+using Lines = std::vector<std::string>;
 
 struct TemplateCase {
     std::string form;

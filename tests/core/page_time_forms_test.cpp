@@ -11,27 +11,19 @@
 #include "effects/registry.h"
 #include "errors.h"
 #include "output/page.h"
+#include "shipped_forms.h"
 #include "temp_dir.h"
 
 namespace zentrava {
 namespace {
 
+using testing::FileLines;
+using testing::Form;
+using testing::GenerateRaw;
+using testing::kData;
+using testing::ShippedEntry;
+
 using Lines = std::vector<std::string>;
-const std::string kData = ZENTRAVA_DATA_DIR;
-
-const FormDecl& Form(const std::string& name) {
-    const FormDecl* f = FormRegistry::Instance().Find(name);
-    if (!f) throw std::runtime_error("unregistered " + name);
-    return *f;
-}
-
-Tplugin ShippedEntry(const std::string& catalogue, const std::string& className) {
-    for (const Tplugin& p : LoadCatalogue(kData + "/" + catalogue)) {
-        if (EqualsIgnoreCase(p.form, className)) return p;
-    }
-    ADD_FAILURE() << catalogue << " has no entry for " << className;
-    return {};
-}
 
 struct Generated {
     Lines lines, skeleton;
@@ -44,12 +36,6 @@ Generated GenerateWith(const std::string& className, const FormValues& values, c
     Generate(Form(className), values, entry, dir, run.skeleton, lines);
     run.lines = lines.Lines();
     return run;
-}
-
-Lines FileLines(const std::string& path) {
-    TScriptCodeStrings lines;
-    lines.LoadFromFile(path);
-    return lines.Lines();
 }
 
 // A change to a form's defaults: a text, a colour or a list's entries.

@@ -10,29 +10,23 @@
 #include "effects/registry.h"
 #include "errors.h"
 #include "output/page.h"
+#include "shipped_forms.h"
 #include "temp_dir.h"
 
 namespace zentrava {
 namespace {
 
+using testing::FileLines;
+using testing::Form;
+using testing::GenerateRaw;
+using testing::kData;
+
+// The shipped text.ini entry whose form is `className`.
+Tplugin ShippedEntry(const std::string& className) { return testing::ShippedEntry("text.ini", className); }
+
 using Lines = std::vector<std::string>;
 using Patches = std::vector<std::pair<int, std::string>>;  // line and text, in patch order
-const std::string kData = ZENTRAVA_DATA_DIR;
 const std::string kLink = forms::kDefaultLink;
-
-const FormDecl& Form(const std::string& name) {
-    const FormDecl* f = FormRegistry::Instance().Find(name);
-    if (!f) throw std::runtime_error("unregistered " + name);
-    return *f;
-}
-
-Tplugin ShippedEntry(const std::string& className) {
-    for (const Tplugin& p : LoadCatalogue(kData + "/text.ini")) {
-        if (EqualsIgnoreCase(p.form, className)) return p;
-    }
-    ADD_FAILURE() << "text.ini has no entry for " << className;
-    return {};
-}
 
 struct Outcome {
     Lines lines, skeleton;
@@ -50,12 +44,6 @@ Outcome GenerateRun(const std::string& className, const FormValues& values, cons
     }
     run.lines = lines.Lines();
     return run;
-}
-
-Lines FileLines(const std::string& path) {
-    TScriptCodeStrings lines;
-    lines.LoadFromFile(path);
-    return lines.Lines();
 }
 
 std::string Replace(std::string s, const std::string& from, const std::string& to) {
