@@ -3,7 +3,9 @@
 const board = document.querySelector('[class^="zg"] canvas, [class^="zg"] .zg-board, [class^="zg"] input');
 if (!board) return ['no game board, canvas or text field found'];
 const before = await z.snapshot();
-await z.click(board, 'left');
+// A board of buttons (cards, cells, squares) is played by clicking one of them.
+const first = board.querySelector ? board.querySelector('button') : null;
+await z.click(first || board, 'left');
 await z.wait(200);
 if (board.tagName === 'INPUT') {
   await z.type('abc ');
