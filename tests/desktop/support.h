@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "app/services.h"
+#include "effects/shell.h"
 
 namespace zentrava::desktop::testing {
 
@@ -103,6 +104,29 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// A shell without a main window: it records what Generate asks of it.
+class FakeShell : public Shell {
+public:
+    Tplugin entry;
+    std::string dir;
+    std::vector<std::string> skeleton;
+    FakeServices services;
+    SharedDialogs dialogs;
+    int codeWindowShown = 0;
+    std::vector<std::string> shownLines;
+
+    const Tplugin& CurrentEntry() const override { return entry; }
+    std::string ProgramDir() const override { return dir; }
+    std::vector<std::string>& PageSkeleton() override { return skeleton; }
+    UiServices& Services() override { return services; }
+    SharedDialogs& Dialogs() override { return dialogs; }
+    QWidget* DialogParent() override { return nullptr; }
+    void ShowCodeWindow(TScriptCodeStrings& lines) override {
+        ++codeWindowShown;
+        shownLines = lines.Lines();
+    }
 };
 
 }  // namespace zentrava::desktop::testing

@@ -32,29 +32,6 @@ using namespace zentrava::desktop::testing;
 
 namespace {
 
-// A shell without a main window: it records what Generate asks of it.
-class FakeShell final : public Shell {
-public:
-    Tplugin entry;
-    std::string dir;
-    std::vector<std::string> skeleton;
-    FakeServices services;
-    SharedDialogs dialogs;
-    int codeWindowShown = 0;
-    std::vector<std::string> shownLines;
-
-    const Tplugin& CurrentEntry() const override { return entry; }
-    std::string ProgramDir() const override { return dir; }
-    std::vector<std::string>& PageSkeleton() override { return skeleton; }
-    UiServices& Services() override { return services; }
-    SharedDialogs& Dialogs() override { return dialogs; }
-    QWidget* DialogParent() override { return nullptr; }
-    void ShowCodeWindow(TScriptCodeStrings& lines) override {
-        ++codeWindowShown;
-        shownLines = lines.Lines();
-    }
-};
-
 template <typename T>
 T* Find(QWidget* form, const char* name) {
     return form->findChild<T*>(QString::fromLatin1(name));

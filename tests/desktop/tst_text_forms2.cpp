@@ -23,25 +23,8 @@ using namespace zentrava::desktop::testing;
 namespace {
 
 // A shell without a main window, on the shipped text library.
-class LibraryShell final : public Shell {
-public:
-    Tplugin entry;
-    std::vector<std::string> skeleton;
-    FakeServices services;
-    SharedDialogs dialogs;
-    int codeWindowShown = 0;
-    std::vector<std::string> shownLines;
-
-    const Tplugin& CurrentEntry() const override { return entry; }
-    std::string ProgramDir() const override { return ZENTRAVA_DATA_DIR; }
-    std::vector<std::string>& PageSkeleton() override { return skeleton; }
-    UiServices& Services() override { return services; }
-    SharedDialogs& Dialogs() override { return dialogs; }
-    QWidget* DialogParent() override { return nullptr; }
-    void ShowCodeWindow(TScriptCodeStrings& lines) override {
-        ++codeWindowShown;
-        shownLines = lines.Lines();
-    }
+struct LibraryShell : FakeShell {
+    LibraryShell() { dir = ZENTRAVA_DATA_DIR; }
 };
 
 Tplugin Entry(const std::string& className) {
