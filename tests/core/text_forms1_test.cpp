@@ -27,25 +27,8 @@ Tplugin ShippedEntry(const std::string& className) { return testing::ShippedEntr
 
 using Lines = std::vector<std::string>;
 
-struct Outcome {
-    Lines lines;
-    Lines skeleton;
-    std::string error;  // empty when Generate succeeded
-};
-
-Outcome GenerateWith(const std::string& className, const FormValues& values, const Tplugin& entry,
-                 const std::string& dir, Lines before = {}) {
-    Outcome run;
-    TScriptCodeStrings lines;
-    for (std::string& l : before) lines.Add(std::move(l));
-    try {
-        Generate(Form(className), values, entry, dir, run.skeleton, lines);
-    } catch (const EngineError& e) {
-        run.error = e.what();
-    }
-    run.lines = lines.Lines();
-    return run;
-}
+using testing::Outcome;
+using testing::GenerateCaught;
 
 // "line 0" ... "line <n-1>", CR LF ended.
 std::string NumberedFile(int n) {
@@ -107,7 +90,7 @@ TEST(TextForms1, DefaultsPatchExactlyTheirLinesOfTheShippedScript) {
         const Tplugin entry = ShippedEntry(c.form);
         const Lines file = FileLines(ScriptFilePath(kData, entry));
         const FormValues defaults = DefaultValues(Form(c.form));
-        const Outcome run = GenerateWith(c.form, defaults, entry, kData);
+        const Outcome run = GenerateCaught(c.form, defaults, entry, kData);
         ASSERT_EQ(run.error, "");
         ASSERT_EQ(run.lines.size(), file.size());
         EXPECT_GE(file.size(), static_cast<std::size_t>(c.smallest));
@@ -116,7 +99,7 @@ TEST(TextForms1, DefaultsPatchExactlyTheirLinesOfTheShippedScript) {
             EXPECT_EQ(run.lines[i], put == c.puts.end() ? file[i] : put->second) << "line " << i;
         }
         // every Generate starts again from the file
-        EXPECT_EQ(GenerateWith(c.form, defaults, entry, kData, run.lines).lines, run.lines);
+        EXPECT_EQ(GenerateCaught(c.form, defaults, entry, kData, run.lines).lines, run.lines);
     }
 }
 
@@ -128,7 +111,7 @@ TEST(TextForms1, EmptyAndQuotedTextsAreWrittenAsTyped) {
         for (const std::string text : {"", "say \"hi\" it's <b>5</b>", "café 文字"}) {
             FormValues v = DefaultValues(Form(c.form));
             v[c.edit].text = text;
-            const Outcome run = GenerateWith(c.form, v, entry, kData);
+            const Outcome run = GenerateCaught(c.form, v, entry, kData);
             ASSERT_EQ(run.error, "");
             EXPECT_EQ(run.lines.at(static_cast<std::size_t>(c.textLine)), c.before + text + c.after);
         }
@@ -144,7 +127,7 @@ TEST(TextForms1, AFileOneLineTooShortFailsAtTheFirstPatchItLacksAndKeepsTheEarli
         SCOPED_TRACE(c.form);
         dir.Write("short.dat", NumberedFile(c.smallest - 1));
         const FormValues defaults = DefaultValues(Form(c.form));
-        Outcome run = GenerateWith(c.form, defaults, entry, dir.Path(), {"earlier", "result"});
+        Outcome run = GenerateCaught(c.form, defaults, entry, dir.Path(), {"earlier", "result"});
         EXPECT_EQ(run.error, "List index out of bounds (" + std::to_string(c.failsAt) + ")");
         ASSERT_EQ(run.lines.size(), static_cast<std::size_t>(c.smallest - 1));
         for (int i = 0; i < c.smallest - 1; ++i) {
@@ -155,7 +138,7 @@ TEST(TextForms1, AFileOneLineTooShortFailsAtTheFirstPatchItLacksAndKeepsTheEarli
         EXPECT_FALSE(run.skeleton.empty());  // rebuilt before the file was read
 
         dir.Write("short.dat", NumberedFile(c.smallest));
-        run = GenerateWith(c.form, defaults, entry, dir.Path());
+        run = GenerateCaught(c.form, defaults, entry, dir.Path());
         EXPECT_EQ(run.error, "");
         EXPECT_EQ(run.lines.size(), static_cast<std::size_t>(c.smallest));
     }
@@ -167,7 +150,7 @@ TEST(TextForms1, AMissingScriptFileChangesNoLine) {
     entry.script = "absent";
     for (const TextCase& c : Cases()) {
         SCOPED_TRACE(c.form);
-        const Outcome run = GenerateWith(c.form, DefaultValues(Form(c.form)), entry, dir.Path(), {"kept"});
+        const Outcome run = GenerateCaught(c.form, DefaultValues(Form(c.form)), entry, dir.Path(), {"kept"});
         EXPECT_EQ(run.error, "Cannot open file " + dir.File("absent.dat"));
         EXPECT_EQ(run.lines, Lines{"kept"});
     }
@@ -194,7 +177,7 @@ TEST(TextForms1, TheListFormEndsLineTwelveWithItsEntries) {
         FormValues v = DefaultValues(Form("TTextForm5"));
         v["FlatListBox1"].entries.clear();
         for (const std::string& e : row.entries) v["FlatListBox1"].entries.push_back({e});
-        const Outcome run = GenerateWith("TTextForm5", v, entry, dir.Path());
+        const Outcome run = GenerateCaught("TTextForm5", v, entry, dir.Path());
         ASSERT_EQ(run.error, "");
         EXPECT_EQ(run.lines.at(12), row.line12);
         EXPECT_EQ(run.lines.size(), 13u);
@@ -203,20 +186,20 @@ TEST(TextForms1, TheListFormEndsLineTwelveWithItsEntries) {
     dir.Write("list.dat", NumberedFile(2));
     FormValues none = DefaultValues(Form("TTextForm5"));
     none["FlatListBox1"].entries.clear();
-    EXPECT_EQ(GenerateWith("TTextForm5", none, entry, dir.Path()).error, "");
+    EXPECT_EQ(GenerateCaught("TTextForm5", none, entry, dir.Path()).error, "");
 }
 
 TEST(TextForms1, ColourValuesGoThroughColorToHex) {
     FormValues v3 = DefaultValues(Form("TTextForm3"));
     v3["Panel2"].color = 0x563412;
     v3["Panel3"].color = colors::kBlack;
-    Outcome run = GenerateWith("TTextForm3", v3, ShippedEntry("TTextForm3"), kData);
+    Outcome run = GenerateCaught("TTextForm3", v3, ShippedEntry("TTextForm3"), kData);
     EXPECT_EQ(run.lines.at(5), "color1 = \"123456\";");
     EXPECT_EQ(run.lines.at(6), "color2 = \"000000\";");
 
     FormValues v10 = DefaultValues(Form("TTextForm10"));
     v10["Panel29"].color = colors::kWindow;  // a system colour: its current value
-    run = GenerateWith("TTextForm10", v10, ShippedEntry("TTextForm10"), kData);
+    run = GenerateCaught("TTextForm10", v10, ShippedEntry("TTextForm10"), kData);
     EXPECT_EQ(run.lines.at(11), "var glowColor = '" + ColorToHex(ResolveColor(colors::kWindow)) + "';");
 }
 

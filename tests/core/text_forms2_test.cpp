@@ -28,23 +28,8 @@ using Lines = std::vector<std::string>;
 using Patches = std::vector<std::pair<int, std::string>>;  // line and text, in patch order
 const std::string kLink = forms::kDefaultLink;
 
-struct Outcome {
-    Lines lines, skeleton;
-    std::string error;  // empty when Generate succeeded
-};
-
-Outcome GenerateRun(const std::string& className, const FormValues& values, const Tplugin& entry,
-                const std::string& dir = kData) {
-    Outcome run;
-    TScriptCodeStrings lines;
-    try {
-        Generate(Form(className), values, entry, dir, run.skeleton, lines);
-    } catch (const EngineError& e) {
-        run.error = e.what();
-    }
-    run.lines = lines.Lines();
-    return run;
-}
+using testing::Outcome;
+using testing::GenerateCaught;
 
 std::string Replace(std::string s, const std::string& from, const std::string& to) {
     const std::size_t at = s.find(from);
@@ -118,11 +103,11 @@ TEST(TextForms2, DefaultsPatchExactlyTheirLinesOfTheShippedScript) {
         SCOPED_TRACE(c.form);
         const Tplugin entry = ShippedEntry(c.form);
         const Lines file = FileLines(ScriptFilePath(kData, entry));
-        const Outcome run = GenerateRun(c.form, DefaultValues(Form(c.form)), entry);
+        const Outcome run = GenerateCaught(c.form, DefaultValues(Form(c.form)), entry);
         EXPECT_EQ(run.error, "");
         EXPECT_EQ(run.lines, Patched(file, c.puts, c.appends));
         // a second Generate starts again from the file
-        EXPECT_EQ(GenerateRun(c.form, DefaultValues(Form(c.form)), entry).lines, run.lines);
+        EXPECT_EQ(GenerateCaught(c.form, DefaultValues(Form(c.form)), entry).lines, run.lines);
     }
 }
 
@@ -139,7 +124,7 @@ TEST(TextForms2, TextsAreWrittenAsTypedAndEmptyTextsLeaveTheLiterals) {
             Lines appends = c.appends;
             for (auto& p : puts) p.second = Replace(p.second, "Zentrava", typed);
             for (auto& a : appends) a = Replace(a, ">Zentrava<", ">" + typed + "<");
-            EXPECT_EQ(GenerateRun(c.form, v, entry).lines, Patched(file, puts, appends)) << "typed: " << typed;
+            EXPECT_EQ(GenerateCaught(c.form, v, entry).lines, Patched(file, puts, appends)) << "typed: " << typed;
         }
     }
 }
@@ -160,7 +145,7 @@ TEST(TextForms2, AShortScriptFailsAtTheFirstPatchWhoseLineIsMissing) {
                 text += file.back() + "\r\n";
             }
             dir.Write("short.dat", text);
-            const Outcome run = GenerateRun(c.form, DefaultValues(Form(c.form)), entry, dir.Path());
+            const Outcome run = GenerateCaught(c.form, DefaultValues(Form(c.form)), entry, dir.Path());
             auto missing = std::find_if(c.puts.begin(), c.puts.end(), [&](const auto& p) { return p.first >= size; });
             EXPECT_EQ(run.error, missing == c.puts.end()
                                      ? std::string()
@@ -174,7 +159,7 @@ TEST(TextForms2, AMissingScriptFileIsReportedWithItsName) {
     testing::TempDir dir;
     Tplugin entry;
     entry.script = "gone";
-    const Outcome run = GenerateRun("TTextForm15", DefaultValues(Form("TTextForm15")), entry, dir.Path());
+    const Outcome run = GenerateCaught("TTextForm15", DefaultValues(Form("TTextForm15")), entry, dir.Path());
     EXPECT_EQ(run.error, "Cannot open file " + dir.File("gone.dat"));
     EXPECT_TRUE(run.lines.empty());
 }
@@ -202,7 +187,7 @@ TEST(TextForms2, EntryArraysFollowTheNumberOfEntries) {
                 v[s.list].entries.push_back({text});
                 puts.push_back({s.first + i, s.name + "[" + std::to_string(i) + "]='" + text + "'"});
             }
-            const Outcome run = GenerateRun(s.form, v, entry);
+            const Outcome run = GenerateCaught(s.form, v, entry);
             EXPECT_EQ(run.lines, Patched(file, puts, {}));
             EXPECT_EQ(std::count(run.skeleton.begin(), run.skeleton.end(), kRefresh), s.skeletonLine ? 1 : 0);
             if (s.skeletonLine) { EXPECT_EQ(run.skeleton.back(), kRefresh); }
@@ -217,7 +202,7 @@ TEST(TextForms2, EntryArraysFollowTheNumberOfEntries) {
         dir.Write("short.dat", text);
         Tplugin shortEntry = entry;
         shortEntry.script = "short";
-        const Outcome run = GenerateRun(s.form, DefaultValues(Form(s.form)), shortEntry, dir.Path());
+        const Outcome run = GenerateCaught(s.form, DefaultValues(Form(s.form)), shortEntry, dir.Path());
         EXPECT_EQ(run.error, "List index out of bounds (" + std::to_string(s.first + 2) + ")");
         EXPECT_EQ(run.lines[s.first + 1], s.name + "[1]='No need to learn JavaScript'");
         EXPECT_EQ(std::count(run.skeleton.begin(), run.skeleton.end(), kRefresh), 0);
@@ -229,7 +214,7 @@ TEST(TextForms2, SpinEditsAndColoursAreWrittenAsShown) {
     FormValues v24 = DefaultValues(Form("TTextForm24"));
     v24["sSpinEdit1"].text = "";
     v24["sSpinEdit2"].text = "-012";
-    const Outcome r24 = GenerateRun("TTextForm24", v24, ShippedEntry("TTextForm24"));
+    const Outcome r24 = GenerateCaught("TTextForm24", v24, ShippedEntry("TTextForm24"));
     EXPECT_EQ(r24.lines[13], " var begin_pos = ;");
     EXPECT_EQ(r24.lines[11], " var scroll_length = -012;");
 
@@ -239,23 +224,23 @@ TEST(TextForms2, SpinEditsAndColoursAreWrittenAsShown) {
     v25["Panel17"].color = 0x998877;  // text 778899
     v25["ListBox1"].entries = {{"one's"}, {""}};
     v25["FlatEdit104"].text = "";
-    const Outcome r25 = GenerateRun("TTextForm25", v25, ShippedEntry("TTextForm25"));
+    const Outcome r25 = GenerateCaught("TTextForm25", v25, ShippedEntry("TTextForm25"));
     EXPECT_NE(r25.lines[56].find("{  background-color: #112233;color:#778899; border: 1px #445566 solid;"),
               std::string::npos)
         << r25.lines[56];
     EXPECT_EQ(r25.lines.back(), "<a href=\"\" title=\"one's<BR><BR>\">Zentrava</a>");
     v25["ListBox1"].entries.clear();
-    EXPECT_EQ(GenerateRun("TTextForm25", v25, ShippedEntry("TTextForm25")).lines.back(),
+    EXPECT_EQ(GenerateCaught("TTextForm25", v25, ShippedEntry("TTextForm25")).lines.back(),
               "<a href=\"\" title=\"\">Zentrava</a>");
 
     FormValues v21 = DefaultValues(Form("TTextForm21"));
     v21["Panel2"].color = colors::kBlue;
-    EXPECT_EQ(GenerateRun("TTextForm21", v21, ShippedEntry("TTextForm21")).lines[71],
+    EXPECT_EQ(GenerateCaught("TTextForm21", v21, ShippedEntry("TTextForm21")).lines[71],
               "<DIV id=jumpx style=\"COLOR: #0000FF\"></DIV>");
 
     FormValues v16 = DefaultValues(Form("TTextForm16"));
     v16["FlatEdit68"].text = "";
-    EXPECT_EQ(GenerateRun("TTextForm16", v16, ShippedEntry("TTextForm16")).lines[26], "<a href=>Zentrava</a>");
+    EXPECT_EQ(GenerateCaught("TTextForm16", v16, ShippedEntry("TTextForm16")).lines[26], "<a href=>Zentrava</a>");
 }
 
 // Places and kinds that the forms' controls must keep, in form pixels.

@@ -42,6 +42,27 @@ inline std::vector<std::string> GenerateRaw(const std::string& className, const 
     return lines.Lines();
 }
 
+// What one Generate left: the script lines, the page skeleton and the error
+// text, empty when it succeeded. `before` is what the script lines held.
+struct Outcome {
+    std::vector<std::string> lines, skeleton;
+    std::string error;
+};
+
+inline Outcome GenerateCaught(const std::string& className, const FormValues& values, const Tplugin& entry,
+                              const std::string& dir = kData, std::vector<std::string> before = {}) {
+    Outcome run;
+    TScriptCodeStrings lines;
+    for (std::string& l : before) lines.Add(std::move(l));
+    try {
+        Generate(Form(className), values, entry, dir, run.skeleton, lines);
+    } catch (const EngineError& e) {
+        run.error = e.what();
+    }
+    run.lines = lines.Lines();
+    return run;
+}
+
 inline std::vector<std::string> FileLines(const std::string& path) {
     TScriptCodeStrings lines;
     lines.LoadFromFile(path);
