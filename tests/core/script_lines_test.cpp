@@ -15,6 +15,8 @@ TEST(ScriptLines, SplitsOnEveryLineEndWithoutAnEmptyLastLine) {
     EXPECT_EQ(SplitLines("a\n\n"), (Lines{"a", ""}));
     EXPECT_EQ(SplitLines("\r\n"), (Lines{""}));
     EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));  // LF then CR: two breaks
+    EXPECT_EQ(SplitLines("a\r\r\nb\rc\r"), (Lines{"a", "", "b", "c"}));
+    EXPECT_EQ(SplitLines("\r\r"), (Lines{"", ""}));
     EXPECT_EQ(SplitLines(""), Lines{});
     EXPECT_EQ(SplitLines(std::string_view("ab\0cd\nef", 9)), Lines{"ab"});  // a NUL ends the text
 }

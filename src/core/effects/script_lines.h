@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zentrava {
@@ -23,7 +24,17 @@ public:
     const std::string& Get(long long index) const;
     void Put(long long index, std::string line);
     std::size_t Count() const { return lines_.size(); }
+    // Makes room for `more` lines to come.
+    void Reserve(std::size_t more) { lines_.reserve(lines_.size() + more); }
+    // Room a loaded or long script keeps for the few lines a code window
+    // puts around it, so the page is built without moving it to new memory.
+    static constexpr std::size_t kPageHeadroom = 16;
     const std::vector<std::string>& Lines() const { return lines_; }
+    // Hands the lines over without copying them and leaves the list empty.
+    std::vector<std::string> TakeLines() { return std::exchange(lines_, {}); }
+    // Replaces `count` lines from `first` by `with`, moving the lines after
+    // them once (Insert and Delete each move them).
+    void Splice(std::size_t first, std::size_t count, std::vector<std::string> with);
 
     // Replaces the content with the lines of a file: a line ends at CR LF,
     // LF or CR, a final line break adds no empty line, and a NUL ends the
