@@ -53,10 +53,19 @@ void GenerateAndCheck(const fuzz::Scratch& scratch, const FormDecl& form, const 
 
     const std::size_t scriptCount = lines.Count();
     const std::size_t skeletonSize = skeleton.size();
+    // The header rewrite, step by step as the code window describes it.
+    TScriptCodeStrings stepwise(lines.Lines());
+    for (int i = 0; i < 2 && stepwise.Count() > 0; ++i) stepwise.Delete(0);
+    stepwise.Insert(0, "");
+    if (!entry.onload.empty()) stepwise.Insert(0, "<!-- Insert onload=\"" + entry.onload + "\" into <Body> tag -->");
+    stepwise.Insert(0, kBodyHeaderComment);
+    if (stepwise.Count() >= 6 && stepwise.Get(5).empty()) stepwise.Delete(5);
     CodeWindowResult result = ActivateCodeWindow(lines, entry, skeleton);
-    if (result.page.size() != skeletonSize + 1 + result.script.size() + 2) std::abort();
-    if (result.script.empty() || result.script.front() != kBodyHeaderComment) std::abort();
-    if (result.script.size() > std::max<std::size_t>(scriptCount, 2) + 1) std::abort();
+    if (!std::equal(result.Script().begin(), result.Script().end(), stepwise.Lines().begin(), stepwise.Lines().end()))
+        std::abort();
+    if (result.page.size() != skeletonSize + 1 + result.Script().size() + 2) std::abort();
+    if (result.Script().empty() || result.Script().front() != kBodyHeaderComment) std::abort();
+    if (result.Script().size() > std::max<std::size_t>(scriptCount, 2) + 1) std::abort();
     if (result.page.front() != "<Html>" || result.page.back() != "</Html>") std::abort();
 
     SaveLinesToFile(scratch.File("temp.htm"), result.page);

@@ -207,7 +207,7 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
         } catch (const EngineError& e) {
             saveError = e.what();
         }
-        if (request.show == "script") shown = std::move(result.script);
+        if (request.show == "script") shown.assign(result.Script().begin(), result.Script().end());
         if (request.show == "page") shown = std::move(result.page);
         std::string text;
         for (const std::string& line : shown) (text += line) += '\n';

@@ -102,6 +102,12 @@ TEST(Cli, PreviewWritesTheFileWithCrLf) {
     for (std::size_t p = 0; (p = expected.find('\n', p)) != std::string::npos; p += 2) expected.replace(p, 1, "\r\n");
     EXPECT_EQ(dir.Read("temp.htm"), expected);
     EXPECT_NE(expected.find("<p>plain \xe9</p>"), std::string::npos);
+
+    // A second preview takes the place of the first and leaves nothing beside it.
+    ASSERT_EQ(RunCli({"--dir", dir.Path(), "generate", "other", "0", "--preview"}).status, 0);
+    EXPECT_NE(dir.Read("temp.htm").find("bookmarkit"), std::string::npos);
+    for (const auto& item : std::filesystem::directory_iterator(dir.Path()))
+        EXPECT_EQ(item.path().filename().string().find(".part-"), std::string::npos) << item.path();
 }
 
 TEST(Cli, GenerateFailuresExitOneWithTheMessageBoxText) {

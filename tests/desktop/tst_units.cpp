@@ -29,7 +29,7 @@ private Q_SLOTS:
     }
 
     void textBoxLines() {
-        QCOMPARE(JoinToText({"a", "", "b"}), QStringLiteral("a\n\nb"));
+        QCOMPARE(JoinToText(std::vector<std::string>{"a", "", "b"}), QStringLiteral("a\n\nb"));
         QCOMPARE(SplitText(QStringLiteral("a\n\nb")), (std::vector<std::string>{"a", "", "b"}));
         QCOMPARE(SplitText(QStringLiteral("a\n")), (std::vector<std::string>{"a"}));
         QCOMPARE(SplitText(QString()), std::vector<std::string>{});

@@ -2,6 +2,7 @@
 // rewrite, the whole page and the preview file.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,16 +25,17 @@ std::string BodyAttributes(const Tplugin& entry);
 // code window's own comments and drops an empty sixth line.
 void RewriteScriptHeader(TScriptCodeStrings& lines, const Tplugin& entry);
 
-// Appends the page tail to the skeleton: an empty line, the script lines,
-// "</Body>", "</Html>". Returns the whole page.
-std::vector<std::string> AssemblePage(std::vector<std::string>& skeleton,
-                                      const std::vector<std::string>& scriptLines);
+// What a written file is for.
+enum class FileUse {
+    Kept,     // the user's file: renamed over the old one, which makes ext4 write it out early
+    Scratch,  // rewritten over and over (the preview file): swapped in without that
+};
 
 // Writes lines to a file, each followed by CR LF (line breaks inside a line
 // become CR LF too, as a text box would store them). On failure raises
 // "Cannot create file <path>", leaves no partly written file behind and
 // keeps the file that was there before.
-void SaveLinesToFile(const std::string& path, const std::vector<std::string>& lines);
+void SaveLinesToFile(const std::string& path, const std::vector<std::string>& lines, FileUse use = FileUse::Kept);
 
 // The bytes SaveLinesToFile writes for these lines.
 std::string PageFileBytes(const std::vector<std::string>& lines);
@@ -45,15 +47,22 @@ void WriteFileReplacing(const std::string& path, const std::string& bytes);
 // The text of lines joined with LF, as a text box shows them.
 std::string JoinLines(const std::vector<std::string>& lines, const char* eol = "\n");
 
-// What the code window makes of one Generate.
+// What the code window makes of one Generate. The script view is the part
+// of the page between the skeleton's empty line and the tail, so a long
+// script is held once.
 struct CodeWindowResult {
-    std::vector<std::string> script;  // the script view
-    std::vector<std::string> page;    // the page view
+    std::vector<std::string> page;  // the page view
+    std::size_t scriptBegin = 0;    // where the script view's lines start in it
+    std::size_t scriptCount = 0;
+
+    // The script view (valid while `page` is).
+    std::span<const std::string> Script() const { return {page.data() + scriptBegin, scriptCount}; }
 };
 
 // The code window's activation after a Generate, up to (not including) the
-// save: rewrites the script lines in place, appends the tail to the
-// skeleton and returns both views.
+// save: rewrites the script header and builds the page: the skeleton, an
+// empty line, the script lines, "</Body>", "</Html>". The skeleton and the
+// script lines are taken over (moved, not copied) and left empty.
 CodeWindowResult ActivateCodeWindow(TScriptCodeStrings& lines, const Tplugin& entry,
                                     std::vector<std::string>& skeleton);
 

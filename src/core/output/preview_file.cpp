@@ -47,7 +47,7 @@ std::string UserPreviewDir() {
 std::string SavePreviewFile(const std::string& programDir, const std::vector<std::string>& page) {
     const std::string inProgramDir = JoinPath(programDir, kPreviewFileName);
     try {
-        SaveLinesToFile(inProgramDir, page);
+        SaveLinesToFile(inProgramDir, page, FileUse::Scratch);
         return inProgramDir;
     } catch (const EngineError&) {
         // A program directory the user may write keeps the preview file:
@@ -61,7 +61,7 @@ std::string SavePreviewFile(const std::string& programDir, const std::vector<std
     fs::create_directories(userDir, ec);
     if (ec) ThrowCannotCreate(inUserDir);
     LinkProgramFolders(programDir, userDir);
-    SaveLinesToFile(inUserDir, page);
+    SaveLinesToFile(inUserDir, page, FileUse::Scratch);
     return inUserDir;
 }
 

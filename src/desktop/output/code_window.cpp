@@ -140,7 +140,7 @@ void CodeWindow::ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, 
 
     // FormActivate after a Generate: rewrite the header, fill both views.
     CodeWindowResult result = ActivateCodeWindow(lines, entry, skeleton);
-    codememo_->setPlainText(JoinToText(result.script));
+    codememo_->setPlainText(JoinToText(result.Script()));
     pageText_ = JoinToText(result.page);
     htmlMemo_->setPlainText(pageText_);
     pageLines_ = std::move(result.page);

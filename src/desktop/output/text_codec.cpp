@@ -14,7 +14,7 @@ QString FromBytes(const std::string& bytes) {
 
 std::string ToBytes(const QString& text) { return text.toUtf8().toStdString(); }
 
-QString JoinToText(const std::vector<std::string>& lines) {
+QString JoinToText(std::span<const std::string> lines) {
     QString text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i) text += QLatin1Char('\n');

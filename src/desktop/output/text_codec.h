@@ -4,6 +4,7 @@
 // user types goes back to the engine as UTF-8.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ QString FromBytes(const std::string& bytes);
 std::string ToBytes(const QString& text);
 
 // Lines as a text box shows them (joined with LF), and back.
-QString JoinToText(const std::vector<std::string>& lines);
+QString JoinToText(std::span<const std::string> lines);
 std::vector<std::string> SplitText(const QString& text);
 
 // A file name for the engine (the local 8-bit encoding of the file system).
