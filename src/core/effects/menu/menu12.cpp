@@ -19,7 +19,10 @@ FormDecl MenuForm12() {
                                 "\" onmouseover=\"sbmover(", n, ")\" onmouseout=\"sbmout(", n,
                                 ")\" onclick=\"changeListing(", n, "); return false\">", menu::Caption(entries[i]),
                                 "</a></div>"}));
-            if (i == 0) moves = out.Get(86);
+            if (i == 0) {
+                moves = out.Get(86);
+                moves.reserve(moves.size() + 32 * entries.size());  // about one call's length per entry
+            }
             moves.append("oBut[").append(n).append("].moveIt(");
             moves.append(std::to_string(60 * static_cast<long long>(i) + 250)).append(",100);");
         }

@@ -27,11 +27,6 @@ std::string Line(std::initializer_list<std::string_view> pieces) {
     return line;
 }
 
-const std::string& Field(const ListEntry& entry, std::size_t k) {
-    static const std::string empty;
-    return k < entry.size() ? entry[k] : empty;
-}
-
 FormDecl MenuForm(const char* className, const char* unit, const EditorNames& names, BottomRow bottom,
                   std::vector<Column> columns, bool editable) {
     FormDecl f = NewForm(className, unit, 0);

@@ -86,7 +86,10 @@ ControlDecl BottomSwatch(const char* name, TColor color, bool preset, bool besid
 std::string Line(std::initializer_list<std::string_view> pieces);
 
 // Field k of an entry, empty when the entry has fewer fields.
-const std::string& Field(const ListEntry& entry, std::size_t k);
+inline const std::string& Field(const ListEntry& entry, std::size_t k) {
+    static const std::string empty;
+    return k < entry.size() ? entry[k] : empty;
+}
 inline const std::string& Caption(const ListEntry& e) { return Field(e, 0); }
 inline const std::string& Link(const ListEntry& e) { return Field(e, 1); }
 inline const std::string& Description(const ListEntry& e) { return Field(e, 2); }
