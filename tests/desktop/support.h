@@ -57,23 +57,24 @@ public:
         colorAnswers.pop_front();
         return answer;
     }
+    // The next queued answer of a dialog; none left is a cancelled dialog.
+    static std::optional<QString> NextAnswer(std::deque<std::optional<QString>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        const bool chosen = answers.front().has_value();
+        const QString file = chosen ? *answers.front() : QString();
+        answers.pop_front();
+        if (!chosen) return std::nullopt;
+        return file;
+    }
     std::optional<QString> RunOpenDialog(QWidget*, const QString& caption, const QString& filter,
                                          const QString& start) override {
         fileRequests.push_back({caption, filter, start});
-        if (fileAnswers.empty()) return std::nullopt;
-        const bool chosen = fileAnswers.front().has_value();
-        const QString file = chosen ? *fileAnswers.front() : QString();
-        fileAnswers.pop_front();
-        if (!chosen) return std::nullopt;
-        return file;
+        return NextAnswer(fileAnswers);
     }
     std::optional<QString> RunSaveDialog(QWidget*, const QString& caption, const QString& filter,
                                          const QString& start) override {
         saveRequests.push_back({caption, filter, start});
-        if (saveAnswers.empty()) return std::nullopt;
-        auto answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
+        return NextAnswer(saveAnswers);
     }
     bool OpenUrl(const QUrl& url, QObject*, std::function<void()> failed) override {
         openedUrls.push_back(url);
