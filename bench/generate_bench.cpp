@@ -32,6 +32,7 @@
 #include "list_form.h"
 #include "effects/script_lines.h"
 #include "output/page.h"
+#include "output/preview_file.h"
 
 namespace {
 
@@ -112,13 +113,12 @@ void LoadLibrary(Setup& s) {
 
 void GeneratePage(benchmark::State& state) {
     Setup& s = Context();
-    const std::string preview = JoinPath(s.scratch, kPreviewFileName);
     for (auto _ : state) {
         for (const Shipped& e : s.entries) {
             std::vector<std::string> skeleton;
             TScriptCodeStrings lines;
             Generate(*e.form, e.values, e.entry, s.programDir, skeleton, lines);
-            SaveLinesToFile(preview, ActivateCodeWindow(lines, e.entry, skeleton).page);
+            SavePreviewFile(s.scratch, ActivateCodeWindow(lines, e.entry, skeleton).page);
         }
     }
     state.counters["entries"] = static_cast<double>(s.entries.size());
@@ -156,12 +156,11 @@ void ListForm(benchmark::State& state, const ListCase* c) {
     const long n = state.range(0);
     const FormValues values = LongLists(*c->form, n);
     const Tplugin entry = SizedEntry(*c, n);
-    const std::string preview = JoinPath(Context().scratch, kPreviewFileName);
     for (auto _ : state) {
         std::vector<std::string> skeleton;
         TScriptCodeStrings lines;
         Generate(*c->form, values, entry, Context().scratch, skeleton, lines);
-        SaveLinesToFile(preview, ActivateCodeWindow(lines, entry, skeleton).page);
+        SavePreviewFile(Context().scratch, ActivateCodeWindow(lines, entry, skeleton).page);
     }
     state.SetComplexityN(n);
 }
