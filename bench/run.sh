@@ -51,6 +51,11 @@ awk '{
 echo "== zentrava-cli against cat"
 "$bench/bench_processes" cli "$bin" "$rounds" | tee -a "$log"
 
+if [ -x "$bench/bench_menu_list" ]; then
+  echo "== a menu form with 10,000 entries in the app (offscreen platform)"
+  QT_QPA_PLATFORM=offscreen "$bench/bench_menu_list" "$bin" 2>/dev/null | tee -a "$log"
+fi
+
 if [ -x "$bin/zentrava" ] && [ -x "$bench/bench_empty_window" ]; then
   # Without a display both run on Qt's offscreen platform; with xvfb-run the
   # same figures are taken again against a real X server.

@@ -312,7 +312,7 @@ std::vector<TextWarning> TypedTextWarnings(const FormDecl& form, const FormValue
             continue;
         }
         const ControlValue* value = values.Find(c.name);
-        if (!value || value->text.find_first_of("'\"`\\\n\r") == std::string::npos) continue;
+        if (!value || !MayBreakCode(value->text)) continue;
         FormValues probe = values;
         probe[c.name].text = kMarker;
         std::vector<std::string> skeleton;

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/plugin.h"
@@ -39,6 +40,10 @@ struct TextWarning {
 
 // The warning for `text` written at the given places; none when the text is safe there.
 std::optional<TextWarning> WarningFor(const std::string& text, const std::vector<Enclosure>& places);
+
+// Whether typed text holds a character that can end or break the code
+// around it; text without one never gets a warning.
+inline bool MayBreakCode(std::string_view text) { return text.find_first_of("'\"`\\\n\r") != std::string_view::npos; }
 
 // The warnings for the typed texts of a form with the given values (edits,
 // spin edits, size and font boxes), in the form's order. A form that cannot be

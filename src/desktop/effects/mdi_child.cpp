@@ -332,9 +332,15 @@ void TMDIChild::PlaceTextWarning(const ControlDecl& c) {
 
 void TMDIChild::UpdateTextWarnings() {
     if (warnings_.empty()) return;
+    // Only text that may break the code is looked at further: the form's
+    // values, lists and all, are collected only then, not on every key.
+    bool suspect = false;
+    for (const auto& [name, w] : warnings_) suspect = suspect || MayBreakCode(ToBytes(ControlText(Q(name))));
     std::map<std::string, TextWarning> found;
-    for (TextWarning& w : TypedTextWarnings(decl_, CollectValues(), shell_.CurrentEntry(), shell_.ProgramDir())) {
-        found[LowerAscii(w.control)] = std::move(w);
+    if (suspect) {
+        for (TextWarning& w : TypedTextWarnings(decl_, CollectValues(), shell_.CurrentEntry(), shell_.ProgramDir())) {
+            found[LowerAscii(w.control)] = std::move(w);
+        }
     }
     for (auto& [name, w] : warnings_) {
         auto it = found.find(name);
