@@ -21,6 +21,20 @@ using namespace zentrava;
 using namespace zentrava::desktop;
 using namespace zentrava::desktop::testing;
 
+// The test library's first entry generated in a real main window.
+struct FirstEntryGenerated {
+    ProgramDir dir;
+    FakeServices services;
+    MainWindow window{dir.Path(), services};
+
+    FirstEntryGenerated() {
+        window.OpenFirstEntry();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window.CurrentForm()->Generate();
+    }
+    CodeWindow* Code() const { return window.CodeWindowIfCreated(); }
+};
+
 class WebEngineTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -30,14 +44,8 @@ private Q_SLOTS:
     }
 
     void previewShowsTheGeneratedPageAndRefreshShowsEdits() {
-        ProgramDir dir;
-        FakeServices services;
-        MainWindow w(dir.Path(), services);
-        w.OpenFirstEntry();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-        w.CurrentForm()->Generate();
-        CodeWindow* code = w.CodeWindowIfCreated();
+        FirstEntryGenerated g;
+        CodeWindow* code = g.Code();
         QVERIFY(code);
         PreviewPane* preview = code->Preview();
         QVERIFY2(preview->Browser(), qPrintable(preview->LoadError()));
@@ -56,7 +64,7 @@ private Q_SLOTS:
                                                        QStringLiteral("<title>Edited</title>")));
         QTest::mouseClick(code->findChild<QPushButton*>(QStringLiteral("XP_Button1")), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(preview->Browser()->property("title").toString(), QStringLiteral("Edited"), 60000);
-        QVERIFY(services.boxes.empty());
+        QVERIFY(g.services.boxes.empty());
         QVERIFY(!preview->StallNotice() || preview->StallNotice()->isHidden());
     }
 
@@ -100,13 +108,8 @@ private Q_SLOTS:
     }
 
     void pageErrorsAreListedWithTheirLines() {
-        ProgramDir dir;
-        FakeServices services;
-        MainWindow w(dir.Path(), services);
-        w.OpenFirstEntry();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        w.CurrentForm()->Generate();
-        CodeWindow* code = w.CodeWindowIfCreated();
+        FirstEntryGenerated g;
+        CodeWindow* code = g.Code();
         QVERIFY(code);
         PreviewPane* preview = code->Preview();
         QVERIFY2(preview->Browser(), qPrintable(preview->LoadError()));
