@@ -29,6 +29,7 @@
 #include "catalogue/plugin.h"
 #include "effects/registry.h"
 #include "errors.h"
+#include "heap.h"
 #include "list_form.h"
 #include "effects/script_lines.h"
 #include "output/page.h"
@@ -230,6 +231,7 @@ void Ratio(const std::string& what, double value, const std::string& target) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    KeepFreedMemoryForReuse();  // as the programs run
     Setup& s = Context();
     s.programDir = ZENTRAVA_BIN_DIR;
     if (argc > 1 && std::strncmp(argv[1], "--", 2) != 0) {

@@ -16,12 +16,14 @@
 
 #include "app/main_window.h"
 #include "effects/mdi_child.h"
+#include "heap.h"
 #include "output/preview_pane.h"
 #include "support.h"
 
 using namespace zentrava::desktop;
 
 int main(int argc, char** argv) {
+    zentrava::KeepFreedMemoryForReuse();  // as the app runs
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: bench_menu_list PROGRAM_DIR [ENTRIES]\n");

@@ -2,8 +2,10 @@
 #include <iostream>
 
 #include "cli.h"
+#include "heap.h"
 
 int main(int argc, char** argv) {
+    zentrava::KeepFreedMemoryForReuse();
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) exe = std::filesystem::absolute(argv[0], ec);

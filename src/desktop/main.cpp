@@ -8,6 +8,7 @@
 #include "app/environment.h"
 #include "app/main_window.h"
 #include "app/services.h"
+#include "heap.h"
 #include "output/system_colors.h"
 
 namespace {
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     bool quitAfterStartup = false;
     for (int i = 1; i < argc; ++i) quitAfterStartup |= std::strcmp(argv[i], "--quit-after-startup") == 0;
 
+    zentrava::KeepFreedMemoryForReuse();
     PrepareEnvironment();
     // 1. The application object and its title.
     QApplication app(argc, argv);
