@@ -26,7 +26,7 @@ runs=$build/bench-generate-runs.txt
 : >"$runs"
 for run in 1 2 3; do
   "$bench/bench_generate" "$bin" --benchmark_min_time=0.2 --benchmark_repetitions=7 \
-    --benchmark_report_aggregates_only=true --benchmark_color=false | tee "$build/bench-generate-$run.txt" |
+    --benchmark_report_aggregates_only=true --benchmark_enable_random_interleaving=true --benchmark_color=false | tee "$build/bench-generate-$run.txt" |
     sed "s/^RATIO/run $run:/" | tee -a "$log"
   grep '^RATIO' "$build/bench-generate-$run.txt" >>"$runs"
 done
