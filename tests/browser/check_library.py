@@ -886,7 +886,9 @@ class Chromium:
         sources = self.probes.scripts.get(entry.base)
         if sources:
             result.errors += self.run_probe(entry, session, sources)
-            # The picture shows what the probe left open (a menu, a game under way).
+            # The picture shows what the probe left open (a menu, a game under way),
+            # once it has finished sliding or fading in.
+            time.sleep(0.6)
             with open(png, "wb") as f:
                 f.write(base64.b64decode(self.shot(session)))
         if self.standard:

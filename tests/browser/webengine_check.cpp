@@ -6,7 +6,8 @@
 //    "timeout":s, "probe":"<script>", "probe_timeout":s}
 // shows the page in a view of that size (waiting at most "timeout" seconds for it to load), moves the pointer
 // along "sweep" to "corner", clicks there with the left and then the right button, moves along "back", waits and
-// saves the screenshot. Then it runs "probe", if given: the script asks for real input with console messages
+// saves the screenshot. Then it runs "probe", if given, and saves the screenshot again to show what the probe left
+// open: the script asks for real input with console messages
 // "__zentrava {"id":N,"op":...,"args":[...]}" (op "move" [x,y], "click" [x,y,button], "key" [name],
 // "type" [text], "snapshot" []), which the checker sends to the view as Qt mouse and key events before it
 // answers with window.__zentravaResolve(N, value); op "done" ends the probe with its list of failures.
@@ -278,6 +279,10 @@ QJsonObject Check(QWebEngineProfile& profile, const QJsonObject& request) {
             const int probeMs = request.contains("probe_timeout") ? request["probe_timeout"].toDouble() * 1000
                                                                     : kProbeTimeoutMs;
             result["probe"] = RunProbe(view, *page, request["probe"].toString(), probeMs);
+            if (!crashed) {
+                Wait(600);  // let what the probe opened finish sliding or fading in
+                result["screenshot"] = view.grab().save(request["png"].toString(), "PNG");
+            }
         }
     }
     result["loaded"] = finished && ok;
