@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "app/main_window.h"
+#include "app/picture_button.h"
 #include "app/interface_font.h"
 #include "app/services.h"
 #include "effects/controls.h"
@@ -98,6 +99,8 @@ private Q_SLOTS:
     void initTestCase() {
         InstallSystemColorResolver();
         PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
+        // The classic pixel layout, which the geometry checks compare with.
+        SetInterfaceFont(QApplication::font(), 1.0);
     }
 
     void titleFrameAndGenerateButtonFollowTheFramework() {
@@ -134,49 +137,75 @@ private Q_SLOTS:
     }
 
     // Every caption and label of every registered form fits its box with a
-    // margin in the font it is drawn in (forms added later included).
+    // margin in the font it is drawn in (forms added later included), with
+    // the layout scaled for the desktop's font size. The suite runs again at
+    // 1.5 and 2 device pixels per pixel (QT_SCALE_FACTOR, see CMakeLists).
+    void everyCaptionFitsItsBox_data() {
+        QTest::addColumn<qreal>("points");
+        for (const qreal points : {9.0, 10.0, 11.0, 12.0}) QTest::addRow("%g pt", points) << points;
+    }
     void everyCaptionFitsItsBox() {
+        QFETCH(qreal, points);
+        QFont font = QApplication::font();
+        font.setPointSizeF(points);
+        SetInterfaceFont(font);
+        const auto restore = qScopeGuard([] { SetInterfaceFont(QApplication::font(), 1.0); });
+        const qreal scale = InterfaceScale();
+        QVERIFY(scale > 1.0);
+        auto fits = [](QWidget* w, const QString& text, int margin, const QString& where) {
+            const int needed = w->fontMetrics().horizontalAdvance(text) + margin;
+            QVERIFY2(needed <= w->width(), qPrintable(QStringLiteral("%1 %2 \"%3\": %4 pixels needed, %5 wide")
+                                                          .arg(where, w->objectName(), text)
+                                                          .arg(needed)
+                                                          .arg(w->width())));
+        };
         FakeShell shell;
         int checked = 0;
         for (const FormDecl& decl : FormRegistry::Instance().All()) {
             TMDIChild form(decl, shell);
+            const QString where = QString::fromStdString(decl.className);
+            QCOMPARE(form.size(), Scaled(QSize(TMDIChild::kWidth, TMDIChild::kHeight)));
+            for (const ControlDecl& c : decl.controls) {
+                QCOMPARE(form.Control(QString::fromStdString(c.name))->geometry(),
+                         Scaled(QRect(c.rect.left, c.rect.top, c.rect.width, c.rect.height)));
+            }
             for (QWidget* w : form.findChildren<QWidget*>()) {
-                QString text;
-                int margin = 0;
+                QVERIFY2(form.rect().contains(w->geometry()) || !w->isVisibleTo(&form),
+                         qPrintable(where + QLatin1Char(' ') + w->objectName()));
                 if (auto* label = qobject_cast<QLabel*>(w); label && w->objectName() != QStringLiteral("TitlePanel")) {
-                    text = label->text();
-                    margin = kLabelMargin;
+                    if (label->text().isEmpty()) continue;
+                    fits(w, label->text(), kLabelMargin, where);
                 } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-                    text = ShownCaption(button->text());
-                    margin = 2 * kButtonMargin;
+                    if (button->text().isEmpty()) continue;
+                    fits(w, ShownCaption(button->text()), 2 * kButtonMargin, where);
+                } else {
+                    continue;
                 }
-                if (text.isEmpty()) continue;
-                const int needed = w->fontMetrics().horizontalAdvance(text) + margin;
-                QVERIFY2(needed <= w->width(), qPrintable(QStringLiteral("%1 %2 \"%3\": %4 pixels needed, %5 wide")
-                                                              .arg(QString::fromStdString(decl.className), w->objectName(), text)
-                                                              .arg(needed)
-                                                              .arg(w->width())));
+                if (QTest::currentTestFailed()) return;
                 ++checked;
             }
         }
         QVERIFY(checked > 20);
-        // The code window's buttons too.
+        // The code window's buttons too, in a window the same factor larger.
         FakeServices services;
         CodeWindow code(services, QDir::tempPath());
+        QCOMPARE(code.size(), Scaled(QSize(601, 284)));
         for (QPushButton* button : code.findChildren<QPushButton*>()) {
-            QVERIFY2(button->fontMetrics().horizontalAdvance(ShownCaption(button->text())) + 2 * kButtonMargin <= button->width(),
-                     qPrintable(button->text()));
+            fits(button, ShownCaption(button->text()), 2 * kButtonMargin, QStringLiteral("code window"));
+            if (QTest::currentTestFailed()) return;
         }
-        // The size is the largest that fits: half a point more does not.
-        QFont larger = InterfaceFont();
-        larger.setPointSizeF(larger.pointSizeF() + 0.5);
-        if (InterfaceFont().pointSizeF() < 8.0) {
-            QCOMPARE(InterfacePointSize(larger, FormRegistry::Instance().All()), InterfaceFont().pointSizeF());
-            FormDecl generateOnly = NewForm("TOnlyGenerate", "only", 0);
-            generateOnly.generate = [](const FormValues&, ScriptWriter&) {};
-            QVERIFY(InterfacePointSize(larger, {generateOnly}) >= InterfaceFont().pointSizeF());
+        // And the main window's toolbar, each caption in bold as when it is selected.
+        ProgramDir dir;
+        MainWindow w(dir.Path(), services);
+        QCOMPARE(w.size(), Scaled(QSize(MainWindow::kClientWidth, MainWindow::kClientHeight)));
+        QVERIFY(w.minimumSize() == w.maximumSize());  // fixed: nothing to maximise
+        for (int i = 0; w.CategoryButton(i); ++i) {
+            QFont bold = w.CategoryButton(i)->font();
+            bold.setBold(true);
+            QVERIFY2(QFontMetrics(bold).horizontalAdvance(w.CategoryButton(i)->text()) <= w.CategoryButton(i)->width(),
+                     qPrintable(w.CategoryButton(i)->text()));
         }
-        qInfo("interface font: %s %.1f pt", qPrintable(InterfaceFont().family()), InterfaceFont().pointSizeF());
+        qInfo("interface font: %s %.1f pt, scale %.3f", qPrintable(font.family()), points, scale);
     }
 
     void emptyEnameGivesABlankTitle() {

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/interface_font.h"
 #include "output/text_codec.h"
 
 namespace zentrava::desktop {
@@ -14,7 +15,7 @@ FindBox::FindBox(QString programDir, QWidget* parent) : QDialog(parent), program
     setObjectName(QStringLiteral("FindBox"));
     setWindowTitle(tr("Find an effect"));
     setModal(false);
-    resize(420, 320);
+    resize(Scaled(QSize(420, 320)));
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(tr("&Find (English or Chinese name):"), this);
     edit_ = new QLineEdit(this);

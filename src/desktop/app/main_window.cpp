@@ -130,7 +130,7 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
 
     scriptListBox_ = new QListWidget(this);
     scriptListBox_->setObjectName(QStringLiteral("scriptListBox"));
-    scriptListBox_->setGeometry(8, 72, 185, 423);
+    scriptListBox_->setGeometry(Scaled(QRect(8, 72, 185, 423)));
     scriptListBox_->setSelectionMode(QAbstractItemView::SingleSelection);
     scriptListBox_->setFrameStyle(QFrame::Box | QFrame::Plain);
     scriptListBox_->setAccessibleName(tr("Effects"));
@@ -149,19 +149,19 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     // window is created. Panel2 is never shown.
     welcomePanel_ = new QFrame(this);
     welcomePanel_->setObjectName(QStringLiteral("welcomePanel"));
-    welcomePanel_->setGeometry(200, 70, 502, 425);
+    welcomePanel_->setGeometry(Scaled(QRect(200, 70, 502, 425)));
     auto* shape = new QFrame(welcomePanel_);
     shape->setObjectName(QStringLiteral("Shape1"));
-    shape->setGeometry(0, 0, 502, 425);
+    shape->setGeometry(Scaled(QRect(0, 0, 502, 425)));
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape->setLineWidth(1);
     auto* panel2 = new QFrame(this);
     panel2->setObjectName(QStringLiteral("Panel2"));
-    panel2->setGeometry(264, 144, 333, 262);
+    panel2->setGeometry(Scaled(QRect(264, 144, 333, 262)));
 
     effectArea_ = new QMdiArea(this);
     effectArea_->setObjectName(QStringLiteral("EffectArea"));
-    effectArea_->setGeometry(kEffectLeft, kEffectTop, TMDIChild::kWidth, TMDIChild::kHeight);
+    effectArea_->setGeometry(Scaled(QRect(kEffectLeft, kEffectTop, TMDIChild::kWidth, TMDIChild::kHeight)));
     effectArea_->setFrameShape(QFrame::NoFrame);
     effectArea_->setBackground(Qt::white);
     effectArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -203,11 +203,11 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     // 6. Panel2 stays hidden.
     panel2->hide();
     // 4. A fixed size: no resizing, no maximising.
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(Scaled(QSize(kClientWidth, kClientHeight)));
     // 7. Shown, centred on the desktop.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect desktop = screen->availableGeometry();
-        move(desktop.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+        move(desktop.center() - QPoint(width() / 2, height() / 2));
     }
     show();
     AskForNoMaximiseButton(this);
@@ -222,12 +222,12 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildToolbar() {
     auto* toolbarPanel = new QWidget(this);
     toolbarPanel->setObjectName(QStringLiteral("toolbarPanel"));
-    toolbarPanel->setGeometry(-1, 2, 712, 63);
+    toolbarPanel->setGeometry(Scaled(QRect(-1, 2, 712, 63)));
     auto make = [&](const ToolButtonDecl& d) {
         auto* button = new PictureButton(QString::fromLatin1(d.caption), QString::fromLatin1(d.hint),
                                          QString::fromLatin1(d.picture), toolbarPanel);
         button->setObjectName(QString::fromLatin1(d.name));
-        button->setGeometry(d.left, 2, 52, 52);
+        button->setGeometry(Scaled(QRect(d.left, 2, 52, 52)));
         toolbarButtons_.push_back(button);
         return button;
     };
@@ -242,7 +242,7 @@ void MainWindow::BuildToolbar() {
     // A thin line under the toolbar.
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("toolbarRule"));
-    rule->setGeometry(8, 64, kClientWidth - 16, 1);
+    rule->setGeometry(Scaled(8), Scaled(64), Scaled(kClientWidth - 16), 1);
     rule->setAutoFillBackground(true);
     QPalette rulePalette = rule->palette();
     rulePalette.setColor(QPalette::Window, QColor(0xD5, 0xDF, 0xEA));

@@ -32,7 +32,8 @@ namespace {
 
 constexpr QRgb kTitleColor = 0x004080;  // colour value 8404992: red 0, green 64, blue 128
 
-QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
+// A declared rectangle (classic pixels) at the interface scale.
+QRect ToQRect(const Rect& r) { return Scaled(QRect(r.left, r.top, r.width, r.height)); }
 
 QString Q(const std::string& text) { return FromBytes(text); }
 
@@ -41,12 +42,12 @@ QString Q(const std::string& text) { return FromBytes(text); }
 void SizeColumns(QTreeWidget* view, const std::vector<Column>& columns, int listWidth) {
     int fixed = 0, shared = 0;
     for (const Column& c : columns) {
-        if (c.width >= 0) fixed += c.width;
+        if (c.width >= 0) fixed += Scaled(c.width);
         else ++shared;
     }
     const int room = std::max(0, listWidth - 2 * view->frameWidth() - fixed);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const int width = columns[i].width >= 0 ? columns[i].width : (shared ? room / shared : 0);
+        const int width = columns[i].width >= 0 ? Scaled(columns[i].width) : (shared ? room / shared : 0);
         view->setColumnWidth(static_cast<int>(i), width);
     }
 }
@@ -89,7 +90,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     : QWidget(parent), decl_(std::move(decl)), shell_(shell) {
     setObjectName(QString::fromStdString(decl_.className));
     setAutoFillBackground(true);
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(Scaled(QSize(kWidth, kHeight)));
     setFont(InterfaceFont());
     // The window background colour (a welcome form is white); the main
     // window's white is not inherited.
@@ -114,7 +115,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         titleFont.setBold(true);
         title_->setFont(titleFont);
         title_->setText(QStringLiteral("  ") + Q(shell_.CurrentEntry().ename));
-        title_->setGeometry(kFrameWidth, kFrameWidth, kWidth - 2 * kFrameWidth, kTitleHeight);
+        title_->setGeometry(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, Scaled(kTitleHeight));
     }
 
     if (decl_.panel.width > 0) {
@@ -144,12 +145,14 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setBuddy(widget);
-            const int left = c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left;
-            int width = std::max(0, c.rect.left - 6 - left);
+            const int classicLeft = c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left;
+            const int left = Scaled(classicLeft);
+            int width = std::max(0, Scaled(c.rect.left - 6) - left);
             // a caption wider than its room in this font takes it from the gap before its control
             const int need = label->sizeHint().width();
-            if (need > width) width = std::min(need, std::max(0, c.rect.left - 2 - left));
-            label->setGeometry(left, c.rect.top, width, c.rect.height);
+            if (need > width) width = std::min(need, std::max(0, Scaled(c.rect.left - 2) - left));
+            const QRect box = ToQRect(c.rect);
+            label->setGeometry(left, box.top(), width, box.height());
             QString name = Q(c.label);
             if (name.endsWith(QLatin1Char(':'))) name.chop(1);
             widget->setAccessibleName(name);
@@ -160,8 +163,9 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
             unit->setObjectName(Q(c.name) + QStringLiteral("Unit"));
             unit->setTextFormat(Qt::PlainText);
             unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            unit->setGeometry(c.rect.left + c.rect.width + 4, c.rect.top,
-                              unit->fontMetrics().horizontalAdvance(unit->text()) + 4, c.rect.height);
+            const QRect box = ToQRect(c.rect);
+            unit->setGeometry(box.right() + 1 + Scaled(4), box.top(),
+                              unit->fontMetrics().horizontalAdvance(unit->text()) + 4, box.height());
             const QString named = widget->accessibleName();
             widget->setAccessibleName(named.isEmpty() ? unit->text() : named + QLatin1Char(' ') + unit->text());
         }
@@ -174,7 +178,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     if (decl_.generate) {
         auto* generate = new QPushButton(QStringLiteral("&Generate Codes..."), this);
         generate->setObjectName(QStringLiteral("XP_Button1"));
-        generate->setGeometry(384, 384, 99, 24);
+        generate->setGeometry(Scaled(QRect(384, 384, 99, 24)));
         generate->setDefault(true);
         connect(generate, &QPushButton::clicked, this, &TMDIChild::Generate);
     }
@@ -259,7 +263,7 @@ QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
             view->setHeaderLabels(captions);
             view->header()->setStretchLastSection(false);
             view->header()->setSectionsMovable(false);
-            SizeColumns(view, c.columns, c.rect.width);
+            SizeColumns(view, c.columns, ToQRect(c.rect).width());
             if (c.editableCaptions) {
                 view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                       QAbstractItemView::SelectedClicked);
@@ -312,12 +316,13 @@ void TMDIChild::PlaceTextWarning(const ControlDecl& c) {
     const int right = c.rect.left + c.rect.width + kGap;
     const int room = kWidth - kFrameWidth - 4 - right;
     if (room >= kMinRoom) {
-        w.fix->setGeometry(right, c.rect.top, kFixWidth, c.rect.height);
-        w.label->setGeometry(right + kFixWidth + 4, c.rect.top, room - kFixWidth - 4, c.rect.height);
+        w.fix->setGeometry(Scaled(QRect(right, c.rect.top, kFixWidth, c.rect.height)));
+        w.label->setGeometry(Scaled(QRect(right + kFixWidth + 4, c.rect.top, room - kFixWidth - 4, c.rect.height)));
     } else {
         const int top = decl_.panel.top + decl_.panel.height + 6 + 24 * warningsBelow_++;
-        w.fix->setGeometry(layout::kFieldLeft, top, kFixWidth, 21);
-        w.label->setGeometry(layout::kFieldLeft + kFixWidth + 4, top, kWidth - layout::kFieldLeft - kFixWidth - 12, 21);
+        w.fix->setGeometry(Scaled(QRect(layout::kFieldLeft, top, kFixWidth, 21)));
+        w.label->setGeometry(
+            Scaled(QRect(layout::kFieldLeft + kFixWidth + 4, top, kWidth - layout::kFieldLeft - kFixWidth - 12, 21)));
         w.label->setProperty("below", true);
     }
     w.fix->hide();
@@ -518,7 +523,7 @@ void TMDIChild::paintEvent(QPaintEvent* event) {
 
 void TMDIChild::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (title_) title_->setGeometry(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, kTitleHeight);
+    if (title_) title_->setGeometry(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, Scaled(kTitleHeight));
 }
 
 ChildWindow::ChildWindow(TMDIChild* form, QWidget* parent) : QMdiSubWindow(parent), form_(form) {
@@ -528,14 +533,14 @@ ChildWindow::ChildWindow(TMDIChild* form, QWidget* parent) : QMdiSubWindow(paren
     setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     if (form->Decl().style == FormStyle::Effect) {
         setWidget(form);
-        setFixedSize(TMDIChild::kWidth, TMDIChild::kHeight);
+        setFixedSize(Scaled(QSize(TMDIChild::kWidth, TMDIChild::kHeight)));
     } else {
         // A welcome form keeps a thick frame that resizes it.
         form->setMinimumSize(0, 0);
         form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWidget(new SizingFrame(form));
         setMinimumSize(4 * SizingFrame::kBorder, 4 * SizingFrame::kBorder);
-        resize(TMDIChild::kWidth, TMDIChild::kHeight);
+        resize(Scaled(QSize(TMDIChild::kWidth, TMDIChild::kHeight)));
     }
 }
 

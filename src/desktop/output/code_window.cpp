@@ -1,5 +1,7 @@
 #include "output/code_window.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -43,7 +45,7 @@ QFrame* NewSeparator(const char* name, int top, QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setObjectName(QString::fromLatin1(name));
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    line->setGeometry(488, top, 105, 3);
+    line->setGeometry(Scaled(QRect(488, top, 105, 3)));
     return line;
 }
 
@@ -58,23 +60,24 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
     // The run ends when the main window closes, whether or not this is shown.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("JavaScript Codes"));
-    setFixedSize(601, 284);
+    setFixedSize(Scaled(QSize(601, 284)));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
     QFont windowFont = font();
     windowFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    windowFont.setPointSize(8);
+    // 8 points in the classic window; the interface size now, as the rest is scaled with it.
+    windowFont.setPointSizeF(std::max<qreal>(8, InterfaceFont().pointSizeF()));
     setFont(windowFont);
 
     // pagecontrol2: its tab row is never seen; the buttons change the page.
     pages_ = new QStackedWidget(this);
     pages_->setObjectName(QStringLiteral("pagecontrol2"));
-    pages_->setGeometry(6, 8, 474, 248);
+    pages_->setGeometry(Scaled(QRect(6, 8, 474, 248)));
     QFont pageFont = font();
     pageFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-    pageFont.setPointSize(8);
+    pageFont.setPointSizeF(windowFont.pointSizeF());
     codememo_ = NewMemo("codememo", windowFont, pages_);
     htmlMemo_ = NewMemo("HtmlMemo", pageFont, pages_);
     preview_ = new PreviewPane(pages_);
@@ -103,7 +106,7 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
     // corner, clear of the page's own scroll bars.
     messages_ = new PageMessages(this);
     messages_->setFont(pageFont);
-    messages_->setGeometry(380, 216, 82, 20);
+    messages_->setGeometry(Scaled(QRect(380, 216, 82, 20)));
     connect(preview_, &PreviewPane::pageMessage, messages_, &PageMessages::Add);
     connect(messages_, &PageMessages::lineChosen, this, &CodeWindow::ShowPageLine);
     connect(pages_, &QStackedWidget::currentChanged, messages_,
@@ -114,7 +117,7 @@ QPushButton* CodeWindow::AddButton(const char* name, const QString& caption, con
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(hint);
-    button->setGeometry(488, top, 107, 24);
+    button->setGeometry(Scaled(QRect(488, top, 107, 24)));
     button->setFont(InterfaceFont());
     button->setAutoDefault(false);
     return button;
@@ -131,7 +134,7 @@ void CodeWindow::ShowPage(int page) { pages_->setCurrentIndex(page); }
 
 void CodeWindow::ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, std::vector<std::string>& skeleton) {
     if (!shownBefore_) {
-        move(219, 326);
+        move(Scaled(QPoint(219, 326)));
         shownBefore_ = true;
     }
     show();
