@@ -15,6 +15,7 @@
 #include "app/interface_font.h"
 #include "app/services.h"
 #include "errors.h"
+#include "output/code_view.h"
 #include "output/page.h"
 #include "output/page_messages.h"
 #include "output/preview_file.h"
@@ -27,7 +28,7 @@ namespace zentrava::desktop {
 namespace {
 
 QPlainTextEdit* NewMemo(const char* name, const QFont& font, QWidget* parent) {
-    auto* memo = new QPlainTextEdit(parent);
+    auto* memo = new CodeView(parent);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
