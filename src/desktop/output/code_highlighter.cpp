@@ -39,6 +39,11 @@ bool StartsWithAt(const QString& text, qsizetype at, QLatin1StringView word) {
 }  // namespace
 
 CodeHighlighter::CodeHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {
+    // The base class would read every line of the text whenever it is set
+    // (a whole page at each Generate); the changed lines are handled here.
+    if (disconnect(document, SIGNAL(contentsChange(int,int,int)), this, SLOT(_q_reformatBlocks(int,int,int)))) {
+        connect(document, &QTextDocument::contentsChange, this, &CodeHighlighter::TextChanged);
+    }
     formats_[kTag].setForeground(QColor(0x00, 0x00, 0x99));
     formats_[kAttribute].setForeground(QColor(0x99, 0x33, 0x00));
     formats_[kString].setForeground(QColor(0x00, 0x77, 0x00));
@@ -216,11 +221,45 @@ void CodeHighlighter::highlightBlock(const QString& text) {
     setCurrentBlockState(end);
 }
 
+void CodeHighlighter::Colour(const QTextBlock& block) {
+    colouring_ = true;
+    rehighlightBlock(block);  // and the lines after it whose start it changes
+    colouring_ = false;
+}
+
 void CodeHighlighter::ShowLines(int first, int last) {
     first_ = first;
     last_ = last;
+    if (!document()) return;
     for (QTextBlock b = document()->findBlockByNumber(first); b.isValid() && b.blockNumber() <= last; b = b.next()) {
-        if (b.userState() < 0 || (b.userState() & kPlain)) rehighlightBlock(b);
+        if (b.userState() < 0 || (b.userState() & kPlain)) Colour(b);
+    }
+}
+
+void CodeHighlighter::TextChanged(int from, int, int added) {
+    if (colouring_ || !document()) return;
+    QTextBlock block = document()->findBlock(from);
+    const QTextBlock last = document()->findBlock(from + added);
+    int number = block.blockNumber();
+    // Each changed line is coloured again where it is seen, and forgotten
+    // elsewhere (a page just set has no states or colours to forget).
+    for (; block.isValid(); block = block.next(), ++number) {
+        if (number >= first_ && number <= last_) {
+            Colour(block);
+        } else {
+            block.setUserState(kUnknown);
+            if (!block.layout()->formats().isEmpty()) {
+                block.layout()->clearFormats();
+                colouring_ = true;
+                document()->markContentsDirty(block.position(), block.length());
+                colouring_ = false;
+            }
+        }
+        if (block == last) break;
+    }
+    // Lines below whose start was known may now start elsewhere.
+    if (block.isValid() && block.userState() == kUnknown) {
+        for (QTextBlock b = block.next(); b.isValid() && b.userState() >= 0; b = b.next()) b.setUserState(kUnknown);
     }
 }
 

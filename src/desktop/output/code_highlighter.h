@@ -3,10 +3,11 @@
 // only: the text is never touched.
 //
 // A page can hold 100,000 menu entries, so only the lines the view shows
-// (and a margin round them) are coloured. Lines outside are given an
-// unknown state and left plain; when they come into view, ShowLines()
-// colours them, working out where the line starts (in a comment, a script,
-// a style sheet) from the nearest line above whose state is known.
+// (and a margin round them) are coloured, also when the text is set or
+// edited. Lines outside are given an unknown state and left plain; when they
+// come into view, ShowLines() colours them, working out where the line
+// starts (in a comment, a script, a style sheet) from the nearest line above
+// whose state is known.
 #pragma once
 
 #include <vector>
@@ -43,12 +44,17 @@ protected:
     void highlightBlock(const QString& text) override;
 
 private:
+    // Takes the place of the base class's own answer to a change of the
+    // text, which reads every line of a newly set page.
+    void TextChanged(int from, int removed, int added);
+    void Colour(const QTextBlock& block);
     // The state a line starts in, worked out from the lines above it.
     State StateBefore(const QTextBlock& block);
 
     QTextCharFormat formats_[kKinds];
     int first_ = 0;
     int last_ = 200;
+    bool colouring_ = false;  // the base class is colouring (its format changes are no edits)
 };
 
 }  // namespace zentrava::desktop
