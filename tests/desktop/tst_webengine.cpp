@@ -9,7 +9,9 @@
 #include <QPushButton>
 
 #include "app/environment.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/picture_button.h"
 #include "effects/mdi_child.h"
 #include "output/code_window.h"
 #include "output/page_messages.h"
@@ -66,6 +68,38 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(preview->Browser()->property("title").toString(), QStringLiteral("Edited"), 60000);
         QVERIFY(g.services.boxes.empty());
         QVERIFY(!preview->StallNotice() || preview->StallNotice()->isHidden());
+    }
+
+    // Help with neither help.chm nor a browser to open it: the user guide
+    // shows in the app's own window, and its links work there.
+    void helpShowsTheGuideInItsOwnWindowWhenNothingOpensIt() {
+        ProgramDir dir;
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("help")));
+        dir.Write(QStringLiteral("help/index.html"),
+                  "<html><head><title>Guide</title></head><body style='margin:0'>"
+                  "<a href='forms.html' style='display:block;position:fixed;left:0;top:0;right:0;bottom:0'>Forms</a>"
+                  "</body></html>");
+        dir.Write(QStringLiteral("help/forms.html"), "<html><head><title>Forms</title></head><body>f</body></html>");
+        FakeServices services;
+        services.openStarts = false;
+        MainWindow w(dir.Path(), services);
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("helpButton")), Qt::LeftButton);
+        QVERIFY(services.boxes.empty());
+        HelpWindow* help = w.HelpWindowIfCreated();
+        QVERIFY(help && help->isVisible());
+        QWidget* browser = help->Browser()->Browser();
+        QVERIFY2(browser, qPrintable(help->Browser()->LoadError()));
+        QTRY_COMPARE_WITH_TIMEOUT(browser->property("title").toString(), QStringLiteral("Guide"), 60000);
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        // A click anywhere on the page follows its one link.
+        QWidget* surface = browser->focusProxy() ? browser->focusProxy() : browser;
+        QTRY_VERIFY_WITH_TIMEOUT(surface->isVisible(), 10000);
+        QTest::mouseClick(surface, Qt::LeftButton, {}, surface->rect().center());
+        QTRY_COMPARE_WITH_TIMEOUT(browser->property("title").toString(), QStringLiteral("Forms"), 20000);
+        // Website still says so in its error box.
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("welcomeButton")), Qt::LeftButton);
+        QCOMPARE(services.boxes.size(), std::size_t(1));
+        QVERIFY(services.boxes[0].text.contains(QString::fromLatin1(kWebsite)));
     }
 
     // A page whose script never yields holds the renderer; the next preview

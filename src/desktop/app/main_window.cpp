@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -30,6 +31,7 @@
 
 #include "app/focus_marker.h"
 #include "app/form_manager.h"
+#include "app/help_window.h"
 #include "app/interface_font.h"
 #include "app/picture_button.h"
 #include "app/resources.h"
@@ -406,7 +408,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::welcomeButtonClick() { OpenWithDefaultHandler(services_, this, QUrl(QString::fromLatin1(kWebsite))); }
 
-void MainWindow::helpButtonClick() { OpenWithDefaultHandler(services_, this, QUrl::fromLocalFile(HelpFile(programDir_))); }
+void MainWindow::helpButtonClick() {
+    const QUrl help = QUrl::fromLocalFile(HelpFile(programDir_));
+    // When nothing on the desktop opens it, the user guide shows in the app's
+    // own help window; the error box is left for when even that cannot be.
+    QPointer<MainWindow> self(this);
+    auto failed = [self, help] {
+        if (!self) return;
+        if (!self->helpWindow_) self->helpWindow_ = new HelpWindow(self);
+        if (self->helpWindow_->ShowGuide(self->programDir_ + QStringLiteral("/help/index.html"))) return;
+        OpenWithDefaultHandler(self->services_, self, help, /*tryFirst=*/false);
+    };
+    if (!services_.OpenUrl(help, this, failed)) failed();
+}
 
 const Tplugin& MainWindow::CurrentEntry() const { return currentEntry_ ? *currentEntry_ : NoEntry(); }
 

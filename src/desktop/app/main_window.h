@@ -24,6 +24,7 @@ class CodeWindow;
 class FindBox;
 class FocusMarker;
 class FormManager;
+class HelpWindow;
 class PictureButton;
 class TMDIChild;
 
@@ -69,6 +70,8 @@ public:
     // The code window, created at start-up (null before FinishStartUp or the first Generate).
     CodeWindow* CodeWindowIfCreated() const { return codeWindow_; }
     QWidget* WelcomePanel() const { return welcomePanel_; }
+    // The app's own help window, null until Help needed it.
+    HelpWindow* HelpWindowIfCreated() const { return helpWindow_; }
     // The find box, made at its first use (Ctrl+F).
     FindBox* Finder();
     // Switches to a category as its toolbar button does and selects a line
@@ -120,6 +123,7 @@ private:
     QWidget* welcomePanel_ = nullptr;
     FindBox* findBox_ = nullptr;
     FocusMarker* focusMarker_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;  // made when the desktop cannot open the help
 };
 
 // The product web site that "Website" opens.

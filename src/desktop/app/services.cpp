@@ -80,14 +80,14 @@ bool DesktopServices::OpenUrl(const QUrl& url, QObject* context, std::function<v
     return true;
 }
 
-void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url) {
+void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url, bool tryFirst) {
     const QString where = url.isLocalFile() ? url.toLocalFile() : url.toString();
     QPointer<QWidget> owner(parent);
     auto failed = [&services, owner, where] {
         services.ShowError(owner, ApplicationTitle(),
                            QStringLiteral("No program could be started to open\n%1\nPlease open it by hand.").arg(where));
     };
-    if (!services.OpenUrl(url, parent, failed)) failed();
+    if (!tryFirst || !services.OpenUrl(url, parent, failed)) failed();
 }
 
 QString QtFileFilter(const QString& pipeFilter) {
