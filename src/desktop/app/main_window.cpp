@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <stdexcept>
 
 #include <QApplication>
 #include <QEvent>
@@ -32,6 +33,7 @@
 #include "app/focus_marker.h"
 #include "app/form_manager.h"
 #include "app/help_window.h"
+#include "app/live_preview.h"
 #include "app/interface_font.h"
 #include "app/picture_button.h"
 #include "app/resources.h"
@@ -177,6 +179,12 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     auto* closeChild = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
     connect(closeChild, &QShortcut::activated, this, [this] {
         if (QMdiSubWindow* child = effectArea_->activeSubWindow()) child->close();
+    });
+    auto* live = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(live, &QShortcut::activated, this, [this] { ShowLivePreview(false); });
+    // The live preview follows whichever effect form is open.
+    connect(effectArea_, &QMdiArea::subWindowActivated, this, [this] {
+        if (livePreview_) livePreview_->Follow(CurrentForm());
     });
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] { Finder()->Open(); });
@@ -432,8 +440,28 @@ CodeWindow* MainWindow::EnsureCodeWindow() {
     if (!codeWindow_) {
         codeWindow_ = new CodeWindow(services_, programDir_, this);
         focusMarker_->Watch(codeWindow_);
+        connect(codeWindow_, &CodeWindow::livePreviewRequested, this, [this] { ShowLivePreview(true); });
     }
     return codeWindow_;
+}
+
+void MainWindow::ShowLivePreview(bool fromCodeWindow) {
+    if (!livePreview_) {
+        livePreview_ = new LivePreview(programDir_, this);
+        livePreview_->SetSource([this]() -> std::vector<std::string> {
+            TMDIChild* form = CurrentForm();
+            if (!form || !form->Decl().generate) {
+                throw std::runtime_error(tr("The open effect has no code to show.").toStdString());
+            }
+            return form->GeneratePage();
+        });
+    }
+    livePreview_->Follow(CurrentForm());
+    livePreview_->show();
+    livePreview_->raise();
+    livePreview_->activateWindow();
+    if (fromCodeWindow && codeWindow_) livePreview_->ShowPage(codeWindow_->CurrentPageLines());
+    else livePreview_->Regenerate();
 }
 
 void MainWindow::ShowCodeWindow(TScriptCodeStrings& lines) {

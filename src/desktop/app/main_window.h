@@ -25,6 +25,7 @@ class FindBox;
 class FocusMarker;
 class FormManager;
 class HelpWindow;
+class LivePreview;
 class PictureButton;
 class TMDIChild;
 
@@ -72,6 +73,11 @@ public:
     QWidget* WelcomePanel() const { return welcomePanel_; }
     // The app's own help window, null until Help needed it.
     HelpWindow* HelpWindowIfCreated() const { return helpWindow_; }
+    // The Live Preview window (null until first opened): from the code window
+    // (`fromCodeWindow`) it starts with the page view's page, from the form
+    // (Ctrl+L) with the page made from the form's values.
+    LivePreview* LivePreviewIfCreated() const { return livePreview_; }
+    void ShowLivePreview(bool fromCodeWindow);
     // The find box, made at its first use (Ctrl+F).
     FindBox* Finder();
     // Switches to a category as its toolbar button does and selects a line
@@ -124,6 +130,7 @@ private:
     FindBox* findBox_ = nullptr;
     FocusMarker* focusMarker_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;  // made when the desktop cannot open the help
+    LivePreview* livePreview_ = nullptr;  // made when first opened
 };
 
 // The product web site that "Website" opens.

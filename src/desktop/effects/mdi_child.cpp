@@ -23,6 +23,7 @@
 #include "effects/shell.h"
 #include "effects/typed_text.h"
 #include "errors.h"
+#include "output/page.h"
 #include "output/system_colors.h"
 #include "output/text_codec.h"
 
@@ -174,6 +175,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     for (const ControlDecl& c : decl_.controls) PlaceTextWarning(c);
     UpdateTextWarnings();
     ConnectListKeys();
+    WatchParameters();
 
     if (decl_.generate) {
         auto* generate = new QPushButton(QStringLiteral("&Generate Codes..."), this);
@@ -182,6 +184,35 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         generate->setDefault(true);
         connect(generate, &QPushButton::clicked, this, &TMDIChild::Generate);
     }
+}
+
+void TMDIChild::WatchParameters() {
+    const auto changed = [this] { Q_EMIT parametersChanged(); };
+    for (const auto& [name, widget] : controls_) {
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            connect(edit, &QLineEdit::textChanged, this, changed);
+        } else if (auto* spin = qobject_cast<TextSpinBox*>(widget)) {
+            connect(spin, &TextSpinBox::textChanged, this, changed);
+        } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
+            connect(box, &QComboBox::editTextChanged, this, changed);
+        } else if (auto* swatch = qobject_cast<ColorSwatch*>(widget)) {
+            connect(swatch, &ColorSwatch::colorChanged, this, changed);
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
+            // A list entry added, removed or edited in place.
+            QAbstractItemModel* model = view->model();
+            connect(model, &QAbstractItemModel::rowsInserted, this, changed);
+            connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
+            connect(model, &QAbstractItemModel::dataChanged, this, changed);
+            connect(model, &QAbstractItemModel::modelReset, this, changed);
+        }
+    }
+}
+
+std::vector<std::string> TMDIChild::GeneratePage() const {
+    TScriptCodeStrings lines;
+    std::vector<std::string> skeleton = shell_.PageSkeleton();
+    zentrava::Generate(decl_, CollectValues(), shell_.CurrentEntry(), shell_.ProgramDir(), skeleton, lines);
+    return ActivateCodeWindow(lines, shell_.CurrentEntry(), skeleton).page;
 }
 
 void TMDIChild::ConnectListKeys() {

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTextBlock>
 #include <QUrl>
@@ -103,6 +104,17 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
     connect(AddButton("SavePageButton", tr("Save Page..."), tr("Save the page with its pictures, to open anywhere"), 248),
             &QPushButton::clicked, this, &CodeWindow::SavePageClick);
 
+    // The live preview, large and resizable, under the preview pane.
+    auto* live = new QPushButton(tr("Live Preview"), this);
+    live->setObjectName(QStringLiteral("LivePreviewButton"));
+    live->setToolTip(tr("Show the page in a large window that follows the form (F5)"));
+    live->setGeometry(Scaled(QRect(373, 258, 107, 24)));
+    live->setFont(InterfaceFont());
+    live->setAutoDefault(false);
+    connect(live, &QPushButton::clicked, this, &CodeWindow::livePreviewRequested);
+    auto* liveKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(liveKey, &QShortcut::activated, this, &CodeWindow::livePreviewRequested);
+
     // The page's console messages: counted over the preview's lower right
     // corner, clear of the page's own scroll bars.
     messages_ = new PageMessages(this);
@@ -150,6 +162,8 @@ void CodeWindow::ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, 
     pageLines_ = std::move(result.page);
     SaveAndPreview();
 }
+
+std::vector<std::string> CodeWindow::CurrentPageLines() { return PageLines(); }
 
 const std::vector<std::string>& CodeWindow::PageLines() {
     // Untouched, the page view holds the assembled page and is saved byte for
