@@ -3,6 +3,8 @@
 #include <QtTest>
 
 #include <QLabel>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -10,6 +12,7 @@
 
 #include "app/environment.h"
 #include "app/help_window.h"
+#include "app/live_preview.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
 #include "effects/mdi_child.h"
@@ -100,6 +103,40 @@ private Q_SLOTS:
         QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("welcomeButton")), Qt::LeftButton);
         QCOMPARE(services.boxes.size(), std::size_t(1));
         QVERIFY(services.boxes[0].text.contains(QString::fromLatin1(kWebsite)));
+    }
+
+    // The live preview in the browser: a change in the form shows the new
+    // page scrolled where the page before was, zoomed to fit its width.
+    void livePreviewKeepsItsScrollPositionAcrossChanges() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.ScriptList()->setCurrentRow(1);  // "Message": its text goes into the script
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The message is written into the page: a tall one.
+        auto* text = qobject_cast<QLineEdit*>(w.CurrentForm()->Control(QStringLiteral("FlatEdit3")));
+        text->setText(QStringLiteral("<div style=\"height:5000px\">A</div>"));
+        w.ShowLivePreview(false);
+        LivePreview* live = w.LivePreviewIfCreated();
+        QVERIFY(live);
+        live->resize(600, 400);
+        QSignalSpy loaded(live, &LivePreview::pageLoaded);
+        QVERIFY(loaded.wait(60000));
+        QWidget* browser = live->Pane()->Browser();
+        QVERIFY(browser);
+        QObject* page = browser->findChild<QObject*>(QStringLiteral("WebPage"));
+        QVERIFY(page);
+        QMetaObject::invokeMethod(page, "runScript", Q_ARG(QString, QStringLiteral("window.scrollTo(0, 1200);")));
+        QTRY_COMPARE_WITH_TIMEOUT(page->property("scrollPosition").toPointF().y(), 1200.0, 10000);
+
+        text->setText(QStringLiteral("<div style=\"height:5000px\">B</div>"));
+        QVERIFY(loaded.wait(20000));
+        QVERIFY(dir.Read(QStringLiteral("live.htm")).contains(">B</div>"));
+        QTRY_COMPARE_WITH_TIMEOUT(page->property("scrollPosition").toPointF().y(), 1200.0, 10000);
+        live->Widths()->setCurrentIndex(live->Widths()->findData(1280));
+        QCOMPARE(browser->property("zoomFactor").toReal(), live->FitZoom());
+        QVERIFY(live->FitZoom() < 0.5);
+        QVERIFY(services.boxes.empty());
     }
 
     // A page whose script never yields holds the renderer; the next preview
