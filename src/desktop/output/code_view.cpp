@@ -45,22 +45,6 @@ CodeView::CodeView(QWidget* parent) : QPlainTextEdit(parent) {
     });
     UpdateMargins();
 
-    find_ = new QLineEdit(this);
-    find_->setObjectName(QStringLiteral("FindLine"));
-    find_->setPlaceholderText(tr("Find"));
-    find_->setAccessibleName(tr("Find in the code"));
-    find_->setClearButtonEnabled(true);
-    find_->hide();
-    find_->installEventFilter(this);
-    connect(find_, &QLineEdit::returnPressed, this, [this] { FindNext(); });
-    connect(find_, &QLineEdit::textEdited, this, [this] {
-        // As you type: from the start of the current find, not past it.
-        QTextCursor cursor = textCursor();
-        cursor.setPosition(cursor.selectionStart());
-        setTextCursor(cursor);
-        FindNext();
-    });
-
     auto shortcut = [this](const QKeySequence& keys, auto action) {
         auto* s = new QShortcut(keys, this);
         s->setContext(Qt::WidgetWithChildrenShortcut);
@@ -68,7 +52,7 @@ CodeView::CodeView(QWidget* parent) : QPlainTextEdit(parent) {
     };
     shortcut(QKeySequence::Find, [this] { OpenFind(); });
     shortcut(QKeySequence(Qt::Key_F3), [this] {
-        if (find_->text().isEmpty()) OpenFind();
+        if (!find_ || find_->text().isEmpty()) OpenFind();
         else FindNext();
     });
     shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { FindNext(true); });
@@ -124,12 +108,36 @@ void CodeView::PaintLineNumbers(QPaintEvent* event) {
 }
 
 void CodeView::PlaceFindLine() {
+    if (!find_) return;
     const int width = std::min(viewport()->width() - 4, fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28);
     const QRect v = viewport()->geometry();
     find_->setGeometry(v.right() - width - 1, v.top() + 2, width, find_->sizeHint().height());
 }
 
+QLineEdit* CodeView::FindLine() {
+    // Made at its first use: two views in a window made at start-up.
+    if (find_) return find_;
+    find_ = new QLineEdit(this);
+    find_->setObjectName(QStringLiteral("FindLine"));
+    find_->setPlaceholderText(tr("Find"));
+    find_->setAccessibleName(tr("Find in the code"));
+    find_->setClearButtonEnabled(true);
+    find_->hide();
+    find_->installEventFilter(this);
+    connect(find_, &QLineEdit::returnPressed, this, [this] { FindNext(); });
+    connect(find_, &QLineEdit::textEdited, this, [this] {
+        // As you type: from the start of the current find, not past it.
+        QTextCursor cursor = textCursor();
+        cursor.setPosition(cursor.selectionStart());
+        setTextCursor(cursor);
+        FindNext();
+    });
+
+    return find_;
+}
+
 void CodeView::OpenFind() {
+    FindLine();
     const QString selected = textCursor().selectedText();
     if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator)) find_->setText(selected);
     PlaceFindLine();
@@ -140,7 +148,7 @@ void CodeView::OpenFind() {
 }
 
 bool CodeView::FindNext(bool backwards) {
-    const QString text = find_->text();
+    const QString text = find_ ? find_->text() : QString();
     if (text.isEmpty()) return false;
     const QTextDocument::FindFlags flags = backwards ? QTextDocument::FindBackward : QTextDocument::FindFlags();
     QTextCursor found = document()->find(text, textCursor(), flags);

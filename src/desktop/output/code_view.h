@@ -19,7 +19,8 @@ public:
 
     CodeHighlighter* Highlighter() const { return highlighter_; }
     QWidget* LineNumbers() const { return numbers_; }
-    QLineEdit* FindLine() const { return find_; }
+    // The find line (made at its first use).
+    QLineEdit* FindLine();
     int LineNumberWidth() const;
 
     // Opens the find line with the selection (if one line) as its text.
