@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 
 #include "app/environment.h"
 #include "app/help_window.h"
@@ -46,6 +47,9 @@ private Q_SLOTS:
     void initTestCase() {
         InstallSystemColorResolver();
         PreviewPane::SetModulePath(QStringLiteral(ZENTRAVA_PREVIEW_MODULE));
+        // The Live Preview's remembered place goes to a scratch folder.
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
     }
 
     void previewShowsTheGeneratedPageAndRefreshShowsEdits() {
@@ -237,6 +241,9 @@ private Q_SLOTS:
         messages->FillList();
         QVERIFY(messages->List()->actions().isEmpty());
     }
+
+private:
+    QTemporaryDir settingsDir_;
 };
 
 int main(int argc, char** argv) {
