@@ -27,11 +27,11 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zentrava-cli [--dir DIR] categories\n"
-    "       zentrava-cli [--dir DIR] list CATEGORY\n"
+    "       zentrava-cli [--dir DIR] list CATEGORY [--names en|zh_CN|zh_TW]\n"
     "       zentrava-cli [--dir DIR] form CATEGORY ENTRY\n"
     "       zentrava-cli [--dir DIR] generate CATEGORY ENTRY [--set NAME=VALUE]... [--clear NAME]...\n"
     "                    [--add NAME=VALUE]... [--show raw|script|page] [--preview] [--save FILE]\n"
-    "       zentrava-cli [--dir DIR] find TEXT\n"
+    "       zentrava-cli [--dir DIR] find TEXT [--names en|zh_CN|zh_TW]\n"
     "       zentrava-cli [--dir DIR] gallery DIR\n"
     "       zentrava-cli --version | --help\n";
 
@@ -225,10 +225,10 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
     return 0;
 }
 
-int Find(const std::string& dir, const std::string& text, std::ostream& out) {
+int Find(const std::string& dir, const std::string& text, NameScript names, std::ostream& out) {
     const std::vector<SearchHit> hits = FindEffects(LoadAllCatalogues(dir), text);
     for (const SearchHit& h : hits) {
-        out << Categories()[h.category].caption << '\t' << h.index << '\t' << h.entry.ename << '\n';
+        out << Categories()[h.category].caption << '\t' << h.index << '\t' << ShownName(h.entry, names) << '\n';
     }
     return hits.empty() ? 1 : 0;
 }
@@ -327,6 +327,14 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
     form->add_option("ENTRY", which)->required();
     CLI::App* find = app.add_subcommand("find");
     find->add_option("TEXT", text)->required();
+    // The names `list` and `find` print: English, or the simplified or
+    // traditional Chinese ones (the messages stay English either way).
+    std::string namesCode = "en";
+    for (CLI::App* command : {list, find}) {
+        command->add_option("--names", namesCode)->check([](const std::string& code) {
+            return ParseNameScript(code) ? std::string() : "--names takes en, zh_CN or zh_TW, not '" + code + "'";
+        });
+    }
     CLI::App* gallery = app.add_subcommand("gallery");
     gallery->add_option("DIR", target)->required();
 
@@ -372,10 +380,11 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
             for (const Category& c : Categories()) out << c.caption << '\t' << c.fileName << '\n';
             return 0;
         }
+        const NameScript names = ParseNameScript(namesCode).value_or(NameScript::English);
         if (*list) {
             const CatalogueList entries = LoadCategory(dir, RequireCategory(category), err);
             for (std::size_t n = 0; n < entries.size(); ++n) {
-                out << n << '\t' << entries[n].ename << '\t' << entries[n].form << '\t' << entries[n].script << '\n';
+                out << n << '\t' << ShownName(entries[n], names) << '\t' << entries[n].form << '\t' << entries[n].script << '\n';
             }
             return 0;
         }
@@ -383,7 +392,7 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
             PrintForm(*RequireEntry(dir, category, which, err).form, out);
             return 0;
         }
-        if (*find) return Find(dir, text, out);
+        if (*find) return Find(dir, text, names, out);
         if (*gallery) return Gallery(dir, target, err);
         if (*generate) {
             // The changes in the order they were given.

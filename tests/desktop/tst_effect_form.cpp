@@ -2,6 +2,10 @@
 // as the desktop renders them from the form declarations.
 #include <QtTest>
 
+#include <algorithm>
+#include <set>
+
+
 #include <QComboBox>
 #include <QAbstractItemView>
 #include <QFontDatabase>
@@ -15,8 +19,10 @@
 
 #include "app/main_window.h"
 #include "app/interface_font.h"
+#include "app/language.h"
 #include "app/services.h"
 #include "effects/controls.h"
+#include "effects/form_texts.h"
 #include "effects/mdi_child.h"
 #include "effects/registry.h"
 #include "effects/shell.h"
@@ -134,10 +140,19 @@ private Q_SLOTS:
     }
 
     // Every caption and label of every registered form fits its box with a
-    // margin in the font it is drawn in (forms added later included).
+    // margin in the font it is drawn in (forms added later included), in
+    // every interface language.
+    void everyCaptionFitsItsBox_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* code : kLanguageCodes) QTest::newRow(code) << QString::fromLatin1(code);
+    }
     void everyCaptionFitsItsBox() {
+        QFETCH(QString, language);
+        SetTranslationsFolder(QStringLiteral(ZENTRAVA_TRANSLATIONS_DIR));
+        QVERIFY2(SetInterfaceLanguage(language), qPrintable(language + QStringLiteral(" translation missing")));
+        const auto english = qScopeGuard([] { SetInterfaceLanguage(QStringLiteral("en")); });
         FakeShell shell;
-        int checked = 0;
+        int checked = 0, translated = 0;
         for (const FormDecl& decl : FormRegistry::Instance().All()) {
             TMDIChild form(decl, shell);
             for (QWidget* w : form.findChildren<QWidget*>()) {
@@ -157,9 +172,12 @@ private Q_SLOTS:
                                                               .arg(needed)
                                                               .arg(w->width())));
                 ++checked;
+                translated += std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00; });
             }
         }
         QVERIFY(checked > 20);
+        // The Chinese forms are drawn in Chinese.
+        QCOMPARE(translated > checked / 2, language != QStringLiteral("en"));
         // The code window's buttons too.
         FakeServices services;
         CodeWindow code(services, QDir::tempPath());
@@ -167,16 +185,42 @@ private Q_SLOTS:
             QVERIFY2(button->fontMetrics().horizontalAdvance(ShownCaption(button->text())) + 2 * kButtonMargin <= button->width(),
                      qPrintable(button->text()));
         }
-        // The size is the largest that fits: half a point more does not.
+        // The size is the largest that fits in every language: half a point more does not.
         QFont larger = InterfaceFont();
         larger.setPointSizeF(larger.pointSizeF() + 0.5);
         if (InterfaceFont().pointSizeF() < 8.0) {
-            QCOMPARE(InterfacePointSize(larger, FormRegistry::Instance().All()), InterfaceFont().pointSizeF());
+            QCOMPARE(InterfacePointSizeInEveryLanguage(larger, FormRegistry::Instance().All()),
+                     InterfaceFont().pointSizeF());
             FormDecl generateOnly = NewForm("TOnlyGenerate", "only", 0);
             generateOnly.generate = [](const FormValues&, ScriptWriter&) {};
             QVERIFY(InterfacePointSize(larger, {generateOnly}) >= InterfaceFont().pointSizeF());
         }
         qInfo("interface font: %s %.1f pt", qPrintable(InterfaceFont().family()), InterfaceFont().pointSizeF());
+    }
+
+    // The forms' texts are listed for the translation tools, every one of
+    // every registered form (a new form's texts are otherwise never translated).
+    void everyFormTextIsListedForTranslation() {
+        std::set<std::string> listed(ListedFormTexts().begin(), ListedFormTexts().end());
+        QStringList missing;
+        for (const FormDecl& decl : FormRegistry::Instance().All()) {
+            for (const std::string& text : TranslatableTexts(decl)) {
+                if (!listed.count(text)) missing << QString::fromStdString(decl.className + ": " + text);
+            }
+        }
+        missing.removeDuplicates();
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QStringLiteral("not listed (run build/tests/zentrava_form_texts > "
+                                           "src/desktop/effects/form_texts.cpp, then the zentrava_lupdate target): ") +
+                            missing.join(QStringLiteral("; "))));
+        // Captions and labels, never default values (they go into the code).
+        const std::vector<std::string> texts = TranslatableTexts(*FormRegistry::Instance().Find("TMouseForm6"));
+        QVERIFY(std::find(texts.begin(), texts.end(), "Text:") != texts.end());
+        for (const ControlDecl& c : FormRegistry::Instance().Find("TMouseForm6")->controls) {
+            if (c.kind == ControlKind::Edit && !c.text.empty()) {
+                QVERIFY(std::find(texts.begin(), texts.end(), c.text) == texts.end());
+            }
+        }
     }
 
     void emptyEnameGivesABlankTitle() {

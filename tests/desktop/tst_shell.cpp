@@ -7,12 +7,16 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QComboBox>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QTextDocument>
 
 #include "app/find_box.h"
 #include "app/form_manager.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
 #include "effects/mdi_child.h"
@@ -56,6 +60,8 @@ private Q_SLOTS:
     void initTestCase() {
         InstallSystemColorResolver();
         PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
+        QStandardPaths::setTestModeEnabled(true);  // the remembered language goes to a scratch settings file
+        SetTranslationsFolder(QStringLiteral(ZENTRAVA_TRANSLATIONS_DIR));
     }
 
     void startupListsMouseCatalogueAndOpensFirstEntry() {
@@ -520,6 +526,73 @@ private Q_SLOTS:
         QTest::keyClick(box->Edit(), Qt::Key_Escape);
         QVERIFY(!box->isVisible());
         QCOMPARE(w.CurrentEntry().ename, std::string("Caf\xc3\xa9 Corner"));  // nothing chosen
+    }
+
+    // The Language choice retranslates every open window at once, keeps what
+    // the user typed, shows the Chinese names and is remembered; the
+    // generated code is the same in every language.
+    void languageChoiceSwitchesLiveAndLeavesTheCodeAlone() {
+        ProgramDir dir;
+        dir.Write(QStringLiteral("mouse.ini"),
+                  dir.Read(QStringLiteral("mouse.ini"))
+                      .replace("ename=Message\n", "ename=Message\ngbname=\xe6\xb6\x88\xe6\x81\xaf\n"
+                                                  "bigname=\xe8\xa8\x8a\xe6\x81\xaf\n"));
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.FinishStartUp();
+        ClickLine(w, 1);
+        TMDIChild* form = w.CurrentForm();
+        auto* text = form->findChild<QLineEdit*>(QStringLiteral("FlatEdit3"));
+        text->setText(QStringLiteral("Typed"));
+        auto* generate = form->findChild<QPushButton*>(QStringLiteral("XP_Button1"));
+        generate->click();
+        const QString english = w.CodeWindowIfCreated()->ScriptView()->toPlainText();
+        QVERIFY(english.contains(QStringLiteral("Typed")));
+
+        auto choose = [&w](const char* code) {
+            QComboBox* box = w.LanguageBox();
+            const int index = box->findData(QString::fromLatin1(code));
+            box->setCurrentIndex(index);
+            Q_EMIT box->activated(index);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        };
+        auto label = [&w](const char* name) {
+            return w.CurrentForm()->findChild<QLabel*>(QString::fromLatin1(name))->text();
+        };
+        auto button = [](QWidget* window, const char* name) {
+            return window->findChild<QAbstractButton*>(QString::fromLatin1(name))->text();
+        };
+        struct Row {
+            const char* code;
+            QString mouse, message, textLabel, generate, preview;
+        };
+        const Row rows[] = {
+            {"zh_CN", u"鼠标"_qs, u"消息"_qs, u"文字："_qs, u"生成代码(&G)..."_qs, u"预览"_qs},
+            {"zh_TW", u"滑鼠"_qs, u"訊息"_qs, u"文字："_qs, u"產生程式碼(&G)..."_qs, u"預覽"_qs},
+            {"en", u"Mouse"_qs, u"Message"_qs, u"Text:"_qs, u"&Generate Codes..."_qs, u"Preview"_qs},
+        };
+        for (const Row& row : rows) {
+            choose(row.code);
+            QCOMPARE(InterfaceLanguage(), QString::fromLatin1(row.code));
+            QCOMPARE(RememberedLanguage(), QString::fromLatin1(row.code));
+            QCOMPARE(button(&w, "MouseButton"), row.mouse);
+            QCOMPARE(ListLines(w).mid(0, 2), (QStringList{u"Plain"_qs, row.message}));  // English where none
+            QCOMPARE(w.CurrentForm(), form);  // the same form, retranslated
+            QCOMPARE(Title(form), QStringLiteral("  ") + row.message);
+            QCOMPARE(label("FlatEdit3Label"), row.textLabel);
+            QCOMPARE(text->text(), QStringLiteral("Typed"));
+            QCOMPARE(generate->text(), row.generate);
+            QCOMPARE(button(w.CodeWindowIfCreated(), "button_run"), row.preview);
+            generate->click();
+            QCOMPARE(w.CodeWindowIfCreated()->ScriptView()->toPlainText(), english);
+        }
+        QVERIFY(services.boxes.empty());
+
+        // Help opens the guide in the chosen language where there is one.
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("help")));
+        dir.Write(QStringLiteral("help/index.zh_TW.html"), "guide");
+        QCOMPARE(HelpFile(dir.Path(), u"zh_TW"_qs), dir.Path() + QStringLiteral("/help/index.zh_TW.html"));
+        QCOMPARE(HelpFile(dir.Path(), u"zh_CN"_qs), dir.Path() + QStringLiteral("/help/index.html"));
     }
 };
 

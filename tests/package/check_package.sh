@@ -13,7 +13,9 @@ echo "package: $(basename "$deb")"
 dpkg -x "$deb" "$scratch/root"
 for f in usr/bin/zentrava usr/bin/zentrava-cli usr/lib/zentrava/zentrava usr/lib/zentrava/libzentrava-preview.so \
          usr/lib/zentrava/mouse.ini usr/share/applications/zentrava.desktop \
-         usr/share/icons/hicolor/scalable/apps/zentrava.svg usr/share/doc/zentrava/copyright; do
+         usr/share/icons/hicolor/scalable/apps/zentrava.svg usr/share/doc/zentrava/copyright \
+         usr/lib/zentrava/translations/zentrava_zh_CN.qm usr/lib/zentrava/translations/zentrava_zh_TW.qm \
+         usr/lib/zentrava/help/index.zh_CN.html usr/lib/zentrava/help/index.zh_TW.html; do
   [ -e "$scratch/root/$f" ] || { echo "FAIL: the package lacks /$f"; exit 1; }
 done
 
@@ -49,7 +51,7 @@ fi
 # app and the preview module link and the C++ runtime.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6widgets6 libqt6webenginewidgets6 libqt6svg6 libstdc++6 libc6; do
+for p in libqt6widgets6 libqt6webenginewidgets6 libqt6svg6 libstdc++6 libc6 fonts-noto-cjk; do
   grep -q "\b$p\b" <<<"$depends" || { echo "FAIL: Depends lacks $p"; exit 1; }
 done
 

@@ -1,6 +1,7 @@
 // Catalogue entries and the category catalogues of the toolbar.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,23 @@ using CatalogueList = std::vector<Tplugin>;
 // unreadable or empty file gives an empty list.
 CatalogueList LoadCatalogue(const std::string& path);
 
-// The lines of the effect list: every record's ename, in order.
-std::vector<std::string> FillScriptList(const CatalogueList& list);
+// Which of an entry's three names a list shows.
+enum class NameScript {
+    English,      // ename
+    Simplified,   // gbname (zh_CN)
+    Traditional,  // bigname (zh_TW)
+};
+
+// The entry's name in that script; the English name where the Chinese one is empty.
+const std::string& ShownName(const Tplugin& entry, NameScript script);
+
+// The script named by a language code: "en", "zh_CN" or "zh_TW" (letter case
+// and '-' or '_' alike); none for any other text.
+std::optional<NameScript> ParseNameScript(const std::string& code);
+
+// The lines of the effect list: every record's name (ename unless another
+// script is asked for), in order.
+std::vector<std::string> FillScriptList(const CatalogueList& list, NameScript script = NameScript::English);
 
 // A toolbar category and the catalogue file it reads.
 struct Category {

@@ -297,6 +297,8 @@ std::optional<TextWarning> WarningFor(const std::string& text, const std::vector
     TextWarning w;
     w.brief = join(signs) + (signs.size() == 1 ? " ends" : " end") + " the string";
     w.message = "The " + list + " would end the script string early.";
+    w.signs = std::move(signs);
+    w.names = std::move(broken);
     w.fixed = std::move(fixed);
     return w;
 }

@@ -36,6 +36,8 @@ struct TextWarning {
     std::string brief;    // a few words for beside the control: "' ends the string"
     std::string message;  // a sentence naming what breaks the string
     std::string fixed;    // the text with the escapes inserted
+    std::vector<std::string> signs;  // what brief names: "'", "line break"
+    std::vector<std::string> names;  // what message names: "apostrophe (')", "line break"
 };
 
 // The warning for `text` written at the given places; none when the text is safe there.

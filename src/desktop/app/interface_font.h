@@ -1,6 +1,8 @@
 // The font the windows and the effect forms are drawn in.
 #pragma once
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include <QFont>
@@ -21,10 +23,17 @@ QString ShownCaption(const QString& text);
 // which every caption and label of `forms` (their Generate buttons
 // included) fits its box with the margins above in `base`'s family.
 // Controls with a font of their own are left out: the size does not change them.
-qreal InterfacePointSize(const QFont& base, const std::vector<FormDecl>& forms);
+// `shown` gives a text as the form shows it (its translation, with the
+// context "Form" for a declared text); English when left out.
+using ShownText = std::function<QString(const char* context, const std::string& text)>;
+qreal InterfacePointSize(const QFont& base, const std::vector<FormDecl>& forms, const ShownText& shown = {});
+
+// The same in every interface language whose translation is there: the smallest.
+qreal InterfacePointSizeInEveryLanguage(const QFont& base, const std::vector<FormDecl>& forms);
 
 // The desktop's own font family at that size for every registered form (the
-// forms' sizes were made for a narrower font than the desktop's). Chosen once.
+// forms' sizes were made for a narrower font than the desktop's), the same
+// in every interface language. Chosen once.
 const QFont& InterfaceFont();
 
 }  // namespace zentrava::desktop

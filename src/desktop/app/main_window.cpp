@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QFileInfo>
@@ -31,6 +33,7 @@
 #include "app/focus_marker.h"
 #include "app/form_manager.h"
 #include "app/interface_font.h"
+#include "app/language.h"
 #include "app/picture_button.h"
 #include "app/resources.h"
 #include "effects/mdi_child.h"
@@ -51,17 +54,17 @@ struct ToolButtonDecl {
 
 // The eight category buttons, in the order of Categories().
 constexpr ToolButtonDecl kCategoryButtons[] = {
-    {"MouseButton", "Mouse", "Mouse scripts", ":/icons/mouse.svg", 8},
-    {"menuButton", "Menu", "Menu scripts", ":/icons/menu.svg", 66},
-    {"textButton", "Text", "Text scripts", ":/icons/text.svg", 124},
-    {"pageButton", "Page", "page scripts", ":/icons/page.svg", 182},
-    {"timeButton", "Time", "Date and time scripts", ":/icons/time.svg", 241},
-    {"imageButton", "Image", "Image scripts", ":/icons/image.svg", 299},
-    {"gameButton", "Game", "game scripts", ":/icons/game.svg", 357},
-    {"otherButton", "Others", "Other scripts", ":/icons/other.svg", 416},
+    {"MouseButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Mouse"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Mouse scripts"), ":/icons/mouse.svg", 8},
+    {"menuButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Menu"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Menu scripts"), ":/icons/menu.svg", 66},
+    {"textButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Text"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Text scripts"), ":/icons/text.svg", 124},
+    {"pageButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Page"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "page scripts"), ":/icons/page.svg", 182},
+    {"timeButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Time"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Date and time scripts"), ":/icons/time.svg", 241},
+    {"imageButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Image"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Image scripts"), ":/icons/image.svg", 299},
+    {"gameButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Game"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "game scripts"), ":/icons/game.svg", 357},
+    {"otherButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Others"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Other scripts"), ":/icons/other.svg", 416},
 };
-constexpr ToolButtonDecl kWelcomeButton = {"welcomeButton", "Website", "Zentrava on web", ":/icons/website.svg", 592};
-constexpr ToolButtonDecl kHelpButton = {"helpButton", "Help", "Help", ":/icons/help.svg", 648};
+constexpr ToolButtonDecl kWelcomeButton = {"welcomeButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Website"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Zentrava on web"), ":/icons/website.svg", 592};
+constexpr ToolButtonDecl kHelpButton = {"helpButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Help"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Help"), ":/icons/help.svg", 648};
 
 // A fixed-size window needs no maximise button. Qt's window-manager hints
 // already leave it out, but keep the resize function, which some window
@@ -95,9 +98,14 @@ const Tplugin& NoEntry() {
 
 }  // namespace
 
-QString HelpFile(const QString& programDir) {
+QString HelpFile(const QString& programDir, const QString& language) {
     const QFileInfo chm(QStringLiteral("help.chm"));
     if (chm.isFile()) return chm.absoluteFilePath();
+    // The guide in the interface language, where there is one.
+    if (language != QLatin1String("en")) {
+        const QString translated = programDir + QStringLiteral("/help/index.") + language + QStringLiteral(".html");
+        if (QFileInfo(translated).isFile()) return translated;
+    }
     return programDir + QStringLiteral("/help/index.html");
 }
 
@@ -133,7 +141,6 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     scriptListBox_->setGeometry(8, 72, 185, 423);
     scriptListBox_->setSelectionMode(QAbstractItemView::SingleSelection);
     scriptListBox_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    scriptListBox_->setAccessibleName(tr("Effects"));
     scriptListBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scriptListBox_->setTextElideMode(Qt::ElideRight);
     {
@@ -215,6 +222,35 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     SetApplicationTitle(windowTitle());
     // 9. Mouse is the selected category.
     setButtonFont(categoryButtons_.front());
+    RetranslateUi();
+}
+
+void MainWindow::RetranslateUi() {
+    const auto decls = [](std::size_t i) -> const ToolButtonDecl& {
+        return i < std::size(kCategoryButtons) ? kCategoryButtons[i] : i == std::size(kCategoryButtons) ? kWelcomeButton
+                                                                                                       : kHelpButton;
+    };
+    for (std::size_t i = 0; i < toolbarButtons_.size(); ++i) {
+        toolbarButtons_[i]->setText(tr(decls(i).caption));
+        toolbarButtons_[i]->setToolTip(tr(decls(i).hint));
+        toolbarButtons_[i]->setAccessibleName(tr(decls(i).caption));
+        toolbarButtons_[i]->update();
+    }
+    scriptListBox_->setAccessibleName(tr("Effects"));
+    languageLabel_->setText(tr("Language"));
+    languageBox_->setAccessibleName(tr("Language"));
+    languageBox_->setToolTip(tr("The language of the interface (the generated code stays the same)"));
+    languageBox_->setCurrentIndex(languageBox_->findData(InterfaceLanguage()));
+    // The list shows the names in the interface's script; the selection stays.
+    const std::vector<std::string> lines = FillScriptList(catalogue_, InterfaceNameScript());
+    for (int i = 0; i < scriptListBox_->count() && i < static_cast<int>(lines.size()); ++i) {
+        scriptListBox_->item(i)->setText(FromBytes(lines[static_cast<std::size_t>(i)]));
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 MainWindow::~MainWindow() = default;
@@ -224,8 +260,7 @@ void MainWindow::BuildToolbar() {
     toolbarPanel->setObjectName(QStringLiteral("toolbarPanel"));
     toolbarPanel->setGeometry(-1, 2, 712, 63);
     auto make = [&](const ToolButtonDecl& d) {
-        auto* button = new PictureButton(QString::fromLatin1(d.caption), QString::fromLatin1(d.hint),
-                                         QString::fromLatin1(d.picture), toolbarPanel);
+        auto* button = new PictureButton(tr(d.caption), tr(d.hint), QString::fromLatin1(d.picture), toolbarPanel);
         button->setObjectName(QString::fromLatin1(d.name));
         button->setGeometry(d.left, 2, 52, 52);
         toolbarButtons_.push_back(button);
@@ -238,6 +273,30 @@ void MainWindow::BuildToolbar() {
     }
     connect(make(kWelcomeButton), &PictureButton::clicked, this, &MainWindow::welcomeButtonClick);
     connect(make(kHelpButton), &PictureButton::clicked, this, &MainWindow::helpButtonClick);
+
+    // The interface language, in the toolbar's gap: each language by its own name.
+    languageLabel_ = new QLabel(toolbarPanel);
+    languageLabel_->setObjectName(QStringLiteral("languageLabel"));
+    languageLabel_->setGeometry(482, 8, 100, 16);
+    languageLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    languageBox_ = new QComboBox(toolbarPanel);
+    languageBox_->setObjectName(QStringLiteral("languageBox"));
+    languageBox_->setGeometry(482, 26, 100, 22);
+    languageBox_->setFocusPolicy(Qt::StrongFocus);
+    for (const char* code : kLanguageCodes) languageBox_->addItem(LanguageName(QLatin1String(code)), QLatin1String(code));
+    languageBox_->setCurrentIndex(languageBox_->findData(InterfaceLanguage()));
+    languageLabel_->setBuddy(languageBox_);
+    connect(languageBox_, &QComboBox::activated, this, [this](int index) {
+        const QString code = languageBox_->itemData(index).toString();
+        if (code == InterfaceLanguage()) return;
+        if (SetInterfaceLanguage(code)) {
+            RememberLanguage(code);
+        } else {
+            languageBox_->setCurrentIndex(languageBox_->findData(InterfaceLanguage()));
+            services_.ShowError(this, ApplicationTitle(),
+                                tr("The %1 translation is missing from\n%2").arg(LanguageName(code), TranslationsFolder()));
+        }
+    });
 
     // A thin line under the toolbar.
     auto* rule = new QFrame(this);
@@ -259,7 +318,7 @@ void MainWindow::LoadCategory(const char* fileName) {
     catalogue_ = LoadCatalogue(JoinPath(ProgramDir(), fileName));
     // FillScriptList.
     scriptListBox_->clear();
-    const std::vector<std::string> lines = FillScriptList(catalogue_);
+    const std::vector<std::string> lines = FillScriptList(catalogue_, InterfaceNameScript());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto* item = new QListWidgetItem(FromBytes(lines[i]), scriptListBox_);
         // Long names are cut at the list's edge: the tip shows the whole
@@ -331,6 +390,7 @@ QList<QWidget*> MainWindow::FocusRing() const {
         return (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() && w->isVisibleTo(this);
     };
     for (PictureButton* button : toolbarButtons_) {
+        if (button == toolbarButtons_[categoryButtons_.size()] && tabStop(languageBox_)) ring << languageBox_;
         if (tabStop(button)) ring << button;
     }
     if (tabStop(scriptListBox_)) ring << scriptListBox_;
@@ -406,7 +466,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::welcomeButtonClick() { OpenWithDefaultHandler(services_, this, QUrl(QString::fromLatin1(kWebsite))); }
 
-void MainWindow::helpButtonClick() { OpenWithDefaultHandler(services_, this, QUrl::fromLocalFile(HelpFile(programDir_))); }
+void MainWindow::helpButtonClick() { OpenWithDefaultHandler(services_, this, QUrl::fromLocalFile(HelpFile(programDir_, InterfaceLanguage()))); }
 
 const Tplugin& MainWindow::CurrentEntry() const { return currentEntry_ ? *currentEntry_ : NoEntry(); }
 

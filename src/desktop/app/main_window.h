@@ -15,6 +15,8 @@
 #include "catalogue/plugin.h"
 #include "effects/shell.h"
 
+class QComboBox;
+class QLabel;
 class QListWidget;
 class QMdiArea;
 
@@ -76,6 +78,8 @@ public:
     void ShowEntry(int category, int index);
     QString ProgramDirectory() const { return programDir_; }
     FocusMarker& Focus() const { return *focusMarker_; }
+    // The interface language choice in the toolbar.
+    QComboBox* LanguageBox() const { return languageBox_; }
 
     // The keyboard's round, in Tab order: the toolbar buttons, the effect
     // list, the current form's controls (its Generate button last).
@@ -95,10 +99,13 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
     void BuildToolbar();
+    // The texts that follow the interface language.
+    void RetranslateUi();
     void setButtonFont(PictureButton* button);
     void LoadCategory(const char* fileName);
     CodeWindow* EnsureCodeWindow();
@@ -119,6 +126,8 @@ private:
     CodeWindow* codeWindow_ = nullptr;
     QWidget* welcomePanel_ = nullptr;
     FindBox* findBox_ = nullptr;
+    QLabel* languageLabel_ = nullptr;
+    QComboBox* languageBox_ = nullptr;
     FocusMarker* focusMarker_ = nullptr;
 };
 
@@ -126,8 +135,9 @@ private:
 inline constexpr const char* kWebsite = "https://www.example.com/zentrava/";
 
 // What "Help" opens: "help.chm" in the working directory when it is there,
-// otherwise the user guide help/index.html in the program directory (few
-// Linux desktops open the compiled help format).
-QString HelpFile(const QString& programDir);
+// otherwise the user guide in the program directory (few Linux desktops open
+// the compiled help format): help/index.<language>.html in a translated
+// interface where it exists, else help/index.html.
+QString HelpFile(const QString& programDir, const QString& language = QStringLiteral("en"));
 
 }  // namespace zentrava::desktop

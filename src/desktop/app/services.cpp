@@ -1,6 +1,7 @@
 #include "app/services.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +11,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include "errors.h"
 
 namespace zentrava::desktop {
 
@@ -21,6 +24,30 @@ QString& TitleStore() {
 }  // namespace
 
 QString ApplicationTitle() { return TitleStore(); }
+
+QString ErrorText(const std::string& message) {
+    const QString english = QString::fromUtf8(ErrorBoxText(message));
+    struct Known {
+        const char* prefix;
+        const char* suffix;
+        const char* text;
+    };
+    static constexpr Known kKnown[] = {
+        {"Cannot open file ", "", QT_TRANSLATE_NOOP("Errors", "Cannot open file %1.")},
+        {"Cannot create file ", "", QT_TRANSLATE_NOOP("Errors", "Cannot create file %1.")},
+        {"List index out of bounds (", ")", QT_TRANSLATE_NOOP("Errors", "List index out of bounds (%1)")},
+    };
+    for (const Known& k : kKnown) {
+        const std::string_view prefix(k.prefix), suffix(k.suffix);
+        if (!message.starts_with(prefix) || !message.ends_with(suffix) || message.size() < prefix.size() + suffix.size()) {
+            continue;
+        }
+        const QString translated = QCoreApplication::translate("Errors", k.text);
+        if (translated == QLatin1String(k.text)) return english;  // English, or not translated
+        return translated.arg(QString::fromUtf8(message.substr(prefix.size(), message.size() - prefix.size() - suffix.size())));
+    }
+    return english;
+}
 void SetApplicationTitle(const QString& title) { TitleStore() = title; }
 
 void DesktopServices::ShowError(QWidget* parent, const QString& title, const QString& text, const QString& detail) {
@@ -85,7 +112,8 @@ void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& u
     QPointer<QWidget> owner(parent);
     auto failed = [&services, owner, where] {
         services.ShowError(owner, ApplicationTitle(),
-                           QStringLiteral("No program could be started to open\n%1\nPlease open it by hand.").arg(where));
+                           QCoreApplication::translate("Services", "No program could be started to open\n%1\nPlease open it by hand.")
+                               .arg(where));
     };
     if (!services.OpenUrl(url, parent, failed)) failed();
 }
@@ -115,7 +143,7 @@ QString QtFileFilter(const QString& pipeFilter) {
         filters << name + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     if (parts.size() % 2 == 1 && !parts.back().isEmpty()) filters << parts.back();
-    if (!filters.isEmpty() && !everything) filters << QStringLiteral("All files (*)");
+    if (!filters.isEmpty() && !everything) filters << QCoreApplication::translate("Services", "All files (*)");
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -132,8 +160,8 @@ QString PictureFilter() {
     for (const QByteArray& format : QImageReader::supportedImageFormats()) {
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     }
-    return QStringLiteral("All pictures (") + patterns.join(QLatin1Char(' ')) +
-           QStringLiteral(");;All files (*)");
+    return QCoreApplication::translate("Services", "All pictures (%1)").arg(patterns.join(QLatin1Char(' '))) +
+           QStringLiteral(";;") + QCoreApplication::translate("Services", "All files (*)");
 }
 
 }  // namespace zentrava::desktop

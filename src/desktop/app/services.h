@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include <QColor>
 #include <QString>
@@ -78,6 +79,11 @@ struct SharedDialogs {
 
 // The application title (the text the error boxes carry as their title).
 QString ApplicationTitle();
+
+// The text of an error box for an engine message ("Cannot open file <path>",
+// ...): in English the message with its full stop, as ErrorBoxText words it;
+// in another interface language its translation, the file name unchanged.
+QString ErrorText(const std::string& message);
 void SetApplicationTitle(const QString& title);
 
 // "Name(*.x)|*.x|Other|*.y;*.z" (the declarations' filter form) in Qt's

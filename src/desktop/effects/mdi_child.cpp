@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/interface_font.h"
+#include "app/language.h"
 #include "app/services.h"
 #include "effects/controls.h"
 #include "effects/shell.h"
@@ -35,6 +36,56 @@ constexpr QRgb kTitleColor = 0x004080;  // colour value 8404992: red 0, green 64
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
 
 QString Q(const std::string& text) { return FromBytes(text); }
+
+// A caption as an accessible name: without its closing colon.
+QString AccessibleLabel(QString label) {
+    if (label.endsWith(QLatin1Char(':')) || label.endsWith(QChar(0xFF1A))) label.chop(1);
+    return label;
+}
+
+// A typed-text warning's words in the interface language: the engine words
+// them in English, naming the signs and characters one by one.
+QString TranslatedList(const std::vector<std::string>& parts, const char* const names[][2]) {
+    QStringList shown;
+    for (const std::string& part : parts) {
+        QString text = Q(part);
+        for (int i = 0; names[i][0]; ++i) {
+            if (part == names[i][0]) text = QCoreApplication::translate("TextWarning", names[i][1]);
+        }
+        shown << text;
+    }
+    return shown.join(QCoreApplication::translate("TextWarning", ", "));
+}
+
+constexpr const char* kNamed[][2] = {
+    {"apostrophe (')", QT_TRANSLATE_NOOP("TextWarning", "apostrophe (')")},
+    {"double quote (\")", QT_TRANSLATE_NOOP("TextWarning", "double quote (\")")},
+    {"backquote (`)", QT_TRANSLATE_NOOP("TextWarning", "backquote (`)")},
+    {"backslash (\\)", QT_TRANSLATE_NOOP("TextWarning", "backslash (\\)")},
+    {"line break", QT_TRANSLATE_NOOP("TextWarning", "line break")},
+    {nullptr, nullptr},
+};
+
+QString WarningBrief(const TextWarning& w) {
+    const char* const kText = QT_TRANSLATE_NOOP("TextWarning", "%1 ends the string");
+    const QString translated = QCoreApplication::translate("TextWarning", kText);
+    if (translated == QLatin1String(kText)) return Q(w.brief);  // English: the engine's own words
+    return translated.arg(TranslatedList(w.signs, kNamed));
+}
+
+QString WarningMessage(const TextWarning& w) {
+    const char* const kText = QT_TRANSLATE_NOOP("TextWarning", "The %1 would end the script string early.");
+    const QString translated = QCoreApplication::translate("TextWarning", kText);
+    if (translated == QLatin1String(kText)) return Q(w.message);
+    return translated.arg(TranslatedList(w.names, kNamed));
+}
+
+// A file filter ("Name|patterns|Name|patterns") with its names in the interface language.
+QString TranslatedFilter(const std::string& filter) {
+    QStringList parts = Q(filter).split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) parts[i] = FormText(ToBytes(parts[i]));
+    return parts.join(QLatin1Char('|'));
+}
 
 // The widths of a list view's columns: sized columns keep their width, the
 // others share what is left of the list's width.
@@ -113,7 +164,6 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         QFont titleFont = InterfaceFont();
         titleFont.setBold(true);
         title_->setFont(titleFont);
-        title_->setText(QStringLiteral("  ") + Q(shell_.CurrentEntry().ename));
         title_->setGeometry(kFrameWidth, kFrameWidth, kWidth - 2 * kFrameWidth, kTitleHeight);
     }
 
@@ -139,31 +189,17 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         }
         controls_[LowerAscii(c.name)] = widget;
         if (!c.label.empty()) {
-            auto* label = new QLabel(Q(c.label), this);
+            auto* label = new QLabel(this);
             label->setObjectName(Q(c.name) + QStringLiteral("Label"));
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setBuddy(widget);
-            const int left = c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left;
-            int width = std::max(0, c.rect.left - 6 - left);
-            // a caption wider than its room in this font takes it from the gap before its control
-            const int need = label->sizeHint().width();
-            if (need > width) width = std::min(need, std::max(0, c.rect.left - 2 - left));
-            label->setGeometry(left, c.rect.top, width, c.rect.height);
-            QString name = Q(c.label);
-            if (name.endsWith(QLatin1Char(':'))) name.chop(1);
-            widget->setAccessibleName(name);
         }
         if (!c.unit.empty()) {
-            // The unit word stands right of the control and completes its name.
-            auto* unit = new QLabel(Q(c.unit), this);
+            auto* unit = new QLabel(this);
             unit->setObjectName(Q(c.name) + QStringLiteral("Unit"));
             unit->setTextFormat(Qt::PlainText);
             unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            unit->setGeometry(c.rect.left + c.rect.width + 4, c.rect.top,
-                              unit->fontMetrics().horizontalAdvance(unit->text()) + 4, c.rect.height);
-            const QString named = widget->accessibleName();
-            widget->setAccessibleName(named.isEmpty() ? unit->text() : named + QLatin1Char(' ') + unit->text());
         }
     }
 
@@ -172,12 +208,57 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     ConnectListKeys();
 
     if (decl_.generate) {
-        auto* generate = new QPushButton(QStringLiteral("&Generate Codes..."), this);
+        auto* generate = new QPushButton(this);
         generate->setObjectName(QStringLiteral("XP_Button1"));
         generate->setGeometry(384, 384, 99, 24);
         generate->setDefault(true);
         connect(generate, &QPushButton::clicked, this, &TMDIChild::Generate);
     }
+    RetranslateUi();
+}
+
+void TMDIChild::RetranslateUi() {
+    if (title_) title_->setText(QStringLiteral("  ") + Q(ShownName(shell_.CurrentEntry(), InterfaceNameScript())));
+    for (const ControlDecl& c : decl_.controls) {
+        QWidget* widget = Control(Q(c.name));
+        if (!widget) continue;
+        QString name;
+        if (auto* label = findChild<QLabel*>(Q(c.name) + QStringLiteral("Label"), Qt::FindDirectChildrenOnly)) {
+            label->setText(FormText(c.label));
+            const int left = c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left;
+            int width = std::max(0, c.rect.left - 6 - left);
+            // a caption wider than its room in this font takes it from the gap before its control
+            const int need = label->sizeHint().width();
+            if (need > width) width = std::min(need, std::max(0, c.rect.left - 2 - left));
+            label->setGeometry(left, c.rect.top, width, c.rect.height);
+            name = AccessibleLabel(label->text());
+        }
+        if (auto* unit = findChild<QLabel*>(Q(c.name) + QStringLiteral("Unit"), Qt::FindDirectChildrenOnly)) {
+            // The unit word stands right of the control and completes its name.
+            unit->setText(FormText(c.unit));
+            unit->setGeometry(c.rect.left + c.rect.width + 4, c.rect.top,
+                              unit->fontMetrics().horizontalAdvance(unit->text()) + 4, c.rect.height);
+            name = name.isEmpty() ? unit->text() : name + QLatin1Char(' ') + unit->text();
+        }
+        if (!name.isEmpty()) widget->setAccessibleName(name);
+        if (c.kind == ControlKind::Button) static_cast<QPushButton*>(widget)->setText(FormText(c.text));
+        if (c.kind == ControlKind::Label) static_cast<QLabel*>(widget)->setText(FormText(c.text));
+        if (c.kind == ControlKind::ListView) {
+            QStringList captions;
+            for (const Column& col : c.columns) captions << FormText(col.caption);
+            static_cast<QTreeWidget*>(widget)->setHeaderLabels(captions);
+        }
+    }
+    if (auto* generate = findChild<QPushButton*>(QStringLiteral("XP_Button1"), Qt::FindDirectChildrenOnly)) {
+        generate->setText(tr("&Generate Codes..."));
+    }
+    for (auto& [name, w] : warnings_) w.fix->setText(tr("Fix"));
+    UpdateTextWarnings();
+}
+
+void TMDIChild::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void TMDIChild::ConnectListKeys() {
@@ -254,9 +335,6 @@ QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
             view->setAllColumnsShowFocus(true);
             const int columns = static_cast<int>(c.columns.size());
             view->setColumnCount(std::max(1, columns));
-            QStringList captions;
-            for (const Column& col : c.columns) captions << Q(col.caption);
-            view->setHeaderLabels(captions);
             view->header()->setStretchLastSection(false);
             view->header()->setSectionsMovable(false);
             SizeColumns(view, c.columns, c.rect.width);
@@ -270,12 +348,12 @@ QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
             return view;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(Q(c.text), this);
+            auto* button = new QPushButton(this);
             connect(button, &QPushButton::clicked, this, [this, &c] { RunButton(c); });
             return button;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(Q(c.text), this);
+            auto* label = new QLabel(this);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             return label;
@@ -300,7 +378,7 @@ void TMDIChild::PlaceTextWarning(const ControlDecl& c) {
         return;
     }
     Warning w;
-    w.fix = new QPushButton(tr("Fix"), this);
+    w.fix = new QPushButton(this);
     w.fix->setObjectName(Q(c.name) + QStringLiteral("Fix"));
     w.label = new QLabel(this);
     w.label->setObjectName(Q(c.name) + QStringLiteral("Warning"));
@@ -349,16 +427,15 @@ void TMDIChild::UpdateTextWarnings() {
         w.fix->setVisible(show);
         if (!show) continue;
         const ControlDecl* c = decl_.Control(name);
-        QString label = c ? Q(c->label) : QString();
-        if (label.endsWith(QLatin1Char(':'))) label.chop(1);
-        const QString brief = Q(it->second.brief);
+        const QString label = c ? AccessibleLabel(FormText(c->label)) : QString();
+        const QString brief = WarningBrief(it->second);
         w.label->setText(w.label->property("below").toBool() ? label + QStringLiteral(": ") + brief : brief);
         w.fixed = Q(it->second.fixed);
-        const QString tip = Q(it->second.message) + QStringLiteral("\n") + tr("Fix writes: %1").arg(w.fixed);
+        const QString tip = WarningMessage(it->second) + QStringLiteral("\n") + tr("Fix writes: %1").arg(w.fixed);
         w.label->setToolTip(tip);
         w.fix->setToolTip(tip);
         w.fix->setAccessibleName(tr("Insert the escapes into %1").arg(label));
-        w.label->setAccessibleName(Q(it->second.message));
+        w.label->setAccessibleName(WarningMessage(it->second));
     }
 }
 
@@ -380,8 +457,11 @@ QString TMDIChild::ControlText(const QString& name) const {
     if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
     if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) return spin->text();
     if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentText();
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-    if (auto* button = qobject_cast<QPushButton*>(w)) return button->text();
+    // A caption as declared: the interface language never reaches the code.
+    if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)) {
+        const ControlDecl* c = decl_.Control(ToBytes(name));
+        return c ? Q(c->text) : QString();
+    }
     if (auto* swatch = qobject_cast<ColorSwatch*>(w)) return QString::fromStdString(ColorToHex(swatch->colorValue()));
     return QString();
 }
@@ -422,7 +502,7 @@ FormValues TMDIChild::CollectValues() const {
 }
 
 void TMDIChild::ShowError(const QString& message, const QString& detail) {
-    shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(), Q(ErrorBoxText(ToBytes(message))), detail);
+    shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(), ErrorText(ToBytes(message)), detail);
 }
 
 void TMDIChild::Generate() {
@@ -493,7 +573,7 @@ void TMDIChild::RunButton(const ControlDecl& c) {
             SharedDialogs& dialogs = shell_.Dialogs();
             const bool picture = c.action == ButtonAction::BrowsePicture;
             QString& last = picture ? dialogs.lastPicture : dialogs.lastFile;
-            const QString filter = picture ? PictureFilter() : QtFileFilter(Q(c.filter));
+            const QString filter = picture ? PictureFilter() : QtFileFilter(TranslatedFilter(c.filter));
             // The first time, the dialog starts among the pictures beside the program.
             const QString start = last.isEmpty() ? PictureFolder(FromPath(shell_.ProgramDir())) : last;
             const std::optional<QString> file = shell_.Services().RunOpenDialog(

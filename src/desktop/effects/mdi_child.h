@@ -56,8 +56,11 @@ public Q_SLOTS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The captions, labels and names in the interface language.
+    void RetranslateUi();
     QWidget* CreateControl(const ControlDecl& c);
     void ConnectListKeys();
     void RunButton(const ControlDecl& c);

@@ -57,7 +57,7 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
     setObjectName(QStringLiteral("displayForm"));
     // The run ends when the main window closes, whether or not this is shown.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QStringLiteral("JavaScript Codes"));
+    setWindowTitle(tr("JavaScript Codes"));
     setFixedSize(601, 284);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -82,21 +82,21 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
     pages_->addWidget(htmlMemo_);
     pages_->addWidget(preview_);
 
-    connect(AddButton("button_scriptcode", tr("JavaScript Codes"), tr("Show only Javascript codes"), 8),
+    connect(AddButton("button_scriptcode", QT_TR_NOOP("JavaScript Codes"), QT_TR_NOOP("Show only Javascript codes"), 8),
             &QPushButton::clicked, this, &CodeWindow::button_scriptcodeClick);
-    connect(AddButton("Button_htmlcode", tr("HTML Codes"), tr("Show whole HTML codes"), 40), &QPushButton::clicked,
+    connect(AddButton("Button_htmlcode", QT_TR_NOOP("HTML Codes"), QT_TR_NOOP("Show whole HTML codes"), 40), &QPushButton::clicked,
             this, &CodeWindow::Button_htmlcodeClick);
-    connect(AddButton("Button_copy_script", tr("Copy to Clipboard"), tr("Copy current codes to clipboard"), 72),
+    connect(AddButton("Button_copy_script", QT_TR_NOOP("Copy to Clipboard"), QT_TR_NOOP("Copy current codes to clipboard"), 72),
             &QPushButton::clicked, this, &CodeWindow::Button_copy_scriptClick);
     NewSeparator("Panel3", 112, this);
-    connect(AddButton("button_run", tr("Preview"), tr("Preview the effect in default browser"), 128),
+    connect(AddButton("button_run", QT_TR_NOOP("Preview"), QT_TR_NOOP("Preview the effect in default browser"), 128),
             &QPushButton::clicked, this, &CodeWindow::button_runClick);
-    connect(AddButton("XP_Button1", tr("Refresh"), QString(), 160), &QPushButton::clicked, this,
+    connect(AddButton("XP_Button1", QT_TR_NOOP("Refresh"), nullptr, 160), &QPushButton::clicked, this,
             &CodeWindow::XP_Button1Click);
     NewSeparator("Panel2", 200, this);
-    connect(AddButton("XP_Button2", tr("View In Browser"), QString(), 216), &QPushButton::clicked, this,
+    connect(AddButton("XP_Button2", QT_TR_NOOP("View In Browser"), nullptr, 216), &QPushButton::clicked, this,
             &CodeWindow::XP_Button2Click);
-    connect(AddButton("SavePageButton", tr("Save Page..."), tr("Save the page with its pictures, to open anywhere"), 248),
+    connect(AddButton("SavePageButton", QT_TR_NOOP("Save Page..."), QT_TR_NOOP("Save the page with its pictures, to open anywhere"), 248),
             &QPushButton::clicked, this, &CodeWindow::SavePageClick);
 
     // The page's console messages: counted over the preview's lower right
@@ -110,10 +110,11 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
             [this](int page) { messages_->SetPreviewShown(page == kPreviewPage); });
 }
 
-QPushButton* CodeWindow::AddButton(const char* name, const QString& caption, const QString& hint, int top) {
-    auto* button = new QPushButton(caption, this);
+QPushButton* CodeWindow::AddButton(const char* name, const char* caption, const char* hint, int top) {
+    auto* button = new QPushButton(tr(caption), this);
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
+    button->setToolTip(hint ? tr(hint) : QString());
+    captions_.push_back({button, caption, hint});
     button->setGeometry(488, top, 107, 24);
     button->setFont(InterfaceFont());
     button->setAutoDefault(false);
@@ -162,7 +163,7 @@ bool CodeWindow::SavePreviewFile() {
     try {
         previewFile_ = FromPath(zentrava::SavePreviewFile(ToPath(programDir_), PageLines()));
     } catch (const std::exception& e) {
-        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())));
+        services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()));
         return false;
     }
     return true;
@@ -207,7 +208,7 @@ void CodeWindow::SavePageClick() {
                                                   static_cast<int>(copied.size()))
                                                    .arg(QDir::toNativeSeparators(*file)));
     } catch (const std::exception& e) {
-        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())));
+        services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()));
     }
 }
 
@@ -220,6 +221,17 @@ void CodeWindow::ShowPageLine(int line) {
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     htmlMemo_->setTextCursor(cursor);
     htmlMemo_->centerCursor();
+}
+
+void CodeWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(tr("JavaScript Codes"));
+        for (const Caption& c : captions_) {
+            c.button->setText(tr(c.caption));
+            c.button->setToolTip(c.hint ? tr(c.hint) : QString());
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 void CodeWindow::closeEvent(QCloseEvent* event) {

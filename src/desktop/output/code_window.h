@@ -60,9 +60,11 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery: hide only
+    void changeEvent(QEvent* event) override;      // retranslates the captions
 
 private:
-    QPushButton* AddButton(const char* name, const QString& caption, const QString& hint, int top);
+    // `caption` and `hint` (none: null) are untranslated; they follow the interface language.
+    QPushButton* AddButton(const char* name, const char* caption, const char* hint, int top);
     bool SavePreviewFile();
     void SaveAndPreview();
     // The page view's lines: as assembled until the user edits the text.
@@ -82,6 +84,12 @@ private:
     bool shownBefore_ = false;
     QString previewFile_;  // where the preview file went last
     QString lastSaved_;    // the page saved last with "Save Page..."
+    struct Caption {
+        QPushButton* button;
+        const char* caption;
+        const char* hint;
+    };
+    std::vector<Caption> captions_;
 };
 
 }  // namespace zentrava::desktop
