@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <unistd.h>
+
 #include <charconv>
 #include <filesystem>
 #include <map>
@@ -30,9 +32,9 @@ constexpr const char* kUsage =
     "       zentrava-cli [--dir DIR] list CATEGORY [--names en|zh_CN|zh_TW]\n"
     "       zentrava-cli [--dir DIR] form CATEGORY ENTRY\n"
     "       zentrava-cli [--dir DIR] generate CATEGORY ENTRY [--set NAME=VALUE]... [--clear NAME]...\n"
-    "                    [--add NAME=VALUE]... [--show raw|script|page] [--preview] [--save FILE]\n"
+    "                    [--add NAME=VALUE]... [--show raw|script|page] [--preview] [--save FILE] [--force]\n"
     "       zentrava-cli [--dir DIR] find TEXT [--names en|zh_CN|zh_TW]\n"
-    "       zentrava-cli [--dir DIR] gallery DIR\n"
+    "       zentrava-cli [--dir DIR] gallery DIR [--force]\n"
     "       zentrava-cli --version | --help\n";
 
 // A usage error: the message says what was wrong.
@@ -62,15 +64,64 @@ const Category& RequireCategory(const std::string& name) {
     throw UsageError{"unknown category '" + name + "'"};
 }
 
+// An engine error as the error box shows it, and its reason on a second line.
+void PrintError(const EngineError& e, std::ostream& err) {
+    err << ErrorBoxText(e.what()) << '\n';
+    if (!e.Reason().empty()) err << e.Reason() << '\n';
+}
+
+// A catalogue's entries; a catalogue that cannot be read or that the list
+// limit cut short is said on stderr.
+CatalogueList LoadNoting(const std::string& path, std::ostream& err) {
+    CatalogueNotes notes;
+    CatalogueList list = LoadCatalogue(path, &notes);
+    if (!notes.problem.empty()) err << "zentrava-cli: " << path << " cannot be read: " << notes.problem << '\n';
+    if (notes.truncated) {
+        err << "zentrava-cli: warning: " << path << " lists more sections than fit the list; the first "
+            << list.size() << " are read\n";
+    }
+    return list;
+}
+
 // A category's entries; a catalogue that is missing or lists nothing is said on stderr.
 CatalogueList LoadCategory(const std::string& dir, const Category& category, std::ostream& err) {
     const std::string path = JoinPath(dir, category.fileName);
-    CatalogueList list = LoadCatalogue(path);
-    if (list.empty()) {
-        err << "zentrava-cli: " << path << (std::filesystem::exists(path) ? " lists no entries" : " is missing")
-            << '\n';
+    CatalogueList list = LoadNoting(path, err);
+    std::error_code ec;
+    if (list.empty() && !std::filesystem::exists(path, ec)) {
+        err << "zentrava-cli: " << path << " is missing\n";
+    } else if (list.empty() && std::filesystem::is_regular_file(path, ec)) {
+        err << "zentrava-cli: " << path << " lists no entries\n";
     }
     return list;
+}
+
+// Whether numeric controls take the text: an optional sign, digits and at
+// most one decimal point.
+bool IsNumber(const std::string& text) {
+    std::size_t i = text.empty() || (text[0] != '+' && text[0] != '-') ? 0 : 1;
+    bool digits = false, point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9') {
+            digits = true;
+        } else if (text[i] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
+// A relative path cannot be used once the working directory is gone.
+void RequireWorkingDirectory(const std::string& path, const char* what) {
+    if (path.empty() || path[0] == '/') return;
+    std::error_code ec;
+    (void)std::filesystem::current_path(ec);
+    if (ec) {
+        throw UsageError{std::string("the working directory is gone (") + ec.message() + "): give " + what +
+                         " as a full path"};
+    }
 }
 
 struct Selected {
@@ -161,6 +212,8 @@ void Apply(const FormDecl& form, FormValues& values, const Change& change) {
             std::optional<TColor> color = ParseColor(text);
             if (!color) throw UsageError{"--set: '" + text + "' is not a colour (#RRGGBB or a decimal value)"};
             values[c.name].color = *color;
+        } else if ((c.kind == ControlKind::SpinEdit || c.kind == ControlKind::SizeBox) && !IsNumber(text)) {
+            throw UsageError{"--set: '" + c.name + "' takes a number, got '" + text + "'"};
         } else {
             values[c.name].text = text;
         }
@@ -173,15 +226,27 @@ struct GenerateRequest {
     std::string show = "script";
     bool preview = false;
     std::string save;
+    bool force = false;
 };
 
 // Saves the page with its local files and tells each copied file on stderr.
-void SavePage(const std::vector<std::string>& page, const std::string& dir, const std::string& file,
+// Files already there are replaced only when `force` is given; otherwise
+// nothing is written, they are listed and the result is false.
+bool SavePage(const std::vector<std::string>& page, const std::string& dir, const std::string& file, bool force,
               std::ostream& err) {
-    for (const std::string& copied : SavePageWithFiles(page, dir, file)) err << "copied " << copied << '\n';
+    const PageSavePlan plan = PlanPageSave(page, dir, file);
+    for (const std::string& warning : plan.warnings) err << "zentrava-cli: warning: " << warning << '\n';
+    if (!plan.replaced.empty() && !force) {
+        err << "zentrava-cli: these files are there already; --force replaces them:\n";
+        for (const std::string& replaced : plan.replaced) err << "  " << replaced << '\n';
+        return false;
+    }
+    for (const std::string& copied : SavePageWithFiles(page, plan)) err << "copied " << copied << '\n';
+    return true;
 }
 
 int Generate(const std::string& dir, const GenerateRequest& request, std::ostream& out, std::ostream& err) {
+    RequireWorkingDirectory(request.save, "--save FILE");
     Selected s = RequireEntry(dir, request.category, request.which, err);
     FormValues values = DefaultValues(*s.form);
     for (const Change& change : request.changes) Apply(*s.form, values, change);
@@ -195,17 +260,22 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
     }
     try {
         zentrava::Generate(*s.form, values, s.entry, dir, skeleton, lines);
+        if (lines.LoadedFileCut()) {
+            err << "zentrava-cli: warning: " << ScriptFilePath(dir, s.entry)
+                << " holds a NUL character; the script ends there\n";
+        }
         std::vector<std::string> shown;
         if (request.show == "raw") shown = lines.Lines();
         CodeWindowResult result = ActivateCodeWindow(lines, s.entry, skeleton);
         // As in the code window, a file that cannot be saved loses nothing
         // generated: the view is still printed, and the run fails.
-        std::optional<std::string> saveError;
+        std::optional<EngineError> saveError;
+        bool refused = false;
         try {
             if (request.preview) SavePreviewFile(dir, result.page);
-            if (!request.save.empty()) SavePage(result.page, dir, request.save, err);
+            if (!request.save.empty()) refused = !SavePage(result.page, dir, request.save, request.force, err);
         } catch (const EngineError& e) {
-            saveError = e.what();
+            saveError = e;
         }
         if (request.show == "script") shown.assign(result.Script().begin(), result.Script().end());
         if (request.show == "page") shown = std::move(result.page);
@@ -214,19 +284,22 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
         out << text;
         out.flush();
         if (saveError) {
-            err << ErrorBoxText(*saveError) << '\n';
+            PrintError(*saveError, err);
             return 1;
         }
+        if (refused) return 1;
     } catch (const EngineError& e) {
-        err << ErrorBoxText(e.what()) << '\n';
+        PrintError(e, err);
         if (!e.File().empty()) err << e.File() << '\n';  // the script file that is too short
         return 1;
     }
     return 0;
 }
 
-int Find(const std::string& dir, const std::string& text, NameScript names, std::ostream& out) {
-    const std::vector<SearchHit> hits = FindEffects(LoadAllCatalogues(dir), text);
+int Find(const std::string& dir, const std::string& text, NameScript names, std::ostream& out, std::ostream& err) {
+    std::vector<CatalogueList> catalogues;
+    for (const Category& c : Categories()) catalogues.push_back(LoadNoting(JoinPath(dir, c.fileName), err));
+    const std::vector<SearchHit> hits = FindEffects(catalogues, text);
     for (const SearchHit& h : hits) {
         out << Categories()[h.category].caption << '\t' << h.index << '\t' << ShownName(h.entry, names) << '\n';
     }
@@ -247,13 +320,36 @@ std::string Html(const std::string& text) {
     return escaped;
 }
 
-// Every entry of every category saved with its defaults, and an index page.
-int Gallery(const std::string& dir, const std::string& target, std::ostream& err) {
+// The file that marks a folder as a gallery's: a later gallery may write there again.
+constexpr const char* kGalleryMarker = ".zentrava-gallery";
+
+// Every entry of every category saved with its defaults, and an index page:
+// into a new or empty folder, or one that an earlier gallery wrote, unless forced.
+int Gallery(const std::string& dir, const std::string& target, bool force, std::ostream& err) {
     namespace fs = std::filesystem;
+    RequireWorkingDirectory(target, "DIR");
     std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::exists(status) && !fs::is_directory(status)) {
+        err << ErrorBoxText("Cannot create file " + (fs::path(target) / "index.html").string()) << '\n'
+            << target << " is not a folder\n";
+        return 1;
+    }
+    if (fs::is_directory(status) && !force && !fs::exists(fs::path(target) / kGalleryMarker, ec) &&
+        !fs::is_empty(target, ec)) {
+        err << "zentrava-cli: " << target << " holds files of its own and no earlier gallery; --force writes "
+            << "into it all the same\n";
+        return 1;
+    }
     fs::create_directories(target, ec);
     if (ec) {
-        err << ErrorBoxText("Cannot create file " + target) << '\n';
+        err << ErrorBoxText("Cannot create file " + target) << '\n' << ec.message() << '\n';
+        return 1;
+    }
+    try {
+        WriteFileReplacing((fs::path(target) / kGalleryMarker).string(), "Written by zentrava-cli gallery.\n");
+    } catch (const EngineError& e) {
+        PrintError(e, err);
         return 1;
     }
     std::vector<std::string> index = {
@@ -264,7 +360,7 @@ int Gallery(const std::string& dir, const std::string& target, std::ostream& err
     int failures = 0, saved = 0;
     for (const Category& category : Categories()) {
         const std::string base = fs::path(category.fileName).stem().string();
-        const CatalogueList list = LoadCatalogue(JoinPath(dir, category.fileName));
+        const CatalogueList list = LoadNoting(JoinPath(dir, category.fileName), err);
         if (list.empty()) continue;
         index.push_back("<h2>" + Html(category.caption) + "</h2><ol start=\"0\">");
         for (std::size_t i = 0; i < list.size(); ++i) {
@@ -281,8 +377,11 @@ int Gallery(const std::string& dir, const std::string& target, std::ostream& err
                 TScriptCodeStrings lines;
                 zentrava::Generate(*form, DefaultValues(*form), entry, dir, skeleton, lines);
                 CodeWindowResult result = ActivateCodeWindow(lines, entry, skeleton);
-                fs::create_directories(fs::path(target) / base, ec);
-                SavePageWithFiles(result.page, dir, (fs::path(target) / page).string());
+                const PageSavePlan plan = PlanPageSave(result.page, dir, (fs::path(target) / page).string());
+                for (const std::string& warning : plan.warnings) {
+                    err << "zentrava-cli: warning: " << category.caption << ' ' << i << ": " << warning << '\n';
+                }
+                SavePageWithFiles(result.page, plan);
                 index.push_back("<li><a href=\"" + page + "\">" + names + "</a></li>");
                 ++saved;
             } catch (const EngineError& e) {
@@ -297,7 +396,7 @@ int Gallery(const std::string& dir, const std::string& target, std::ostream& err
     try {
         WriteFileReplacing((fs::path(target) / "index.html").string(), JoinLines(index) + "\n");
     } catch (const EngineError& e) {
-        err << ErrorBoxText(e.what()) << '\n';
+        PrintError(e, err);
         return 1;
     }
     err << saved << " pages saved, " << failures << " failed\n";
@@ -337,6 +436,8 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
     }
     CLI::App* gallery = app.add_subcommand("gallery");
     gallery->add_option("DIR", target)->required();
+    bool galleryForce = false;
+    gallery->add_flag("--force", galleryForce);
 
     GenerateRequest request;
     std::vector<std::string> sets, clears, adds;
@@ -349,6 +450,7 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
     generate->add_option("--show", request.show)->check(CLI::IsMember({"raw", "script", "page"}));
     generate->add_flag("--preview", request.preview);
     generate->add_option("--save", request.save);
+    generate->add_flag("--force", request.force);
 
     try {
         // CLI11 reads the arguments from the back.
@@ -372,6 +474,7 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
             out << "zentrava-cli " << ZENTRAVA_VERSION << '\n';
             return 0;
         }
+        RequireWorkingDirectory(dir, "--dir DIR");
         std::error_code ec;
         if (!std::filesystem::is_directory(dir, ec)) {
             throw UsageError{"the program directory '" + dir + "' does not exist or is not a folder"};
@@ -392,8 +495,8 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
             PrintForm(*RequireEntry(dir, category, which, err).form, out);
             return 0;
         }
-        if (*find) return Find(dir, text, names, out);
-        if (*gallery) return Gallery(dir, target, err);
+        if (*find) return Find(dir, text, names, out, err);
+        if (*gallery) return Gallery(dir, target, galleryForce, err);
         if (*generate) {
             // The changes in the order they were given.
             std::map<const CLI::Option*, std::size_t> taken;
@@ -412,6 +515,10 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
     } catch (const CLI::ParseError&) {
         out << kUsage;
         return 0;
+    } catch (const std::filesystem::filesystem_error& e) {
+        // What the checks above did not foresee still ends with a message, not an abort.
+        err << "zentrava-cli: " << e.what() << '\n';
+        return 2;
     }
 }
 

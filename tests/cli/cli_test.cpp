@@ -134,7 +134,7 @@ TEST(Cli, PreviewThatCannotBeSavedFails) {
     // The script view is printed all the same: nothing generated is lost.
     EXPECT_EQ(r.out, RunCli({"--dir", dir.Path(), "generate", "other", "0"}).out);
     EXPECT_NE(r.out.find("bookmarkit"), std::string::npos);
-    EXPECT_EQ(r.err, "Cannot create file " + dir.File("temp.htm") + ".\n");
+    EXPECT_EQ(r.err, "Cannot create file " + dir.File("temp.htm") + ".\nIs a directory\n");
 }
 
 TEST(Cli, UsageErrorsExitTwoAndSayWhatWasWrong) {

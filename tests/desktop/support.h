@@ -41,6 +41,11 @@ public:
     std::vector<QUrl> openedUrls;
     std::vector<FileRequest> saveRequests;
     std::deque<std::optional<QString>> saveAnswers;
+    struct Question {
+        QString text, detail;
+    };
+    std::vector<Question> questions;
+    std::deque<bool> questionAnswers;  // none left: No
     bool openStarts = true;    // whether a handler starts
     bool openFailsLater = false;  // whether the started handler then fails
 
@@ -49,6 +54,13 @@ public:
     }
     void ShowMessage(QWidget*, const QString& title, const QString& text) override {
         boxes.push_back({false, title, text, QString()});
+    }
+    bool AskYesNo(QWidget*, const QString&, const QString& text, const QString& detail) override {
+        questions.push_back({text, detail});
+        if (questionAnswers.empty()) return false;
+        const bool yes = questionAnswers.front();
+        questionAnswers.pop_front();
+        return yes;
     }
     std::optional<QColor> RunColorDialog(QWidget*, const QColor& initial) override {
         colorRequests.push_back(initial);

@@ -259,6 +259,28 @@ private Q_SLOTS:
         QCOMPARE(saved.readAll(), g.dir.Read(QStringLiteral("temp.htm")));
         QCOMPARE(picture.readAll(), QByteArray("dog"));
 
+        // Files already there: one question lists them all; No writes nothing, Yes replaces them.
+        QFile own(out.filePath(QStringLiteral("site/image/Dog.jpg")));
+        QVERIFY(own.open(QIODevice::WriteOnly) && own.write("the user's own dog") > 0);
+        own.close();
+        page->setPlainText(page->toPlainText() + QStringLiteral("<p>edited</p>"));
+        g.services.saveAnswers.push_back(out.filePath(QStringLiteral("site/page")));  // no extension: .html
+        g.services.saveAnswers.push_back(out.filePath(QStringLiteral("site/page")));
+        g.services.questionAnswers = {false, true};
+        g.Click("SavePageButton");
+        QCOMPARE(g.services.questions.size(), std::size_t(1));
+        QCOMPARE(g.services.questions[0].detail, target + QStringLiteral("\n") + out.filePath(QStringLiteral("site/image/Dog.jpg")));
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("the user's own dog"));
+        own.close();
+        g.Click("SavePageButton");
+        QCOMPARE(g.services.questions.size(), std::size_t(2));
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("dog"));
+        QCOMPARE(g.services.boxes.size(), std::size_t(2));
+        QVERIFY(!g.services.boxes[1].error);
+        g.services.boxes.pop_back();
+
         // A file that cannot be written: the box says which, nothing half-written stays.
         g.services.saveAnswers.push_back(out.filePath(QStringLiteral("site/page.html/x.html")));
         g.Click("SavePageButton");

@@ -5,8 +5,9 @@
 
 namespace zentrava {
 
-CatalogueList LoadCatalogue(const std::string& path) {
-    const ProfileFile file = ProfileFile::Open(path);
+CatalogueList LoadCatalogue(const std::string& path, CatalogueNotes* notes) {
+    const ProfileFile file = ProfileFile::Open(path, notes ? &notes->problem : nullptr);
+    if (notes) notes->truncated = file.Truncated();
     CatalogueList list;
     list.reserve(file.SectionNames().size());
     for (const std::string& section : file.SectionNames()) {

@@ -26,9 +26,15 @@ struct Tplugin {
 
 using CatalogueList = std::vector<Tplugin>;
 
+// What loading a catalogue noticed besides the records.
+struct CatalogueNotes {
+    std::string problem;     // why a file that exists could not be read ("Not a regular file")
+    bool truncated = false;  // the list was cut at the limit of the list of section names
+};
+
 // Reads a catalogue file: one record per section, in file order. A missing,
-// unreadable or empty file gives an empty list.
-CatalogueList LoadCatalogue(const std::string& path);
+// unreadable or empty file gives an empty list; only a regular file is read.
+CatalogueList LoadCatalogue(const std::string& path, CatalogueNotes* notes = nullptr);
 
 // Which of an entry's three names a list shows.
 enum class NameScript {

@@ -12,6 +12,7 @@
 
 #include "catalogue/plugin.h"
 #include "effects/script_lines.h"
+#include "errors.h"
 #include "output/color.h"
 
 namespace zentrava {
@@ -112,9 +113,12 @@ public:
                  std::vector<std::string>* skeleton = nullptr)
         : lines_(lines), scriptPath_(std::move(scriptPath)), skeleton_(skeleton) {}
     void Load() {
+        if (!refused_.empty()) ThrowCannotOpen(scriptPath_, refused_);
         lines_.LoadFromFile(scriptPath_);
         loaded_ = true;
     }
+    // Makes Load fail with this reason (a script name that leads outside the program directory).
+    void Refuse(std::string why) { refused_ = std::move(why); }
     void Clear() {
         lines_.Clear();
         loaded_ = false;
@@ -130,6 +134,7 @@ private:
     TScriptCodeStrings& lines_;
     std::string scriptPath_;
     std::vector<std::string>* skeleton_;
+    std::string refused_;
     bool loaded_ = false;  // the lines are the script file's
 };
 
@@ -156,6 +161,10 @@ FormValues DefaultValues(const FormDecl& form);
 
 // The script file of an entry: program directory + script + ".dat".
 std::string ScriptFilePath(const std::string& programDir, const Tplugin& entry);
+
+// Whether a script name stays inside the program directory: not absolute,
+// no ".." among its parts. Generate refuses to load any other.
+bool ScriptNameStaysInside(const std::string& script);
 
 // The Generate flow: rebuild the page skeleton from the entry, then fill the
 // script lines. Errors propagate as EngineError after the skeleton has been

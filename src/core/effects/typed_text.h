@@ -44,8 +44,11 @@ struct TextWarning {
 std::optional<TextWarning> WarningFor(const std::string& text, const std::vector<Enclosure>& places);
 
 // Whether typed text holds a character that can end or break the code
-// around it; text without one never gets a warning.
-inline bool MayBreakCode(std::string_view text) { return text.find_first_of("'\"`\\\n\r") != std::string_view::npos; }
+// around it (or "</", which may start the script's end tag); text without
+// one never gets a warning.
+inline bool MayBreakCode(std::string_view text) {
+    return text.find_first_of("'\"`\\\n\r") != std::string_view::npos || text.find("</") != std::string_view::npos;
+}
 
 // The warnings for the typed texts of a form with the given values (edits,
 // spin edits, size and font boxes), in the form's order. A form that cannot be

@@ -61,6 +61,13 @@ void DesktopServices::ShowMessage(QWidget* parent, const QString& title, const Q
     box.exec();
 }
 
+bool DesktopServices::AskYesNo(QWidget* parent, const QString& title, const QString& text, const QString& detail) {
+    QMessageBox box(QMessageBox::Question, title, text + QStringLiteral("\n\n") + detail,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QColor> DesktopServices::RunColorDialog(QWidget* parent, const QColor& initial) {
     const QColor chosen = QColorDialog::getColor(initial, parent);
     if (!chosen.isValid()) return std::nullopt;
@@ -76,8 +83,9 @@ std::optional<QString> DesktopServices::RunOpenDialog(QWidget* parent, const QSt
 
 std::optional<QString> DesktopServices::RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
                                                       const QString& start) {
-    // The dialog asks before it replaces a file.
-    const QString file = QFileDialog::getSaveFileName(parent, caption, start, filter);
+    // The caller asks once about every file the save replaces, the page's included.
+    const QString file =
+        QFileDialog::getSaveFileName(parent, caption, start, filter, nullptr, QFileDialog::DontConfirmOverwrite);
     if (file.isEmpty()) return std::nullopt;
     return file;
 }

@@ -34,8 +34,15 @@ public:
     // nothing on Cancel.
     virtual std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
                                                  const QString& start) = 0;
-    // Runs a file save dialog that asks before it overwrites a file; the
-    // chosen file's full path, nothing on Cancel.
+    // Asks a question with Yes and No buttons, `detail` shown below the
+    // text (a list of files); true for Yes. Without a person to ask, No.
+    virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text, const QString& detail) {
+        (void)parent, (void)title, (void)text, (void)detail;
+        return false;
+    }
+    // Runs a file save dialog; the chosen file's full path, nothing on
+    // Cancel. It does not ask about replacing a file: the caller asks once
+    // about every file the save would replace.
     virtual std::optional<QString> RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
                                                  const QString& start) = 0;
     // Opens a document or address with its default handler. False when no
@@ -51,6 +58,7 @@ public:
     void ShowError(QWidget* parent, const QString& title, const QString& text,
                    const QString& detail = QString()) override;
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
+    bool AskYesNo(QWidget* parent, const QString& title, const QString& text, const QString& detail) override;
     std::optional<QColor> RunColorDialog(QWidget* parent, const QColor& initial) override;
     std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
                                          const QString& start) override;

@@ -511,8 +511,8 @@ void TMDIChild::Generate() {
     try {
         zentrava::Generate(decl_, values, shell_.CurrentEntry(), shell_.ProgramDir(), shell_.PageSkeleton(), lines_);
     } catch (const EngineError& e) {
-        // The file that is too short goes into the detail text.
-        ShowError(Q(e.what()), FromPath(e.File()));
+        // Why a file could not be read, or the file that is too short, goes into the detail text.
+        ShowError(Q(e.what()), e.Reason().empty() ? FromPath(e.File()) : Q(e.Reason()));
         return;
     } catch (const std::exception& e) {
         ShowError(Q(e.what()));

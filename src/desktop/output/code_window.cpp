@@ -162,6 +162,9 @@ const std::vector<std::string>& CodeWindow::PageLines() {
 bool CodeWindow::SavePreviewFile() {
     try {
         previewFile_ = FromPath(zentrava::SavePreviewFile(ToPath(programDir_), PageLines()));
+    } catch (const EngineError& e) {
+        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())), FromBytes(e.Reason()));
+        return false;
     } catch (const std::exception& e) {
         services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()));
         return false;
@@ -196,17 +199,35 @@ void CodeWindow::XP_Button2Click() { OpenWithDefaultHandler(services_, this, QUr
 
 void CodeWindow::SavePageClick() {
     const QString start = lastSaved_.isEmpty() ? QDir::homePath() + QStringLiteral("/page.html") : lastSaved_;
-    const std::optional<QString> file = services_.RunSaveDialog(
+    std::optional<QString> file = services_.RunSaveDialog(
         this, tr("Save Page"), tr("Web pages (*.html *.htm);;All files (*)"), start);
     if (!file) return;
+    // A name typed without an extension is a web page.
+    if (QFileInfo(*file).suffix().isEmpty()) *file += QStringLiteral(".html");
     try {
-        const std::vector<std::string> copied = SavePageWithFiles(PageLines(), ToPath(programDir_), ToPath(*file));
+        const std::vector<std::string>& page = PageLines();
+        const PageSavePlan plan = PlanPageSave(page, ToPath(programDir_), ToPath(*file));
+        if (!plan.replaced.empty()) {
+            // One question for every file the save would replace, the page's included.
+            QStringList names;
+            for (const std::string& name : plan.replaced) names << QDir::toNativeSeparators(FromPath(name));
+            if (!services_.AskYesNo(this, ApplicationTitle(),
+                                    tr("%n file(s) already there will be replaced. Replace them?", nullptr,
+                                       static_cast<int>(names.size())),
+                                    names.join(QLatin1Char('\n')))) {
+                return;
+            }
+        }
+        const std::vector<std::string> copied = SavePageWithFiles(page, plan);
         lastSaved_ = *file;
-        services_.ShowMessage(this, ApplicationTitle(),
-                              copied.empty() ? tr("Saved %1.").arg(QDir::toNativeSeparators(*file))
-                                             : tr("Saved %1 and %n file(s) it shows beside it.", nullptr,
-                                                  static_cast<int>(copied.size()))
-                                                   .arg(QDir::toNativeSeparators(*file)));
+        QString text = copied.empty() ? tr("Saved %1.").arg(QDir::toNativeSeparators(*file))
+                                      : tr("Saved %1 and %n file(s) it shows beside it.", nullptr,
+                                           static_cast<int>(copied.size()))
+                                            .arg(QDir::toNativeSeparators(*file));
+        for (const std::string& warning : plan.warnings) text += QLatin1Char('\n') + FromPath(warning);
+        services_.ShowMessage(this, ApplicationTitle(), text);
+    } catch (const EngineError& e) {
+        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())), FromBytes(e.Reason()));
     } catch (const std::exception& e) {
         services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()));
     }
