@@ -163,7 +163,7 @@ bool CodeWindow::SavePreviewFile() {
     try {
         previewFile_ = FromPath(zentrava::SavePreviewFile(ToPath(programDir_), PageLines()));
     } catch (const EngineError& e) {
-        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())), FromBytes(e.Reason()));
+        services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()), FromBytes(e.Reason()));
         return false;
     } catch (const std::exception& e) {
         services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()));
@@ -227,7 +227,7 @@ void CodeWindow::SavePageClick() {
         for (const std::string& warning : plan.warnings) text += QLatin1Char('\n') + FromPath(warning);
         services_.ShowMessage(this, ApplicationTitle(), text);
     } catch (const EngineError& e) {
-        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())), FromBytes(e.Reason()));
+        services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()), FromBytes(e.Reason()));
     } catch (const std::exception& e) {
         services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()));
     }
