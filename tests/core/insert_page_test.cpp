@@ -234,6 +234,8 @@ TEST(InsertPage, EntriesRoundTripThroughFiles) {
             EXPECT_EQ(ReadBytes(page + ".bak"), before);
             EXPECT_EQ(ReadBytes(page), edit.after);
             EXPECT_EQ(ListBlocks(edit.after).back().recipe, recipe);
+            // The menu's own lines set window.onload: the user is told.
+            EXPECT_EQ(edit.notes.size(), recipe.category == "menu" ? 1u : 0u);
             // Once more, the same: nothing changes.
             EXPECT_EQ(PlanInsert(kData, page, ResolveRecipe(kData, recipe), "").after, edit.after);
         }

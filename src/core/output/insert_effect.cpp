@@ -84,6 +84,28 @@ void PlanChosenFiles(PageEdit& edit, ChosenEffect& effect) {
     }
 }
 
+// An effect whose own lines set one of the window's classic handlers
+// replaces the page's handler of that name: the user is told, the lines
+// stay as the effect writes them.
+void NoteHandlerAssignments(PageEdit& edit, const std::string& name, const EffectParts& parts) {
+    for (const char* handler : {"onload", "onunload", "onscroll", "onresize"}) {
+        const std::string assignment = std::string("window.") + handler;
+        bool found = false;
+        for (const std::string& line : parts.body) {
+            for (std::size_t at = line.find(assignment); at != std::string::npos && !found;
+                 at = line.find(assignment, at + 1)) {
+                std::size_t k = at + assignment.size();
+                while (k < line.size() && (line[k] == ' ' || line[k] == '\t')) ++k;
+                found = k + 1 < line.size() && line[k] == '=' && line[k + 1] != '=';
+            }
+        }
+        if (found) {
+            edit.notes.push_back(name + " sets window." + handler + " itself, which replaces a " + handler +
+                                 " handler of the page's own");
+        }
+    }
+}
+
 }  // namespace
 
 std::string ReadPageFile(const std::string& path) {
@@ -132,6 +154,7 @@ PageEdit PlanInsert(const std::string& programDir, const std::string& path, Chos
     edit.name = name.empty() ? DefaultBlockName(edit.before, effect.entry.script, recipe) : name;
     edit.after = InsertBlocks(edit.before, edit.name, recipe, parts);
     PlanLocalCopies(edit, programDir, parts);
+    NoteHandlerAssignments(edit, edit.name, parts);
     return edit;
 }
 
