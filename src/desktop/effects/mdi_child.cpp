@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QKeyEvent>
+#include <QSettings>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +24,7 @@
 #include "effects/shell.h"
 #include "effects/typed_text.h"
 #include "errors.h"
+#include "output/insert_effect.h"
 #include "output/system_colors.h"
 #include "output/text_codec.h"
 
@@ -425,6 +427,23 @@ void TMDIChild::ShowError(const QString& message, const QString& detail) {
     shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(), Q(ErrorBoxText(ToBytes(message))), detail);
 }
 
+namespace {
+
+// Keeps the values an entry was generated with in the user's settings, for
+// zentrava-cli insert --last.
+void RememberValues(const Tplugin& entry, const FormDecl& form, const FormValues& values) {
+    const Category* category = FindCategory(entry.category);
+    const std::string file = LastValuesFile();
+    if (!category || file.empty() || entry.ename.empty()) return;
+    const Recipe recipe{CategoryBase(*category), entry.ename, ChangesFromDefaults(form, values)};
+    QSettings settings(FromPath(file), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("lastValues/") +
+                          QString::fromLatin1(LastValuesKey(recipe.category, recipe.entry).c_str()),
+                      QString::fromLatin1(EncodeSettingText(EncodeRecipe(recipe)).c_str()));
+}
+
+}  // namespace
+
 void TMDIChild::Generate() {
     if (!decl_.generate) return;
     const FormValues values = CollectValues();
@@ -438,6 +457,7 @@ void TMDIChild::Generate() {
         ShowError(Q(e.what()));
         return;
     }
+    RememberValues(shell_.CurrentEntry(), decl_, values);
     shell_.ShowCodeWindow(lines_);
 }
 
