@@ -69,7 +69,7 @@ private Q_SLOTS:
         QVERIFY(code->isVisible());
         QVERIFY(code->isWindow());
         QCOMPARE(code->windowTitle(), QStringLiteral("JavaScript Codes"));
-        QCOMPARE(code->size(), QSize(601, 284));
+        QCOMPARE(code->size(), QSize(601, 316));
         QCOMPARE(code->pos(), QPoint(219, 326));
         const struct {
             const char* name;
@@ -77,7 +77,8 @@ private Q_SLOTS:
             int top;
         } buttons[] = {{"button_scriptcode", "JavaScript Codes", 8}, {"Button_htmlcode", "HTML Codes", 40},
                        {"Button_copy_script", "Copy to Clipboard", 72}, {"button_run", "Preview", 128},
-                       {"XP_Button1", "Refresh", 160}, {"XP_Button2", "View In Browser", 216}};
+                       {"XP_Button1", "Refresh", 160}, {"XP_Button2", "View In Browser", 216},
+                       {"SavePageButton", "Save Page...", 248}, {"InsertButton", "&Insert into Page...", 280}};
         for (const auto& b : buttons) {
             QPushButton* button = Generated::Button(code, b.name);
             QVERIFY2(button, b.name);

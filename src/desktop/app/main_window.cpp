@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QFileInfo>
@@ -34,6 +35,9 @@
 #include "app/picture_button.h"
 #include "app/resources.h"
 #include "effects/mdi_child.h"
+#include "errors.h"
+#include "output/insert_effect.h"
+#include "output/insert_page.h"
 #include "output/code_window.h"
 #include "output/text_codec.h"
 
@@ -62,6 +66,10 @@ constexpr ToolButtonDecl kCategoryButtons[] = {
 };
 constexpr ToolButtonDecl kWelcomeButton = {"welcomeButton", "Website", "Zentrava on web", ":/icons/website.svg", 592};
 constexpr ToolButtonDecl kHelpButton = {"helpButton", "Help", "Help", ":/icons/help.svg", 648};
+constexpr ToolButtonDecl kOpenPageButton = {"openPageButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Open Page..."),
+                                            QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow",
+                                                              "Change the effects inserted into a page of yours (Ctrl+O)"),
+                                            ":/icons/openpage.svg", 484};
 
 // A fixed-size window needs no maximise button. Qt's window-manager hints
 // already leave it out, but keep the resize function, which some window
@@ -176,6 +184,8 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     connect(closeChild, &QShortcut::activated, this, [this] {
         if (QMdiSubWindow* child = effectArea_->activeSubWindow()) child->close();
     });
+    auto* openPage = new QShortcut(QKeySequence::Open, this);
+    connect(openPage, &QShortcut::activated, this, &MainWindow::OpenPageClick);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] { Finder()->Open(); });
     // Alt+G, the Generate button's own key, works from the toolbar and the
@@ -235,6 +245,15 @@ void MainWindow::BuildToolbar() {
         PictureButton* button = make(kCategoryButtons[i]);
         connect(button, &PictureButton::clicked, this, [this, i] { CategoryButtonClick(i); });
         categoryButtons_.push_back(button);
+    }
+    {
+        ToolButtonDecl open = kOpenPageButton;
+        PictureButton* button = new PictureButton(tr(open.caption), tr(open.hint), QString::fromLatin1(open.picture),
+                                                  toolbarPanel);
+        button->setObjectName(QString::fromLatin1(open.name));
+        button->setGeometry(open.left, 2, 72, 52);
+        toolbarButtons_.push_back(button);
+        connect(button, &PictureButton::clicked, this, &MainWindow::OpenPageClick);
     }
     connect(make(kWelcomeButton), &PictureButton::clicked, this, &MainWindow::welcomeButtonClick);
     connect(make(kHelpButton), &PictureButton::clicked, this, &MainWindow::helpButtonClick);
@@ -417,9 +436,86 @@ TMDIChild* MainWindow::CurrentForm() const { return forms_->CurrentForm(); }
 CodeWindow* MainWindow::EnsureCodeWindow() {
     if (!codeWindow_) {
         codeWindow_ = new CodeWindow(services_, programDir_, this);
+        // The form inserted goes on replacing the block it inserted.
+        connect(codeWindow_, &CodeWindow::inserted, this, [this](const QString& page, const QString& block) {
+            TMDIChild* form = CurrentForm();
+            if (form && form->InsertPage().empty()) form->SetInsertTarget(ToPath(page), ToBytes(block));
+        });
         focusMarker_->Watch(codeWindow_);
     }
     return codeWindow_;
+}
+
+void MainWindow::OfferInsertion(const InsertSource& source) { EnsureCodeWindow()->SetInsertSource(source); }
+
+namespace {
+
+// One line of "Open Page...": the block's name, its entry and category and
+// what was changed from the form's defaults.
+QString DescribeBlock(const PageBlock& block) {
+    const QString name = FromBytes(block.name);
+    if (!block.recipe) return MainWindow::tr("%1 (its recipe cannot be read)").arg(name);
+    QStringList changes;
+    for (const RecipeChange& c : block.recipe->changes) {
+        QString value = FromBytes(c.value);
+        value.replace(QLatin1Char('\t'), QStringLiteral(" | "));
+        if (c.kind == RecipeChange::Clear) changes << MainWindow::tr("%1 emptied").arg(FromBytes(c.control));
+        else if (c.kind == RecipeChange::Add) changes << FromBytes(c.control) + QStringLiteral(" + ") + value;
+        else changes << FromBytes(c.control) + QLatin1Char('=') + value;
+    }
+    const QString recipe = changes.isEmpty() ? MainWindow::tr("default values") : changes.join(QStringLiteral(", "));
+    return MainWindow::tr("%1: %2 (%3) with %4")
+        .arg(name, FromBytes(block.recipe->entry), FromBytes(block.recipe->category), recipe);
+}
+
+}  // namespace
+
+void MainWindow::OpenPageClick() {
+    const QString start = lastOpenedPage_.isEmpty() ? QDir::homePath() : lastOpenedPage_;
+    const std::optional<QString> file = services_.RunOpenDialog(
+        this, tr("Open Page"), tr("Web pages (*.html *.htm *.xhtml *.php);;All files (*)"), start);
+    if (!file) return;
+    const std::string path = ToPath(QFileInfo(*file).absoluteFilePath());
+    lastOpenedPage_ = FromPath(path);
+    try {
+        const std::vector<PageBlock> blocks = ListBlocks(ReadPageFile(path));
+        const QString shownFile = QDir::toNativeSeparators(FromPath(path));
+        if (blocks.empty()) {
+            services_.ShowMessage(this, ApplicationTitle(),
+                                  tr("%1 holds no inserted effects. Generate an effect and use \"Insert into Page...\" "
+                                     "in the code window to insert one.")
+                                      .arg(shownFile));
+            return;
+        }
+        QStringList items;
+        for (const PageBlock& block : blocks) items << DescribeBlock(block);
+        const std::optional<int> chosen =
+            services_.RunChoiceDialog(this, tr("Open Page"), tr("Effects inserted into %1:").arg(shownFile), items);
+        if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(blocks.size())) return;
+        const PageBlock& block = blocks[static_cast<std::size_t>(*chosen)];
+        if (!block.recipe) {
+            throw EngineError("The recipe of the inserted effect " + block.name + " cannot be read");
+        }
+        const ChosenEffect effect = ResolveRecipe(ProgramDir(), *block.recipe);
+        // Its category, its line of the list, its form.
+        const auto& categories = Categories();
+        int category = -1;
+        for (std::size_t i = 0; i < categories.size(); ++i) {
+            if (CategoryBase(categories[i]) == effect.category) category = static_cast<int>(i);
+        }
+        CategoryButtonClick(category);
+        int index = -1;
+        for (std::size_t i = 0; i < catalogue_.size() && index < 0; ++i) {
+            if (catalogue_[i].ename == effect.entry.ename) index = static_cast<int>(i);
+        }
+        ShowEntry(category, index);
+        TMDIChild* form = CurrentForm();
+        if (!form || !HasCurrentEntry() || currentEntry_->ename != effect.entry.ename) return;
+        form->ApplyValues(effect.values);
+        form->SetInsertTarget(path, block.name);
+    } catch (const std::exception& e) {
+        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())));
+    }
 }
 
 void MainWindow::ShowCodeWindow(TScriptCodeStrings& lines) {

@@ -56,6 +56,7 @@ public:
     SharedDialogs& Dialogs() override { return dialogs_; }
     QWidget* DialogParent() override { return this; }
     void ShowCodeWindow(TScriptCodeStrings& lines) override;
+    void OfferInsertion(const InsertSource& source) override;
 
     // State, for the effect forms and for tests.
     const CatalogueList& Catalogue() const { return catalogue_; }
@@ -92,6 +93,10 @@ public Q_SLOTS:
     void helpButtonClick();     // "Help"
     // scriptListBoxClick and scriptListBoxMouseUp.
     void OpenSelectedEntry();
+    // "Open Page..." (Ctrl+O): lists the effects inserted into a page the
+    // user chooses; the one chosen opens in its form with the values it was
+    // inserted with, and the form's next insertion into that page replaces it.
+    void OpenPageClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,6 +125,7 @@ private:
     QWidget* welcomePanel_ = nullptr;
     FindBox* findBox_ = nullptr;
     FocusMarker* focusMarker_ = nullptr;
+    QString lastOpenedPage_;  // the page "Open Page..." opened last
 };
 
 // The product web site that "Website" opens.
