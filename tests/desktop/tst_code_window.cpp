@@ -322,6 +322,12 @@ private Q_SLOTS:
         QVERIFY(inserted.contains("var message='Second'"));
         QVERIFY(!inserted.contains("First"));
         QCOMPARE(inserted.count("zentrava:begin"), 1);
+        // The form of another entry opened since is not tied to that block.
+        g.Select(2);
+        g.services.fileAnswers.push_back(page);
+        g.services.confirmAnswers.push_back(true);
+        g.Click("InsertButton");
+        QVERIFY(g.window.CurrentForm()->InsertPage().empty());
 
         // A page that cannot be read: the error box says why; nothing asked.
         const size_t asked = g.services.confirmations.size();

@@ -436,10 +436,16 @@ TMDIChild* MainWindow::CurrentForm() const { return forms_->CurrentForm(); }
 CodeWindow* MainWindow::EnsureCodeWindow() {
     if (!codeWindow_) {
         codeWindow_ = new CodeWindow(services_, programDir_, this);
-        // The form inserted goes on replacing the block it inserted.
+        // The form of the effect inserted goes on replacing the block it
+        // inserted (not the form of another entry opened since).
         connect(codeWindow_, &CodeWindow::inserted, this, [this](const QString& page, const QString& block) {
             TMDIChild* form = CurrentForm();
-            if (form && form->InsertPage().empty()) form->SetInsertTarget(ToPath(page), ToBytes(block));
+            const auto& source = codeWindow_->CurrentInsertSource();
+            if (form && form->InsertPage().empty() && source && HasCurrentEntry() &&
+                source->effect.entry.ename == currentEntry_->ename && source->effect.form &&
+                source->effect.form->className == form->Decl().className) {
+                form->SetInsertTarget(ToPath(page), ToBytes(block));
+            }
         });
         focusMarker_->Watch(codeWindow_);
     }

@@ -40,6 +40,7 @@ public:
 
     // What "Insert into Page..." inserts from now on (the last Generate's effect).
     void SetInsertSource(InsertSource source);
+    const std::optional<InsertSource>& CurrentInsertSource() const { return insertSource_; }
 
     int CurrentPage() const;
     void ShowPage(int page);
