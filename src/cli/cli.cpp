@@ -16,6 +16,7 @@
 #include "effects/registry.h"
 #include "effects/typed_text.h"
 #include "errors.h"
+#include "output/insert_effect.h"
 #include "output/page.h"
 #include "output/preview_file.h"
 #include "output/save_page.h"
@@ -33,6 +34,11 @@ constexpr const char* kUsage =
     "       zentrava-cli [--dir DIR] form CATEGORY ENTRY\n"
     "       zentrava-cli [--dir DIR] generate CATEGORY ENTRY [--set NAME=VALUE]... [--clear NAME]...\n"
     "                    [--add NAME=VALUE]... [--show raw|script|page] [--preview] [--save FILE] [--force]\n"
+    "       zentrava-cli [--dir DIR] insert CATEGORY ENTRY --into FILE [--set NAME=VALUE]... [--clear NAME]...\n"
+    "                    [--add NAME=VALUE]... [--last] [--name NAME] [--dry-run]\n"
+    "       zentrava-cli [--dir DIR] insert --into FILE --update [--dry-run]\n"
+    "       zentrava-cli [--dir DIR] remove --from FILE NAME [--dry-run]\n"
+    "       zentrava-cli blocks FILE\n"
     "       zentrava-cli [--dir DIR] find TEXT [--names en|zh_CN|zh_TW]\n"
     "       zentrava-cli [--dir DIR] gallery DIR [--force]\n"
     "       zentrava-cli --version | --help\n";
@@ -403,6 +409,87 @@ int Gallery(const std::string& dir, const std::string& target, bool force, std::
     return failures ? 1 : 0;
 }
 
+struct InsertRequest {
+    std::string category, which, file, name;
+    std::vector<Change> changes;
+    bool update = false, dryRun = false, last = false;
+};
+
+// Shows or carries out a planned change to the user's page.
+int Finish(const PageEdit& edit, bool dryRun, const char* done, std::ostream& out, std::ostream& err) {
+    for (const std::string& note : edit.notes) err << "zentrava-cli: note: " << note << '\n';
+    if (dryRun) {
+        out << UnifiedDiff(edit.before, edit.after, edit.path, edit.path);
+        for (const PageEdit::Copy& copy : edit.copies) err << "would copy " << copy.shown << '\n';
+        return 0;
+    }
+    CarryOut(edit);
+    for (const PageEdit::Copy& copy : edit.copies) err << "copied " << copy.shown << '\n';
+    if (edit.before == edit.after) {
+        err << edit.path << " is unchanged\n";
+    } else {
+        err << done << (edit.name.empty() ? "" : " " + edit.name) << " (the previous page is " << edit.path
+            << ".bak)\n";
+    }
+    return 0;
+}
+
+int Insert(const std::string& dir, const InsertRequest& request, std::ostream& out, std::ostream& err) {
+    try {
+        if (request.update) return Finish(PlanUpdate(dir, request.file), request.dryRun, "updated", out, err);
+        Selected s = RequireEntry(dir, request.category, request.which, err);
+        ChosenEffect effect{CategoryBase(RequireCategory(request.category)), s.entry, s.form, DefaultValues(*s.form)};
+        if (request.last) {
+            if (const auto recipe = ReadLastValues(LastValuesFile(), effect.category, s.entry.ename)) {
+                ApplyChanges(*s.form, effect.values, recipe->changes);
+            } else {
+                err << "zentrava-cli: note: no values remembered for " << s.entry.ename << "; the defaults are used\n";
+            }
+        }
+        for (const Change& change : request.changes) Apply(*s.form, effect.values, change);
+        if (!s.form->generate) throw UsageError{s.form->className + " has no Generate"};
+        for (const TextWarning& w : TypedTextWarnings(*s.form, effect.values, s.entry, dir)) {
+            err << "zentrava-cli: warning: " << w.control << ": " << w.message << " With escapes: " << w.fixed << '\n';
+        }
+        return Finish(PlanInsert(dir, request.file, std::move(effect), request.name), request.dryRun, "inserted", out,
+                      err);
+    } catch (const EngineError& e) {
+        err << ErrorBoxText(e.what()) << '\n';
+        return 1;
+    }
+}
+
+int Remove(const std::string& file, const std::string& name, bool dryRun, std::ostream& out, std::ostream& err) {
+    try {
+        return Finish(PlanRemove(file, name), dryRun, "removed", out, err);
+    } catch (const EngineError& e) {
+        err << ErrorBoxText(e.what()) << '\n';
+        return 1;
+    }
+}
+
+// The page's inserted effects: name, category and entry, then the changes
+// to the defaults as the options that make them.
+int Blocks(const std::string& file, std::ostream& out, std::ostream& err) {
+    try {
+        for (const PageBlock& block : ListBlocks(ReadPageFile(file))) {
+            if (!block.recipe) {
+                out << block.name << "\t(the recipe cannot be read)\t" << block.recipeText << '\n';
+                continue;
+            }
+            out << block.name << '\t' << block.recipe->category << '\t' << block.recipe->entry << '\n';
+            for (const RecipeChange& c : block.recipe->changes) {
+                if (c.kind == RecipeChange::Clear) out << "  --clear " << c.control << '\n';
+                else out << (c.kind == RecipeChange::Set ? "  --set " : "  --add ") << c.control << '=' << c.value << '\n';
+            }
+        }
+    } catch (const EngineError& e) {
+        err << ErrorBoxText(e.what()) << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, const std::string& defaultDir, std::ostream& out,
@@ -452,6 +539,41 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
     generate->add_option("--save", request.save);
     generate->add_flag("--force", request.force);
 
+    InsertRequest insertRequest;
+    std::vector<std::string> insertSets, insertClears, insertAdds;
+    CLI::App* insert = app.add_subcommand("insert");
+    insert->add_option("CATEGORY", insertRequest.category);
+    insert->add_option("ENTRY", insertRequest.which);
+    insert->add_option("--into", insertRequest.file)->required();
+    CLI::Option* insertSet = insert->add_option("--set", insertSets)->allow_extra_args(false);
+    CLI::Option* insertClear = insert->add_option("--clear", insertClears)->allow_extra_args(false);
+    CLI::Option* insertAdd = insert->add_option("--add", insertAdds)->allow_extra_args(false);
+    insert->add_option("--name", insertRequest.name);
+    insert->add_flag("--update", insertRequest.update);
+    insert->add_flag("--last", insertRequest.last);
+    insert->add_flag("--dry-run", insertRequest.dryRun);
+    std::string removeFile, removeName;
+    bool removeDry = false;
+    CLI::App* remove = app.add_subcommand("remove");
+    remove->add_option("NAME", removeName)->required();
+    remove->add_option("--from", removeFile)->required();
+    remove->add_flag("--dry-run", removeDry);
+    std::string blocksFile;
+    CLI::App* blocks = app.add_subcommand("blocks");
+    blocks->add_option("FILE", blocksFile)->required();
+
+    // The --set, --clear and --add of a command in the order they were given.
+    const auto ordered = [](CLI::App* command, const std::vector<std::pair<CLI::Option*, std::vector<std::string>*>>& options) {
+        std::vector<Change> changes;
+        std::map<const CLI::Option*, std::size_t> taken;
+        for (const CLI::Option* option : command->parse_order()) {
+            for (const auto& [known, values] : options) {
+                if (option == known) changes.push_back({option->get_name(), (*values)[taken[option]++]});
+            }
+        }
+        return changes;
+    };
+
     try {
         // CLI11 reads the arguments from the back.
         std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -495,6 +617,25 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
             PrintForm(*RequireEntry(dir, category, which, err).form, out);
             return 0;
         }
+        if (*insert) {
+            if (insertRequest.update) {
+                if (!insertRequest.category.empty() || !insertRequest.name.empty() || !insertSets.empty() ||
+                    !insertClears.empty() || !insertAdds.empty() || insertRequest.last) {
+                    throw UsageError{"insert --update regenerates every effect of the page from its recipe; "
+                                     "it takes no CATEGORY, ENTRY, --name, --last or value options"};
+                }
+            } else if (insertRequest.which.empty()) {
+                throw UsageError{"insert needs CATEGORY and ENTRY (or --update)"};
+            }
+            if (!insertRequest.name.empty() && !IsValidBlockName(insertRequest.name)) {
+                throw UsageError{"--name: '" + insertRequest.name + "' is not a name (letters, digits, '_', '.', '-')"};
+            }
+            insertRequest.changes = ordered(insert, {{insertSet, &insertSets}, {insertClear, &insertClears},
+                                                     {insertAdd, &insertAdds}});
+            return Insert(dir, insertRequest, out, err);
+        }
+        if (*remove) return Remove(removeFile, removeName, removeDry, out, err);
+        if (*blocks) return Blocks(blocksFile, out, err);
         if (*find) return Find(dir, text, names, out, err);
         if (*gallery) return Gallery(dir, target, galleryForce, err);
         if (*generate) {

@@ -269,7 +269,7 @@ private Q_SLOTS:
         QCOMPARE(Find<QFrame>(&form, "ParameterPanel")->geometry(), QRect(8, 40, 489, 41));
     }
 
-    void defaultsMatchTheDeclaration() {
+    void defaultsMatchTheDeclarationAndResetRestoresThem() {
         FakeShell shell;
         for (const FormDecl& decl : FormRegistry::Instance().All()) {
             TMDIChild form(decl, shell);
@@ -283,6 +283,36 @@ private Q_SLOTS:
                 QCOMPARE(b->text, a->text);
                 QCOMPARE(b->color, a->color);
                 QCOMPARE(b->entries, a->entries);
+            }
+            // Reset, clear of every other control, brings the defaults back
+            // after every value was changed.
+            auto* reset = Find<QPushButton>(&form, "ResetButton");
+            if (!reset) continue;
+            for (QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(w == reset || !w->isVisibleTo(&form) || !w->geometry().intersects(reset->geometry()),
+                         qPrintable(QString::fromStdString(decl.className) + QLatin1Char(' ') + w->objectName()));
+            }
+            FormValues changed = defaults;
+            for (const ControlDecl& c : decl.controls) {
+                if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) continue;
+                ControlValue& v = changed[c.name];
+                v.text += "7x";
+                v.color ^= 0x102030;
+                v.entries = {{"changed", "1", "2", "3"}};
+            }
+            form.ApplyValues(changed);
+            const FormValues typed = form.CollectValues();
+            QTest::mouseClick(reset, Qt::LeftButton);
+            const FormValues reset_ = form.CollectValues();
+            for (const ControlDecl& c : decl.controls) {
+                if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) continue;
+                const ControlValue* was = typed.Find(c.name);
+                const ControlValue* now = reset_.Find(c.name);
+                const ControlValue* def = defaults.Find(c.name);
+                QVERIFY(was->text != def->text || was->color != def->color || was->entries != def->entries);
+                QCOMPARE(now->text, def->text);
+                QCOMPARE(now->color, def->color);
+                QCOMPARE(now->entries, def->entries);
             }
         }
     }

@@ -74,16 +74,17 @@ private Q_SLOTS:
         QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm6"));
         QCOMPARE(Marked(w), QStringLiteral("scriptListBox"));
 
-        // Tab: the form's controls in their declared order, Generate, the
-        // ten toolbar buttons with the language choice before Website, the
-        // list, and into the form again.
+        // Tab: the form's controls in their declared order, Reset, Generate,
+        // the eleven toolbar buttons with the language choice before Website,
+        // the list, and into the form again.
         QStringList round;
         for (const ControlDecl& c : w.CurrentForm()->Decl().controls) {
             if (c.kind != ControlKind::Label) round << QString::fromStdString(c.name);
         }
-        round << QStringLiteral("XP_Button1");
+        round << QStringLiteral("ResetButton") << QStringLiteral("XP_Button1");
         for (const char* b : {"MouseButton", "menuButton", "textButton", "pageButton", "timeButton", "imageButton",
-                              "gameButton", "otherButton", "languageBox", "welcomeButton", "helpButton"}) {
+                              "gameButton", "otherButton", "openPageButton", "languageBox", "welcomeButton",
+                              "helpButton"}) {
             round << QString::fromLatin1(b);
         }
         round << QStringLiteral("scriptListBox");

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTextDocument>
 
+#include "output/insert_effect.h"
 #include "app/find_box.h"
 #include "app/form_manager.h"
 #include "app/language.h"
@@ -593,6 +594,102 @@ private Q_SLOTS:
         dir.Write(QStringLiteral("help/index.zh_TW.html"), "guide");
         QCOMPARE(HelpFile(dir.Path(), u"zh_TW"_qs), dir.Path() + QStringLiteral("/help/index.zh_TW.html"));
         QCOMPARE(HelpFile(dir.Path(), u"zh_CN"_qs), dir.Path() + QStringLiteral("/help/index.html"));
+    }
+
+    // A form opens with the values it was last generated with; Reset gives
+    // it its own defaults back; an entry never generated opens with them.
+    void formsOpenWithTheirLastValuesAndResetRestoresTheDefaults() {
+        QFile::remove(QString::fromStdString(LastValuesFile()));  // what earlier tests generated
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        auto text = [&w] {
+            auto* edit = w.CurrentForm()->findChild<QLineEdit*>(QStringLiteral("FlatEdit3"));
+            return edit ? edit->text() : QStringLiteral("<no edit>");
+        };
+        ClickLine(w, 1);  // Message
+        const QString defaults = text();
+        w.CurrentForm()->findChild<QLineEdit*>(QStringLiteral("FlatEdit3"))->setText(QStringLiteral("kept"));
+        QTest::mouseClick(w.CurrentForm()->findChild<QPushButton*>(QStringLiteral("XP_Button1")), Qt::LeftButton);
+        ClickLine(w, 2);  // Cursor: not generated, its defaults
+        QVERIFY(w.CurrentForm()->findChild<QPushButton*>(QStringLiteral("ResetButton")));
+        ClickLine(w, 1);
+        QCOMPARE(text(), QStringLiteral("kept"));
+        QPushButton* reset = w.CurrentForm()->findChild<QPushButton*>(QStringLiteral("ResetButton"));
+        QVERIFY(reset);
+        QCOMPARE(reset->text(), QStringLiteral("&Reset"));
+        QTest::mouseClick(reset, Qt::LeftButton);
+        QCOMPARE(text(), defaults);
+        QVERIFY(defaults != QStringLiteral("kept"));
+    }
+
+    // "Open Page..." lists what a page holds; the effect chosen opens in its
+    // category and form with the values it was inserted with (not the ones
+    // generated last), and the form's next insertion replaces its block.
+    void openPageReopensAnInsertedEffectForItsNextInsertion() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        QTemporaryDir site;
+        const QString page = site.filePath(QStringLiteral("page.htm"));
+        {
+            QFile f(page);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<p>mine</p>\n");
+        }
+        auto edit = [&w] { return w.CurrentForm()->findChild<QLineEdit*>(QStringLiteral("FlatEdit3")); };
+        auto generate = [&w] {
+            QTest::mouseClick(w.CurrentForm()->findChild<QPushButton*>(QStringLiteral("XP_Button1")), Qt::LeftButton);
+        };
+        auto insert = [&] {
+            services.fileAnswers.push_back(page);
+            services.confirmAnswers.push_back(true);
+            QTest::mouseClick(w.CodeWindowIfCreated()->findChild<QPushButton*>(QStringLiteral("InsertButton")),
+                              Qt::LeftButton);
+        };
+        auto openPage = [&] {
+            services.fileAnswers.push_back(page);
+            services.choiceAnswers.push_back(0);
+            w.findChild<QAbstractButton*>(QStringLiteral("openPageButton"))->click();
+            FlushDeletes();
+        };
+        ClickLine(w, 1);
+        edit()->setText(QStringLiteral("In the page"));
+        generate();
+        insert();
+        edit()->setText(QStringLiteral("Generated last"));
+        generate();
+        w.CategoryButtonClick(1);
+        ClickLine(w, 0);
+
+        openPage();
+        QCOMPARE(services.choiceRequests.size(), size_t(1));
+        QCOMPARE(services.choiceRequests[0].items,
+                 QStringList{QStringLiteral("msg: Message (mouse) with FlatEdit3=In the page")});
+        QCOMPARE(w.SelectedButton(), w.CategoryButton(0));
+        QCOMPARE(w.ScriptList()->currentRow(), 1);
+        QCOMPARE(edit()->text(), QStringLiteral("In the page"));
+
+        // Inserted again: its block is replaced, none added.
+        edit()->setText(QStringLiteral("Changed"));
+        generate();
+        insert();
+        QFile f(page);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QCOMPARE(bytes.count("zentrava:begin"), 1);
+        QVERIFY(bytes.contains("set:FlatEdit3=Changed -->"));
+
+        // A page without effects says so; Cancel in the list changes nothing.
+        const QString empty = site.filePath(QStringLiteral("empty.html"));
+        QFile e(empty);
+        QVERIFY(e.open(QIODevice::WriteOnly));
+        e.close();
+        services.fileAnswers.push_back(empty);
+        w.OpenPageClick();
+        QVERIFY(!services.boxes.back().error);
+        QVERIFY(services.boxes.back().text.contains(QStringLiteral("holds no inserted effects")));
+        QCOMPARE(services.choiceRequests.size(), size_t(1));
     }
 };
 

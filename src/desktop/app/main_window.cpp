@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QFileInfo>
@@ -37,6 +38,9 @@
 #include "app/picture_button.h"
 #include "app/resources.h"
 #include "effects/mdi_child.h"
+#include "errors.h"
+#include "output/insert_effect.h"
+#include "output/insert_page.h"
 #include "output/code_window.h"
 #include "output/text_codec.h"
 
@@ -65,6 +69,10 @@ constexpr ToolButtonDecl kCategoryButtons[] = {
 };
 constexpr ToolButtonDecl kWelcomeButton = {"welcomeButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Website"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Zentrava on web"), ":/icons/website.svg", 592};
 constexpr ToolButtonDecl kHelpButton = {"helpButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Help"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Help"), ":/icons/help.svg", 648};
+constexpr ToolButtonDecl kOpenPageButton = {"openPageButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Open Page..."),
+                                            QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow",
+                                                              "Change the effects inserted into a page of yours (Ctrl+O)"),
+                                            nullptr, 474};
 
 // A fixed-size window needs no maximise button. Qt's window-manager hints
 // already leave it out, but keep the resize function, which some window
@@ -183,6 +191,8 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     connect(closeChild, &QShortcut::activated, this, [this] {
         if (QMdiSubWindow* child = effectArea_->activeSubWindow()) child->close();
     });
+    auto* openPage = new QShortcut(QKeySequence::Open, this);
+    connect(openPage, &QShortcut::activated, this, &MainWindow::OpenPageClick);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] { Finder()->Open(); });
     // Alt+G, the Generate button's own key, works from the toolbar and the
@@ -237,7 +247,8 @@ void MainWindow::RetranslateUi() {
         toolbarButtons_[i]->update();
     }
     scriptListBox_->setAccessibleName(tr("Effects"));
-    languageLabel_->setText(tr("Language"));
+    openPageButton_->setText(tr(kOpenPageButton.caption));
+    openPageButton_->setToolTip(tr(kOpenPageButton.hint));
     languageBox_->setAccessibleName(tr("Language"));
     languageBox_->setToolTip(tr("The language of the interface (the generated code stays the same)"));
     languageBox_->setCurrentIndex(languageBox_->findData(InterfaceLanguage()));
@@ -274,18 +285,20 @@ void MainWindow::BuildToolbar() {
     connect(make(kWelcomeButton), &PictureButton::clicked, this, &MainWindow::welcomeButtonClick);
     connect(make(kHelpButton), &PictureButton::clicked, this, &MainWindow::helpButtonClick);
 
-    // The interface language, in the toolbar's gap: each language by its own name.
-    languageLabel_ = new QLabel(toolbarPanel);
-    languageLabel_->setObjectName(QStringLiteral("languageLabel"));
-    languageLabel_->setGeometry(482, 8, 100, 16);
-    languageLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // In the toolbar's gap, one above the other: Open Page... and the
+    // interface language, each language by its own name.
+    openPageButton_ = new QPushButton(toolbarPanel);
+    openPageButton_->setObjectName(QString::fromLatin1(kOpenPageButton.name));
+    openPageButton_->setGeometry(474, 4, 112, 22);
+    openPageButton_->setFont(InterfaceFont());
+    openPageButton_->setAutoDefault(false);
+    connect(openPageButton_, &QPushButton::clicked, this, &MainWindow::OpenPageClick);
     languageBox_ = new QComboBox(toolbarPanel);
     languageBox_->setObjectName(QStringLiteral("languageBox"));
-    languageBox_->setGeometry(482, 26, 100, 22);
+    languageBox_->setGeometry(474, 30, 112, 22);
     languageBox_->setFocusPolicy(Qt::StrongFocus);
     for (const char* code : kLanguageCodes) languageBox_->addItem(LanguageName(QLatin1String(code)), QLatin1String(code));
     languageBox_->setCurrentIndex(languageBox_->findData(InterfaceLanguage()));
-    languageLabel_->setBuddy(languageBox_);
     connect(languageBox_, &QComboBox::activated, this, [this](int index) {
         const QString code = languageBox_->itemData(index).toString();
         if (code == InterfaceLanguage()) return;
@@ -390,7 +403,11 @@ QList<QWidget*> MainWindow::FocusRing() const {
         return (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() && w->isVisibleTo(this);
     };
     for (PictureButton* button : toolbarButtons_) {
-        if (button == toolbarButtons_[categoryButtons_.size()] && tabStop(languageBox_)) ring << languageBox_;
+        if (button == toolbarButtons_[categoryButtons_.size()]) {
+            for (QWidget* gap : {static_cast<QWidget*>(openPageButton_), static_cast<QWidget*>(languageBox_)}) {
+                if (tabStop(gap)) ring << gap;
+            }
+        }
         if (tabStop(button)) ring << button;
     }
     if (tabStop(scriptListBox_)) ring << scriptListBox_;
@@ -477,9 +494,92 @@ TMDIChild* MainWindow::CurrentForm() const { return forms_->CurrentForm(); }
 CodeWindow* MainWindow::EnsureCodeWindow() {
     if (!codeWindow_) {
         codeWindow_ = new CodeWindow(services_, programDir_, this);
+        // The form of the effect inserted goes on replacing the block it
+        // inserted (not the form of another entry opened since).
+        connect(codeWindow_, &CodeWindow::inserted, this, [this](const QString& page, const QString& block) {
+            TMDIChild* form = CurrentForm();
+            const auto& source = codeWindow_->CurrentInsertSource();
+            if (form && form->InsertPage().empty() && source && HasCurrentEntry() &&
+                source->effect.entry.ename == currentEntry_->ename && source->effect.form &&
+                source->effect.form->className == form->Decl().className) {
+                form->SetInsertTarget(ToPath(page), ToBytes(block));
+            }
+        });
         focusMarker_->Watch(codeWindow_);
     }
     return codeWindow_;
+}
+
+void MainWindow::OfferInsertion(const InsertSource& source) { EnsureCodeWindow()->SetInsertSource(source); }
+
+namespace {
+
+// One line of "Open Page...": the block's name, its entry and category and
+// what was changed from the form's defaults.
+QString DescribeBlock(const PageBlock& block) {
+    const QString name = FromBytes(block.name);
+    if (!block.recipe) return MainWindow::tr("%1 (its recipe cannot be read)").arg(name);
+    QStringList changes;
+    for (const RecipeChange& c : block.recipe->changes) {
+        QString value = FromBytes(c.value);
+        value.replace(QLatin1Char('\t'), QStringLiteral(" | "));
+        if (c.kind == RecipeChange::Clear) changes << MainWindow::tr("%1 emptied").arg(FromBytes(c.control));
+        else if (c.kind == RecipeChange::Add) changes << FromBytes(c.control) + QStringLiteral(" + ") + value;
+        else changes << FromBytes(c.control) + QLatin1Char('=') + value;
+    }
+    const QString recipe = changes.isEmpty() ? MainWindow::tr("default values") : changes.join(QStringLiteral(", "));
+    return MainWindow::tr("%1: %2 (%3) with %4")
+        .arg(name, FromBytes(block.recipe->entry), FromBytes(block.recipe->category), recipe);
+}
+
+}  // namespace
+
+void MainWindow::OpenPageClick() {
+    const QString start = lastOpenedPage_.isEmpty() ? QDir::homePath() : lastOpenedPage_;
+    const std::optional<QString> file = services_.RunOpenDialog(
+        this, tr("Open Page"), tr("Web pages (*.html *.htm *.xhtml *.php);;All files (*)"), start);
+    if (!file) return;
+    const std::string path = ToPath(QFileInfo(*file).absoluteFilePath());
+    lastOpenedPage_ = FromPath(path);
+    try {
+        const std::vector<PageBlock> blocks = ListBlocks(ReadPageFile(path));
+        const QString shownFile = QDir::toNativeSeparators(FromPath(path));
+        if (blocks.empty()) {
+            services_.ShowMessage(this, ApplicationTitle(),
+                                  tr("%1 holds no inserted effects. Generate an effect and use \"Insert into Page...\" "
+                                     "in the code window to insert one.")
+                                      .arg(shownFile));
+            return;
+        }
+        QStringList items;
+        for (const PageBlock& block : blocks) items << DescribeBlock(block);
+        const std::optional<int> chosen =
+            services_.RunChoiceDialog(this, tr("Open Page"), tr("Effects inserted into %1:").arg(shownFile), items);
+        if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(blocks.size())) return;
+        const PageBlock& block = blocks[static_cast<std::size_t>(*chosen)];
+        if (!block.recipe) {
+            throw EngineError("The recipe of the inserted effect " + block.name + " cannot be read");
+        }
+        const ChosenEffect effect = ResolveRecipe(ProgramDir(), *block.recipe);
+        // Its category, its line of the list, its form.
+        const auto& categories = Categories();
+        int category = -1;
+        for (std::size_t i = 0; i < categories.size(); ++i) {
+            if (CategoryBase(categories[i]) == effect.category) category = static_cast<int>(i);
+        }
+        CategoryButtonClick(category);
+        int index = -1;
+        for (std::size_t i = 0; i < catalogue_.size() && index < 0; ++i) {
+            if (catalogue_[i].ename == effect.entry.ename) index = static_cast<int>(i);
+        }
+        ShowEntry(category, index);
+        TMDIChild* form = CurrentForm();
+        if (!form || !HasCurrentEntry() || currentEntry_->ename != effect.entry.ename) return;
+        form->ApplyValues(effect.values);
+        form->SetInsertTarget(path, block.name);
+    } catch (const std::exception& e) {
+        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())));
+    }
 }
 
 void MainWindow::ShowCodeWindow(TScriptCodeStrings& lines) {

@@ -17,6 +17,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QListWidget;
 class QMdiArea;
 
@@ -58,6 +59,7 @@ public:
     SharedDialogs& Dialogs() override { return dialogs_; }
     QWidget* DialogParent() override { return this; }
     void ShowCodeWindow(TScriptCodeStrings& lines) override;
+    void OfferInsertion(const InsertSource& source) override;
 
     // State, for the effect forms and for tests.
     const CatalogueList& Catalogue() const { return catalogue_; }
@@ -96,6 +98,10 @@ public Q_SLOTS:
     void helpButtonClick();     // "Help"
     // scriptListBoxClick and scriptListBoxMouseUp.
     void OpenSelectedEntry();
+    // "Open Page..." (Ctrl+O): lists the effects inserted into a page the
+    // user chooses; the one chosen opens in its form with the values it was
+    // inserted with, and the form's next insertion into that page replaces it.
+    void OpenPageClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -126,9 +132,10 @@ private:
     CodeWindow* codeWindow_ = nullptr;
     QWidget* welcomePanel_ = nullptr;
     FindBox* findBox_ = nullptr;
-    QLabel* languageLabel_ = nullptr;
+    QPushButton* openPageButton_ = nullptr;
     QComboBox* languageBox_ = nullptr;
     FocusMarker* focusMarker_ = nullptr;
+    QString lastOpenedPage_;  // the page "Open Page..." opened last
 };
 
 // The product web site that "Website" opens.

@@ -3,10 +3,18 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -113,6 +121,55 @@ bool DesktopServices::OpenUrl(const QUrl& url, QObject* context, std::function<v
     });
     process->start();
     return true;
+}
+
+bool DesktopServices::ConfirmChange(QWidget* parent, const QString& title, const QString& text, const QString& diff) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(text, &dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto* view = new QPlainTextEdit(diff, &dialog);
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    view->setAccessibleName(QCoreApplication::translate("zentrava::desktop::DesktopServices", "Difference"));
+    layout->addWidget(view);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(720, 480);
+    buttons->button(QDialogButtonBox::Ok)->setFocus();
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<int> DesktopServices::RunChoiceDialog(QWidget* parent, const QString& title, const QString& label,
+                                                    const QStringList& items) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* caption = new QLabel(label, &dialog);
+    caption->setTextFormat(Qt::PlainText);
+    caption->setWordWrap(true);
+    layout->addWidget(caption);
+    auto* list = new QListWidget(&dialog);
+    list->addItems(items);
+    list->setCurrentRow(0);
+    caption->setBuddy(list);
+    list->setAccessibleName(label);
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog.resize(560, 320);
+    list->setFocus();
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
+    return list->currentRow();
 }
 
 void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url) {

@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QObject;
@@ -50,6 +51,13 @@ public:
     // (a launcher with no browser behind it) calls `failed` later, unless
     // `context` is gone by then.
     virtual bool OpenUrl(const QUrl& url, QObject* context, std::function<void()> failed) = 0;
+    // Shows a change about to be written (`text` says what, `diff` is its
+    // unified difference) and asks for it: true for OK, false for Cancel.
+    virtual bool ConfirmChange(QWidget* parent, const QString& title, const QString& text, const QString& diff) = 0;
+    // Lets the user choose one of `items` from a list; its index, nothing on
+    // Cancel.
+    virtual std::optional<int> RunChoiceDialog(QWidget* parent, const QString& title, const QString& label,
+                                               const QStringList& items) = 0;
 };
 
 // The real dialogs and message boxes.
@@ -65,6 +73,9 @@ public:
     std::optional<QString> RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
                                          const QString& start) override;
     bool OpenUrl(const QUrl& url, QObject* context, std::function<void()> failed) override;
+    bool ConfirmChange(QWidget* parent, const QString& title, const QString& text, const QString& diff) override;
+    std::optional<int> RunChoiceDialog(QWidget* parent, const QString& title, const QString& label,
+                                       const QStringList& items) override;
 };
 
 // Opens `url` with its default handler; when none starts, or it fails, the

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QKeyEvent>
+#include <QSettings>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -21,9 +22,11 @@
 #include "app/language.h"
 #include "app/services.h"
 #include "effects/controls.h"
+#include "effects/registry.h"
 #include "effects/shell.h"
 #include "effects/typed_text.h"
 #include "errors.h"
+#include "output/insert_effect.h"
 #include "output/system_colors.h"
 #include "output/text_codec.h"
 
@@ -213,6 +216,22 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         generate->setGeometry(384, 384, 99, 24);
         generate->setDefault(true);
         connect(generate, &QPushButton::clicked, this, &TMDIChild::Generate);
+        // A form with values to set can have its own defaults back; it
+        // opens with the values the entry was last generated with.
+        const bool hasValues = std::any_of(decl_.controls.begin(), decl_.controls.end(), [](const ControlDecl& c) {
+            return c.kind != ControlKind::Button && c.kind != ControlKind::Label;
+        });
+        if (hasValues) {
+            auto* reset = new QPushButton(tr("&Reset"), this);
+            reset->setObjectName(QStringLiteral("ResetButton"));
+            reset->setToolTip(tr("Restore the form's own default values"));
+            reset->setGeometry(278, 384, 99, 24);
+            reset->setAutoDefault(false);
+            connect(reset, &QPushButton::clicked, this, &TMDIChild::ResetValues);
+            // Tab reaches it after the parameters, before Generate.
+            setTabOrder(reset, generate);
+            RestoreLastValues();
+        }
     }
     RetranslateUi();
 }
@@ -505,6 +524,88 @@ void TMDIChild::ShowError(const QString& message, const QString& detail) {
     shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(), ErrorText(ToBytes(message)), detail);
 }
 
+namespace {
+
+// Keeps the values an entry was generated with in the user's settings, for
+// zentrava-cli insert --last.
+void RememberValues(const Tplugin& entry, const FormDecl& form, const FormValues& values) {
+    const Category* category = FindCategory(entry.category);
+    const std::string file = LastValuesFile();
+    if (!category || file.empty() || entry.ename.empty()) return;
+    const Recipe recipe{CategoryBase(*category), entry.ename, ChangesFromDefaults(form, values)};
+    QSettings settings(FromPath(file), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("lastValues/") +
+                          QString::fromLatin1(LastValuesKey(recipe.category, recipe.entry).c_str()),
+                      QString::fromLatin1(EncodeSettingText(EncodeRecipe(recipe)).c_str()));
+}
+
+}  // namespace
+
+// The values last generated with, kept by RememberValues; a recipe that no
+// longer fits the form (the form changed since) is passed over.
+void TMDIChild::RestoreLastValues() {
+    const Tplugin& entry = shell_.CurrentEntry();
+    const Category* category = FindCategory(entry.category);
+    const std::string file = LastValuesFile();
+    if (!category || file.empty() || entry.ename.empty()) return;
+    const std::optional<Recipe> recipe = ReadLastValues(file, CategoryBase(*category), entry.ename);
+    if (!recipe || recipe->changes.empty()) return;
+    FormValues values = DefaultValues(decl_);
+    try {
+        ApplyChanges(decl_, values, recipe->changes);
+    } catch (const EngineError&) {
+        return;
+    }
+    ApplyValues(values);
+}
+
+void TMDIChild::ApplyValues(const FormValues& values) {
+    for (const ControlDecl& c : decl_.controls) {
+        const ControlValue* v = values.Find(c.name);
+        QWidget* w = Control(Q(c.name));
+        if (!v || !w) continue;
+        switch (c.kind) {
+            case ControlKind::Button:
+            case ControlKind::Label:
+                break;
+            case ControlKind::Swatch:
+                static_cast<ColorSwatch*>(w)->setColorValue(v->color);
+                break;
+            case ControlKind::ListBox: {
+                auto* list = static_cast<QListWidget*>(w);
+                list->clear();
+                for (const ListEntry& e : v->entries) list->addItem(Q(e.empty() ? std::string() : e.front()));
+                break;
+            }
+            case ControlKind::ListView: {
+                auto* view = static_cast<QTreeWidget*>(w);
+                view->clear();
+                for (const ListEntry& e : v->entries) {
+                    view->addTopLevelItem(NewRow(e, view->columnCount(), c.editableCaptions));
+                }
+                break;
+            }
+            case ControlKind::Edit:
+                if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+                    edit->setText(Q(v->text));
+                    edit->setCursorPosition(0);
+                }
+                break;
+            default:
+                SetControlText(Q(c.name), Q(v->text));
+                break;
+        }
+    }
+    UpdateTextWarnings();
+}
+
+void TMDIChild::ResetValues() { ApplyValues(DefaultValues(decl_)); }
+
+void TMDIChild::SetInsertTarget(std::string page, std::string block) {
+    insertPage_ = std::move(page);
+    insertBlock_ = std::move(block);
+}
+
 void TMDIChild::Generate() {
     if (!decl_.generate) return;
     const FormValues values = CollectValues();
@@ -517,6 +618,13 @@ void TMDIChild::Generate() {
     } catch (const std::exception& e) {
         ShowError(Q(e.what()));
         return;
+    }
+    RememberValues(shell_.CurrentEntry(), decl_, values);
+    if (const Category* category = FindCategory(shell_.CurrentEntry().category)) {
+        if (const FormDecl* form = FormRegistry::Instance().Find(decl_.className)) {
+            shell_.OfferInsertion(
+                {ChosenEffect{CategoryBase(*category), shell_.CurrentEntry(), form, values}, insertPage_, insertBlock_});
+        }
     }
     shell_.ShowCodeWindow(lines_);
 }

@@ -43,6 +43,15 @@ public:
     // The values of the controls as they stand.
     FormValues CollectValues() const;
 
+    // Puts values into the controls (the ones `values` names; lists are
+    // filled anew).
+    void ApplyValues(const FormValues& values);
+    // The form's next insertion into `page` replaces its block `block` (the
+    // form was opened from that page, or inserted there).
+    void SetInsertTarget(std::string page, std::string block);
+    const std::string& InsertPage() const { return insertPage_; }
+    const std::string& InsertBlock() const { return insertBlock_; }
+
     // Shows, beside each text control whose text would end the script
     // string it is written into, a short warning and a button that inserts
     // the escapes; hides the others. Runs whenever a text changes.
@@ -52,6 +61,8 @@ public Q_SLOTS:
     // XP_Button1Click: the Generate flow. An engine error is shown in the
     // application's error box and the code window is not shown.
     void Generate();
+    // "Reset": the controls get the form's own defaults back.
+    void ResetValues();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,6 +80,7 @@ private:
     void SetControlText(const QString& name, const QString& text);
     void PlaceTextWarning(const ControlDecl& c);
     void ShowError(const QString& message, const QString& detail = QString());
+    void RestoreLastValues();
 
     FormDecl decl_;
     Shell& shell_;
@@ -82,6 +94,7 @@ private:
     };
     std::map<std::string, Warning> warnings_;  // lower-case name of a text control -> its warning
     int warningsBelow_ = 0;  // warnings placed below the parameter panel so far
+    std::string insertPage_, insertBlock_;
 };
 
 // The MDI subwindow that hosts an effect form: no title bar, fixed size,

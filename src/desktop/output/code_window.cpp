@@ -13,6 +13,8 @@
 #include "app/interface_font.h"
 #include "app/services.h"
 #include "errors.h"
+#include "output/insert_effect.h"
+#include "output/insert_page.h"
 #include "output/page.h"
 #include "output/page_messages.h"
 #include "output/preview_file.h"
@@ -58,7 +60,7 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
     // The run ends when the main window closes, whether or not this is shown.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("JavaScript Codes"));
-    setFixedSize(601, 284);
+    setFixedSize(601, 316);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -98,6 +100,9 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
             &CodeWindow::XP_Button2Click);
     connect(AddButton("SavePageButton", QT_TR_NOOP("Save Page..."), QT_TR_NOOP("Save the page with its pictures, to open anywhere"), 248),
             &QPushButton::clicked, this, &CodeWindow::SavePageClick);
+    connect(AddButton("InsertButton", QT_TR_NOOP("&Insert into Page..."),
+                      QT_TR_NOOP("Insert the effect into a page of your own, or replace it there"), 280),
+            &QPushButton::clicked, this, &CodeWindow::InsertIntoPageClick);
 
     // The page's console messages: counted over the preview's lower right
     // corner, clear of the page's own scroll bars.
@@ -230,6 +235,52 @@ void CodeWindow::SavePageClick() {
         services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()), FromBytes(e.Reason()));
     } catch (const std::exception& e) {
         services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()));
+    }
+}
+
+void CodeWindow::SetInsertSource(InsertSource source) { insertSource_ = std::move(source); }
+
+void CodeWindow::InsertIntoPageClick() {
+    if (!insertSource_) {
+        services_.ShowError(this, ApplicationTitle(), tr("Generate an effect first; then it can be inserted into a page."));
+        return;
+    }
+    InsertSource& source = *insertSource_;
+    QString start = !source.page.empty() ? FromPath(source.page) : lastInserted_;
+    if (start.isEmpty()) start = QDir::homePath();
+    const std::optional<QString> file = services_.RunOpenDialog(
+        this, tr("Insert into Page"), tr("Web pages (*.html *.htm *.xhtml *.php);;All files (*)"), start);
+    if (!file) return;
+    const std::string path = ToPath(QFileInfo(*file).absoluteFilePath());
+    // The page the form came from: its block is replaced, wherever it stands.
+    const std::string name = path == source.page ? source.block : std::string();
+    try {
+        const PageEdit edit = PlanInsert(ToPath(programDir_), path, source.effect, name);
+        const QString shownFile = QDir::toNativeSeparators(FromPath(path));
+        if (edit.before == edit.after && edit.copies.empty()) {
+            services_.ShowMessage(this, ApplicationTitle(),
+                                  tr("%1 already holds this effect as %2; nothing was changed.")
+                                      .arg(shownFile, FromBytes(edit.name)));
+        } else {
+            QString text = tr("Insert %1 into %2? The page as it is now is kept as %2.bak.")
+                               .arg(FromBytes(edit.name), shownFile);
+            for (const PageEdit::Copy& copy : edit.copies) {
+                text += QLatin1Char('\n') + tr("%1 is copied beside the page.").arg(FromPath(copy.shown));
+            }
+            for (const std::string& note : edit.notes) text += QLatin1Char('\n') + FromBytes(note);
+            const QString diff = FromBytes(UnifiedDiff(edit.before, edit.after, path, path));
+            if (!services_.ConfirmChange(this, tr("Insert into Page"), text, diff)) return;
+            CarryOut(edit);
+            services_.ShowMessage(this, ApplicationTitle(),
+                                  tr("Inserted %1 into %2.").arg(FromBytes(edit.name), shownFile));
+        }
+        lastInserted_ = FromPath(path);
+        // A second insertion into the same page replaces this block.
+        source.page = path;
+        source.block = edit.name;
+        Q_EMIT inserted(FromPath(path), FromBytes(edit.name));
+    } catch (const std::exception& e) {
+        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())));
     }
 }
 
