@@ -433,6 +433,55 @@ Please open it by hand.</source>
             <numerusform>已保存 %1，并在其旁边保存了它显示的 %n 个文件。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Insert into Page...</source>
+        <translation>插入到网页(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Insert the effect into a page of your own, or replace it there</source>
+        <translation>把特效插入到您自己的网页中，或替换网页中已有的特效</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) already there will be replaced. Replace them?</source>
+        <translation>
+            <numerusform>已有的 %n 个文件将被替换。要替换吗？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generate an effect first; then it can be inserted into a page.</source>
+        <translation>请先生成特效，然后才能把它插入到网页中。</translation>
+    </message>
+    <message>
+        <source>Insert into Page</source>
+        <translation>插入到网页</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm *.xhtml *.php);;All files (*)</source>
+        <translation>网页 (*.html *.htm *.xhtml *.php);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1 already holds this effect as %2; nothing was changed.</source>
+        <translation>%1 中已有此特效（%2），未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Insert %1 into %2? The page as it is now is kept as %2.bak.</source>
+        <translation>要把 %1 插入到 %2 吗？网页当前的内容将保留为 %2.bak。</translation>
+    </message>
+    <message>
+        <source>%1 is copied beside the page.</source>
+        <translation>%1 将复制到网页旁边。</translation>
+    </message>
+    <message>
+        <source>Inserted %1 into %2.</source>
+        <translation>已把 %1 插入到 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>zentrava::desktop::DesktopServices</name>
+    <message>
+        <source>Difference</source>
+        <translation>差异</translation>
+    </message>
 </context>
 <context>
     <name>zentrava::desktop::FindBox</name>
@@ -541,6 +590,46 @@ Please open it by hand.</source>
         <translation>%2
 中缺少%1翻译</translation>
     </message>
+    <message>
+        <source>Open Page...</source>
+        <translation>打开网页...</translation>
+    </message>
+    <message>
+        <source>Change the effects inserted into a page of yours (Ctrl+O)</source>
+        <translation>修改插入到您的网页中的特效 (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>%1 (its recipe cannot be read)</source>
+        <translation>%1（无法读取其配方）</translation>
+    </message>
+    <message>
+        <source>%1 emptied</source>
+        <translation>%1 已清空</translation>
+    </message>
+    <message>
+        <source>default values</source>
+        <translation>默认值</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3) with %4</source>
+        <translation>%1：%2（%3），%4</translation>
+    </message>
+    <message>
+        <source>Open Page</source>
+        <translation>打开网页</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm *.xhtml *.php);;All files (*)</source>
+        <translation>网页 (*.html *.htm *.xhtml *.php);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1 holds no inserted effects. Generate an effect and use &quot;Insert into Page...&quot; in the code window to insert one.</source>
+        <translation>%1 中没有插入的特效。请生成一个特效，然后在代码窗口中使用“插入到网页...”插入。</translation>
+    </message>
+    <message>
+        <source>Effects inserted into %1:</source>
+        <translation>插入到 %1 的特效：</translation>
+    </message>
 </context>
 <context>
     <name>zentrava::desktop::PageMessages</name>
@@ -639,6 +728,14 @@ Use &quot;View In Browser&quot; to see the page.</source>
     <message>
         <source>Open</source>
         <translation>打开</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>重置(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Restore the form&apos;s own default values</source>
+        <translation>恢复表单自身的默认值</translation>
     </message>
 </context>
 </TS>

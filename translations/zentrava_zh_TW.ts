@@ -433,6 +433,55 @@ Please open it by hand.</source>
             <numerusform>已儲存 %1，並在其旁邊儲存了它顯示的 %n 個檔案。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Insert into Page...</source>
+        <translation>插入到網頁(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Insert the effect into a page of your own, or replace it there</source>
+        <translation>把特效插入到您自己的網頁中，或取代網頁中已有的特效</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) already there will be replaced. Replace them?</source>
+        <translation>
+            <numerusform>已有的 %n 個檔案將被取代。要取代嗎？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generate an effect first; then it can be inserted into a page.</source>
+        <translation>請先產生特效，然後才能把它插入到網頁中。</translation>
+    </message>
+    <message>
+        <source>Insert into Page</source>
+        <translation>插入到網頁</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm *.xhtml *.php);;All files (*)</source>
+        <translation>網頁 (*.html *.htm *.xhtml *.php);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>%1 already holds this effect as %2; nothing was changed.</source>
+        <translation>%1 中已有此特效（%2），未做任何變更。</translation>
+    </message>
+    <message>
+        <source>Insert %1 into %2? The page as it is now is kept as %2.bak.</source>
+        <translation>要把 %1 插入到 %2 嗎？網頁目前的內容將保留為 %2.bak。</translation>
+    </message>
+    <message>
+        <source>%1 is copied beside the page.</source>
+        <translation>%1 將複製到網頁旁邊。</translation>
+    </message>
+    <message>
+        <source>Inserted %1 into %2.</source>
+        <translation>已把 %1 插入到 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>zentrava::desktop::DesktopServices</name>
+    <message>
+        <source>Difference</source>
+        <translation>差異</translation>
+    </message>
 </context>
 <context>
     <name>zentrava::desktop::FindBox</name>
@@ -541,6 +590,46 @@ Please open it by hand.</source>
         <translation>%2
 中缺少%1翻譯</translation>
     </message>
+    <message>
+        <source>Open Page...</source>
+        <translation>開啟網頁...</translation>
+    </message>
+    <message>
+        <source>Change the effects inserted into a page of yours (Ctrl+O)</source>
+        <translation>修改插入到您的網頁中的特效 (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>%1 (its recipe cannot be read)</source>
+        <translation>%1（無法讀取其配方）</translation>
+    </message>
+    <message>
+        <source>%1 emptied</source>
+        <translation>%1 已清空</translation>
+    </message>
+    <message>
+        <source>default values</source>
+        <translation>預設值</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3) with %4</source>
+        <translation>%1：%2（%3），%4</translation>
+    </message>
+    <message>
+        <source>Open Page</source>
+        <translation>開啟網頁</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm *.xhtml *.php);;All files (*)</source>
+        <translation>網頁 (*.html *.htm *.xhtml *.php);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>%1 holds no inserted effects. Generate an effect and use &quot;Insert into Page...&quot; in the code window to insert one.</source>
+        <translation>%1 中沒有插入的特效。請產生一個特效，然後在程式碼視窗中使用「插入到網頁...」插入。</translation>
+    </message>
+    <message>
+        <source>Effects inserted into %1:</source>
+        <translation>插入到 %1 的特效：</translation>
+    </message>
 </context>
 <context>
     <name>zentrava::desktop::PageMessages</name>
@@ -639,6 +728,14 @@ Use &quot;View In Browser&quot; to see the page.</source>
     <message>
         <source>Open</source>
         <translation>開啟</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>重設(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Restore the form&apos;s own default values</source>
+        <translation>還原表單本身的預設值</translation>
     </message>
 </context>
 </TS>
