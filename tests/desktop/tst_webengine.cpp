@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "app/environment.h"
+#include "app/focus_marker.h"
 #include "app/main_window.h"
 #include "effects/mdi_child.h"
 #include "output/code_window.h"
@@ -68,6 +69,15 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(preview->Browser()->property("title").toString(), QStringLiteral("Edited"), 60000);
         QVERIFY(g.services.boxes.empty());
         QVERIFY(!preview->StallNotice() || preview->StallNotice()->isHidden());
+
+        // The keyboard in the page: the preview is framed like any control.
+        code->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(code));
+        preview->Browser()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(g.window.Focus().Marked());
+        QVERIFY(g.window.Focus().Marked()->isAncestorOf(preview->Browser()));
+        QVERIFY(g.window.Focus().Frame()->isVisible());
+        QVERIFY(code->rect().contains(g.window.Focus().Frame()->geometry()));
     }
 
     // A page whose script never yields holds the renderer; the next preview

@@ -15,6 +15,7 @@
 #include "catalogue/plugin.h"
 #include "effects/shell.h"
 
+class QLabel;
 class QListWidget;
 class QMdiArea;
 
@@ -69,6 +70,8 @@ public:
     // The code window, created at start-up (null before FinishStartUp or the first Generate).
     CodeWindow* CodeWindowIfCreated() const { return codeWindow_; }
     QWidget* WelcomePanel() const { return welcomePanel_; }
+    // The hint shown in the effect area while no form is open.
+    QLabel* EmptyAreaHint() const { return emptyHint_; }
     // The find box, made at its first use (Ctrl+F).
     FindBox* Finder();
     // Switches to a category as its toolbar button does and selects a line
@@ -118,6 +121,7 @@ private:
     FormManager* forms_ = nullptr;
     CodeWindow* codeWindow_ = nullptr;
     QWidget* welcomePanel_ = nullptr;
+    QLabel* emptyHint_ = nullptr;  // over the effect area while no form is open
     FindBox* findBox_ = nullptr;
     FocusMarker* focusMarker_ = nullptr;
 };

@@ -64,6 +64,7 @@ private:
     void SwatchClick(const ControlDecl& c, ColorSwatch* swatch);
     QString ControlText(const QString& name) const;
     void SetControlText(const QString& name, const QString& text);
+    void PlaceCapacityNote(const ControlDecl& c);
     void PlaceTextWarning(const ControlDecl& c);
     void ShowError(const QString& message, const QString& detail = QString());
 

@@ -60,6 +60,7 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery: hide only
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes
 
 private:
     QPushButton* AddButton(const char* name, const QString& caption, const QString& hint, int top);
