@@ -1041,7 +1041,9 @@ class WebEngine:
         sweep, corner, back = pointer_path()
         request = {"page": os.path.abspath(entry.page), "png": png, "size": [WIDTH, HEIGHT],
                    "sweep": sweep, "corner": corner, "back": back, "timeout": entry.timeout,
-                   "pointer": self.probes.marked(entry, "pointer")}
+                   # the entry with its defaults: a variant (a text that fills the
+                   # window, say) may rightly stand still
+                   "pointer": self.probes.marked(entry, "pointer") and not entry.variant}
         sources = self.probes.scripts.get(entry.base)
         if sources:
             request["probe"] = driver_script("(m => console.log('" + DRIVER_PREFIX + " ' + m))", entry, sources)

@@ -278,7 +278,7 @@ QJsonObject Check(QWebEngineProfile& profile, const QJsonObject& request) {
         for (qsizetype i = 0; i < sweep.size(); ++i) {
             SendMouse(view, QEvent::MouseMove, PointOf(sweep.at(i)), Qt::NoButton, Qt::NoButton);
             Wait(25);
-            if (i % 4 == 3) look();
+            look();
         }
         MoveAlong(view, QJsonArray{request["corner"]});
         for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {

@@ -355,10 +355,15 @@ void TMDIChild::PlaceCapacityNote(const ControlDecl& c) {
         note->setText(tr("This effect holds %1 entries; the list has %2.").arg(capacity).arg(count));
         note->setAccessibleName(note->text());
     };
-    connect(view->model(), &QAbstractItemModel::rowsInserted, note, update);
-    connect(view->model(), &QAbstractItemModel::rowsRemoved, note, update);
-    connect(view->model(), &QAbstractItemModel::modelReset, note, update);
+    capacityWatch_.push_back(connect(view->model(), &QAbstractItemModel::rowsInserted, note, update));
+    capacityWatch_.push_back(connect(view->model(), &QAbstractItemModel::rowsRemoved, note, update));
+    capacityWatch_.push_back(connect(view->model(), &QAbstractItemModel::modelReset, note, update));
     update();
+}
+
+TMDIChild::~TMDIChild() {
+    // The lists empty themselves as they go, after this form's own part.
+    for (const QMetaObject::Connection& c : capacityWatch_) disconnect(c);
 }
 
 void TMDIChild::UpdateTextWarnings() {
