@@ -396,10 +396,6 @@ Please open it by hand.</source>
         <translation>预览</translation>
     </message>
     <message>
-        <source>Preview the effect in default browser</source>
-        <translation>在默认浏览器中预览效果</translation>
-    </message>
-    <message>
         <source>Refresh</source>
         <translation>刷新</translation>
     </message>
@@ -474,6 +470,10 @@ Please open it by hand.</source>
     <message>
         <source>Inserted %1 into %2.</source>
         <translation>已把 %1 插入到 %2。</translation>
+    </message>
+    <message>
+        <source>Preview the page, edits included, in the pane on the left</source>
+        <translation>在左侧窗格中预览网页（包括所做的修改）</translation>
     </message>
 </context>
 <context>
@@ -630,6 +630,10 @@ Please open it by hand.</source>
         <source>Effects inserted into %1:</source>
         <translation>插入到 %1 的特效：</translation>
     </message>
+    <message>
+        <source>No effect is open. Choose one in the list on the left; Enter or Space opens the selected one again.</source>
+        <translation>没有打开的特效。请在左侧列表中选择一个；按 Enter 或空格键可再次打开所选的特效。</translation>
+    </message>
 </context>
 <context>
     <name>zentrava::desktop::PageMessages</name>
@@ -736,6 +740,10 @@ Use &quot;View In Browser&quot; to see the page.</source>
     <message>
         <source>Restore the form&apos;s own default values</source>
         <translation>恢复表单自身的默认值</translation>
+    </message>
+    <message>
+        <source>This effect holds %1 entries; the list has %2.</source>
+        <translation>此特效最多容纳 %1 项；列表中有 %2 项。</translation>
     </message>
 </context>
 </TS>

@@ -396,10 +396,6 @@ Please open it by hand.</source>
         <translation>預覽</translation>
     </message>
     <message>
-        <source>Preview the effect in default browser</source>
-        <translation>在預設瀏覽器中預覽特效</translation>
-    </message>
-    <message>
         <source>Refresh</source>
         <translation>重新整理</translation>
     </message>
@@ -474,6 +470,10 @@ Please open it by hand.</source>
     <message>
         <source>Inserted %1 into %2.</source>
         <translation>已把 %1 插入到 %2。</translation>
+    </message>
+    <message>
+        <source>Preview the page, edits included, in the pane on the left</source>
+        <translation>在左側窗格中預覽網頁（包括所做的修改）</translation>
     </message>
 </context>
 <context>
@@ -630,6 +630,10 @@ Please open it by hand.</source>
         <source>Effects inserted into %1:</source>
         <translation>插入到 %1 的特效：</translation>
     </message>
+    <message>
+        <source>No effect is open. Choose one in the list on the left; Enter or Space opens the selected one again.</source>
+        <translation>沒有開啟的特效。請在左側清單中選擇一個；按 Enter 或空白鍵可再次開啟所選的特效。</translation>
+    </message>
 </context>
 <context>
     <name>zentrava::desktop::PageMessages</name>
@@ -736,6 +740,10 @@ Use &quot;View In Browser&quot; to see the page.</source>
     <message>
         <source>Restore the form&apos;s own default values</source>
         <translation>還原表單本身的預設值</translation>
+    </message>
+    <message>
+        <source>This effect holds %1 entries; the list has %2.</source>
+        <translation>此特效最多容納 %1 項；清單中有 %2 項。</translation>
     </message>
 </context>
 </TS>

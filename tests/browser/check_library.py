@@ -1040,7 +1040,10 @@ class WebEngine:
         png = os.path.join(shots, entry.key + ".png")
         sweep, corner, back = pointer_path()
         request = {"page": os.path.abspath(entry.page), "png": png, "size": [WIDTH, HEIGHT],
-                   "sweep": sweep, "corner": corner, "back": back, "timeout": entry.timeout}
+                   "sweep": sweep, "corner": corner, "back": back, "timeout": entry.timeout,
+                   # the entry with its defaults: a variant (a text that fills the
+                   # window, say) may rightly stand still
+                   "pointer": self.probes.marked(entry, "pointer") and not entry.variant}
         sources = self.probes.scripts.get(entry.base)
         if sources:
             request["probe"] = driver_script("(m => console.log('" + DRIVER_PREFIX + " ' + m))", entry, sources)

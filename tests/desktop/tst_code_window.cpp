@@ -2,6 +2,8 @@
 // file and the buttons, driven through the main window as a user does.
 #include <QtTest>
 
+#include <memory>
+
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
@@ -87,6 +89,9 @@ private Q_SLOTS:
             QCOMPARE(button->geometry(), QRect(488, b.top, 107, 24));
         }
         QCOMPARE(Generated::Button(code, "button_scriptcode")->toolTip(), QStringLiteral("Show only Javascript codes"));
+        // It previews in the pane, not in a browser.
+        QCOMPARE(Generated::Button(code, "button_run")->toolTip(),
+                 QStringLiteral("Preview the page, edits included, in the pane on the left"));
     }
 
     void generateFillsBothViewsSavesThePreviewAndShowsIt() {
@@ -183,6 +188,13 @@ private Q_SLOTS:
         CodeWindow* code = g.Code();
         code->ScriptView()->setPlainText(QStringLiteral("scribbled"));
         QVERIFY(code->close() == false);
+        QVERIFY(!code->isVisible());
+        // Escape closes it too, from whatever control has the focus.
+        g.Generate();
+        QVERIFY(code->isVisible());
+        code->activateWindow();
+        code->ScriptView()->setFocus();
+        QTest::keyClick(code->ScriptView(), Qt::Key_Escape);
         QVERIFY(!code->isVisible());
         g.Select(1);
         g.Generate();
@@ -378,6 +390,24 @@ private Q_SLOTS:
         QVERIFY(messages->isVisible());
         QCOMPARE(messages->text(), QStringLiteral("2 errors, 1 warning"));
         QVERIFY(code->rect().contains(messages->geometry()));
+
+        // An ordinary click opens the list and leaves it open, as Space does;
+        // Escape closes it. (A list held open by the click itself would stop
+        // the click here: it is closed after a while.)
+        auto reached = std::make_shared<bool>(false);
+        QTimer::singleShot(3000, messages, [messages, reached] {
+            if (!*reached) messages->List()->close();
+        });
+        QTest::mouseClick(messages, Qt::LeftButton);
+        *reached = true;
+        QVERIFY(messages->List()->isVisible());
+        QCOMPARE(messages->List()->actions().size(), 2);
+        QTest::keyClick(messages->List(), Qt::Key_Escape);
+        QVERIFY(!messages->List()->isVisible());
+        messages->setFocus();
+        QTest::keyClick(messages, Qt::Key_Space);
+        QTRY_VERIFY(messages->List()->isVisible());
+        messages->List()->close();
 
         messages->FillList();
         QList<QAction*> items = messages->List()->actions();

@@ -259,14 +259,24 @@ private Q_SLOTS:
         QCOMPARE(label->geometry().left(), 8);
     }
 
+    // Every form that generates without a single parameter says so.
     void noParamFormShowsItsNote() {
         FakeShell shell;
-        TMDIChild form(*FormRegistry::Instance().Find("TNoParamForm"), shell);
-        auto* note = Find<QLabel>(&form, "Label1");
-        QVERIFY(note);
-        QCOMPARE(note->text(), QStringLiteral("No Parameters to be set. Use it directly."));
-        QCOMPARE(note->font().pointSize(), 10);
-        QCOMPARE(Find<QFrame>(&form, "ParameterPanel")->geometry(), QRect(8, 40, 489, 41));
+        int forms = 0;
+        for (const FormDecl& decl : FormRegistry::Instance().All()) {
+            if (!decl.generate) continue;
+            bool parameters = false;
+            for (const ControlDecl& c : decl.controls) parameters = parameters || c.kind != ControlKind::Label;
+            if (parameters) continue;
+            ++forms;
+            TMDIChild form(decl, shell);
+            auto* note = Find<QLabel>(&form, "Label1");
+            QVERIFY2(note, decl.className.c_str());
+            QCOMPARE(note->text(), QStringLiteral("No Parameters to be set. Use it directly."));
+            QCOMPARE(note->font().pointSize(), 10);
+            QCOMPARE(Find<QFrame>(&form, "ParameterPanel")->geometry(), QRect(8, 40, 489, 41));
+        }
+        QVERIFY(forms >= 2);
     }
 
     void defaultsMatchTheDeclarationAndResetRestoresThem() {
@@ -615,6 +625,9 @@ private Q_SLOTS:
         QTest::newRow("with a description")
             << "TMenuForm17" << "menu17" << QStringList{"FlatEdit93", "FlatEdit94", "FlatEdit95", "ListView14"}
             << "<a href=\"news.htm\" onMouseOver=Show(div0) onMouseOut=Hide(div0) >News</a>";
+        QTest::newRow("with slots for 100 entries")
+            << "TMenuForm10" << "menu10" << QStringList{"FlatEdit53", "FlatEdit54", "", "ListView10"}
+            << "selection[0]='<font face=\"MS sans arial\"><a href=\"news.htm\">News</a></font><br>'";
     }
 
     void menuEditorButtonsAndKeys() {
@@ -671,7 +684,9 @@ private Q_SLOTS:
         QTest::mouseClick(Find<QPushButton>(&child, "XP_Button3"), Qt::LeftButton);  // Clear on an empty list
         QCOMPARE(view->topLevelItemCount(), 0);
         QTest::mouseClick(Find<QPushButton>(&child, "XP_Button2"), Qt::LeftButton);
+        bool header = false;
         if (auto* separator = Find<QPushButton>(&child, "XP_Button5")) {  // a header from the caption edit
+            header = true;
             caption->setText(QStringLiteral("Group"));
             QTest::mouseClick(separator, Qt::LeftButton);
             QCOMPARE(view->topLevelItem(1)->text(0), QStringLiteral("Group"));
@@ -680,7 +695,34 @@ private Q_SLOTS:
         child.Generate();
         QCOMPARE(shell.codeWindowShown, 1);
         QCOMPARE(std::count(shell.shownLines.begin(), shell.shownLines.end(), ToBytes(newLine)), 1);
-        if (!described) QVERIFY(std::count(shell.shownLines.begin(), shell.shownLines.end(), "addHdr('Group');") == 1);
+        if (header && !described) {
+            QVERIFY(std::count(shell.shownLines.begin(), shell.shownLines.end(), "addHdr('Group');") == 1);
+        }
+
+        // A long list: each new entry comes into sight at its end; past the
+        // entries its script has lines for, a note says how many it holds.
+        child.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&child));
+        const ControlDecl* listDecl = decl->Control(ToBytes(names[3]));
+        const int room = listDecl->capacity ? static_cast<int>(listDecl->capacity) : 60;
+        auto* note = child.findChild<QLabel*>(names[3] + QStringLiteral("Capacity"));
+        QCOMPARE(note != nullptr, listDecl->capacity > 0);
+        while (view->topLevelItemCount() < room) QTest::mouseClick(Find<QPushButton>(&child, "XP_Button2"), Qt::LeftButton);
+        auto inSight = [view](int row) {
+            const QRect r = view->visualItemRect(view->topLevelItem(row));
+            return r.isValid() && r.top() >= 0 && r.bottom() <= view->viewport()->rect().bottom();
+        };
+        QTRY_VERIFY2(inSight(room - 1), "the last entry added is out of sight");
+        if (!note) return;
+        QVERIFY(note->isHidden());
+        QTest::mouseClick(Find<QPushButton>(&child, "XP_Button2"), Qt::LeftButton);  // one too many
+        QCOMPARE(view->topLevelItemCount(), room + 1);
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("This effect holds %1 entries; the list has %2.").arg(room).arg(room + 1));
+        QVERIFY(child.rect().contains(note->geometry()));
+        view->setCurrentItem(view->topLevelItem(0));
+        QTest::keyClick(view, Qt::Key_Delete);
+        QVERIFY(note->isHidden());
     }
 
     void chooseFileUsesTheSharedOpenDialog() {

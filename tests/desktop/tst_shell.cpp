@@ -432,6 +432,25 @@ private Q_SLOTS:
         QVERIFY(!w.CurrentForm());
         FlushDeletes();
         QVERIFY(w.EffectArea()->subWindowList().isEmpty());
+
+        // The empty area says what to do; Enter or Space on the line still
+        // selected opens its form again.
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+            ClickLine(w, 1);
+            QVERIFY(w.CurrentForm());
+            QVERIFY(w.EmptyAreaHint()->isHidden());
+            w.EffectArea()->setActiveSubWindow(w.Forms().CurrentWindow());
+            QTest::keyClick(&w, Qt::Key_F4, Qt::ControlModifier);
+            FlushDeletes();
+            QVERIFY(!w.CurrentForm());
+            QVERIFY(w.EmptyAreaHint()->isVisible());
+            QVERIFY(w.EffectArea()->geometry().contains(w.EmptyAreaHint()->geometry()));
+            QVERIFY(w.ScriptList()->item(1)->isSelected());
+            w.ScriptList()->setFocus();
+            QTest::keyClick(w.ScriptList(), key);
+            QVERIFY(w.CurrentForm());
+            QVERIFY(w.EmptyAreaHint()->isHidden());
+        }
     }
 
     void closingTheMainWindowEndsTheRunWhileTheCodeWindowIsOpen() {

@@ -70,6 +70,7 @@ struct ControlDecl {
     std::vector<Column> columns;        // list view: its columns
     bool editableCaptions = false;      // list view: captions edited in place
     std::vector<ListEntry> entries;     // list: the default entries
+    std::size_t capacity = 0;           // list: the most entries its script has lines for; 0 for no limit
     ButtonAction action = ButtonAction::None;
     std::string target;                 // button: the list or edit it acts on
     std::vector<FieldSource> sources;   // button AddEntry: one per field

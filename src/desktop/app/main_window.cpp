@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -182,6 +183,18 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     effectArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     effectArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     forms_ = new FormManager(*this, *effectArea_, this);
+    emptyHint_ = new QLabel(tr("No effect is open. Choose one in the list on the left; Enter or Space opens the "
+                               "selected one again."),
+                            this);
+    emptyHint_->setObjectName(QStringLiteral("EmptyAreaHint"));
+    emptyHint_->setWordWrap(true);
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setGeometry(kEffectLeft + 40, kEffectTop + 160, TMDIChild::kWidth - 80, 80);
+    emptyHint_->hide();
+    connect(forms_, &FormManager::currentChanged, emptyHint_, [this](bool open) {
+        emptyHint_->setVisible(!open);
+        if (!open) emptyHint_->raise();
+    });
     // Tab leaves a form at its ends for the toolbar and the list.
     forms_->SetTabHandler([this](bool next) { return MoveFocus(next); });
     focusMarker_ = new FocusMarker(this);
@@ -475,6 +488,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if ((key == Qt::Key_Down || key == Qt::Key_Up) && scriptListBox_->count() > 0 &&
             scriptListBox_->selectedItems().isEmpty()) {
             scriptListBox_->setCurrentRow(0);
+            return true;
+        }
+        // Enter or Space on the selected line opens its form again once it was closed.
+        const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+        if (opens && !CurrentForm() && !scriptListBox_->selectedItems().isEmpty()) {
+            OpenSelectedEntry();
             return true;
         }
     }

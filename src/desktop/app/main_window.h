@@ -73,6 +73,8 @@ public:
     // The code window, created at start-up (null before FinishStartUp or the first Generate).
     CodeWindow* CodeWindowIfCreated() const { return codeWindow_; }
     QWidget* WelcomePanel() const { return welcomePanel_; }
+    // The hint shown in the effect area while no form is open.
+    QLabel* EmptyAreaHint() const { return emptyHint_; }
     // The find box, made at its first use (Ctrl+F).
     FindBox* Finder();
     // Switches to a category as its toolbar button does and selects a line
@@ -131,6 +133,7 @@ private:
     FormManager* forms_ = nullptr;
     CodeWindow* codeWindow_ = nullptr;
     QWidget* welcomePanel_ = nullptr;
+    QLabel* emptyHint_ = nullptr;  // over the effect area while no form is open
     FindBox* findBox_ = nullptr;
     QPushButton* openPageButton_ = nullptr;
     QComboBox* languageBox_ = nullptr;

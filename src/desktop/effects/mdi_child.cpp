@@ -1,6 +1,7 @@
 #include "effects/mdi_child.h"
 
 #include <algorithm>
+#include <climits>
 #include <exception>
 #include <functional>
 
@@ -208,6 +209,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
 
     for (const ControlDecl& c : decl_.controls) PlaceTextWarning(c);
     UpdateTextWarnings();
+    for (const ControlDecl& c : decl_.controls) PlaceCapacityNote(c);
     ConnectListKeys();
 
     if (decl_.generate) {
@@ -425,6 +427,40 @@ void TMDIChild::PlaceTextWarning(const ControlDecl& c) {
         if (it != warnings_.end()) SetControlText(name, it->second.fixed);
     });
     warnings_[LowerAscii(c.name)] = w;
+}
+
+// A hidden note for a list whose script has lines for only so many entries,
+// shown below the parameter panel while the list holds more than that (the
+// list still takes them; Generate then says which line is missing).
+void TMDIChild::PlaceCapacityNote(const ControlDecl& c) {
+    if (!decl_.generate || c.capacity == 0) return;
+    auto* view = qobject_cast<QAbstractItemView*>(Control(Q(c.name)));
+    if (!view) return;
+    auto* note = new QLabel(this);
+    note->setObjectName(Q(c.name) + QStringLiteral("Capacity"));
+    note->setTextFormat(Qt::PlainText);
+    QPalette warn = note->palette();
+    warn.setColor(QPalette::WindowText, QColor(0xB0, 0x20, 0x20));
+    note->setPalette(warn);
+    const int top = decl_.panel.top + decl_.panel.height + 6 + 24 * warningsBelow_++;
+    note->setGeometry(layout::kPanelLeft, top, 384 - 8 - layout::kPanelLeft, 21);
+    note->hide();
+    const auto capacity = static_cast<int>(std::min<std::size_t>(c.capacity, INT_MAX));
+    auto update = [note, view, capacity] {
+        const int count = view->model()->rowCount();
+        note->setVisible(count > capacity);
+        note->setText(tr("This effect holds %1 entries; the list has %2.").arg(capacity).arg(count));
+        note->setAccessibleName(note->text());
+    };
+    capacityWatch_.push_back(connect(view->model(), &QAbstractItemModel::rowsInserted, note, update));
+    capacityWatch_.push_back(connect(view->model(), &QAbstractItemModel::rowsRemoved, note, update));
+    capacityWatch_.push_back(connect(view->model(), &QAbstractItemModel::modelReset, note, update));
+    update();
+}
+
+TMDIChild::~TMDIChild() {
+    // The lists empty themselves as they go, after this form's own part.
+    for (const QMetaObject::Connection& c : capacityWatch_) disconnect(c);
 }
 
 void TMDIChild::UpdateTextWarnings() {
@@ -653,10 +689,13 @@ void TMDIChild::RunButton(const ControlDecl& c) {
             if (auto* list = qobject_cast<QListWidget*>(target)) {
                 list->addItem(Q(entry.empty() ? std::string() : entry.front()));
                 list->clearSelection();  // any change of a list box clears its selection
+                list->scrollToItem(list->item(list->count() - 1));
             } else if (auto* view = qobject_cast<QTreeWidget*>(target)) {
                 const ControlDecl* decl = decl_.Control(c.target);
                 const bool editable = decl && decl->editableCaptions;
-                view->addTopLevelItem(NewRow(entry, view->columnCount(), editable));
+                QTreeWidgetItem* row = NewRow(entry, view->columnCount(), editable);
+                view->addTopLevelItem(row);
+                view->scrollToItem(row);  // the new entry in sight, at the end of a long list
             }
             return;
         }

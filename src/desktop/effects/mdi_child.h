@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include <QMdiSubWindow>
 #include <QWidget>
@@ -33,6 +34,7 @@ public:
     // Builds the form from `decl` (FormCreate: the script lines start empty
     // and the title shows two blanks and the current entry's ename).
     TMDIChild(FormDecl decl, Shell& shell, QWidget* parent = nullptr);
+    ~TMDIChild() override;
 
     const FormDecl& Decl() const { return decl_; }
     TScriptCodeStrings& ScriptLines() { return lines_; }
@@ -78,6 +80,8 @@ private:
     void SwatchClick(const ControlDecl& c, ColorSwatch* swatch);
     QString ControlText(const QString& name) const;
     void SetControlText(const QString& name, const QString& text);
+    void PlaceCapacityNote(const ControlDecl& c);
+    std::vector<QMetaObject::Connection> capacityWatch_;  // the lists' notes follow their rows
     void PlaceTextWarning(const ControlDecl& c);
     void ShowError(const QString& message, const QString& detail = QString());
     void RestoreLastValues();

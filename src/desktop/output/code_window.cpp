@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -91,7 +92,7 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
     connect(AddButton("Button_copy_script", QT_TR_NOOP("Copy to Clipboard"), QT_TR_NOOP("Copy current codes to clipboard"), 72),
             &QPushButton::clicked, this, &CodeWindow::Button_copy_scriptClick);
     NewSeparator("Panel3", 112, this);
-    connect(AddButton("button_run", QT_TR_NOOP("Preview"), QT_TR_NOOP("Preview the effect in default browser"), 128),
+    connect(AddButton("button_run", QT_TR_NOOP("Preview"), QT_TR_NOOP("Preview the page, edits included, in the pane on the left"), 128),
             &QPushButton::clicked, this, &CodeWindow::button_runClick);
     connect(AddButton("XP_Button1", QT_TR_NOOP("Refresh"), nullptr, 160), &QPushButton::clicked, this,
             &CodeWindow::XP_Button1Click);
@@ -304,6 +305,17 @@ void CodeWindow::changeEvent(QEvent* event) {
         }
     }
     QWidget::changeEvent(event);
+}
+
+void CodeWindow::keyPressEvent(QKeyEvent* event) {
+    // A tool window: Escape closes (hides) it, as its close button does.
+    // Reaches here only when the focused control (the page in the preview,
+    // say) has not used the key itself.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CodeWindow::closeEvent(QCloseEvent* event) {

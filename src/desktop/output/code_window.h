@@ -75,6 +75,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery: hide only
     void changeEvent(QEvent* event) override;      // retranslates the captions
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes
 
 private:
     // `caption` and `hint` (none: null) are untranslated; they follow the interface language.

@@ -36,7 +36,9 @@ PageMessages::PageMessages(QWidget* parent) : QPushButton(parent) {
     list_->setObjectName(QStringLiteral("PageMessagesList"));
     list_->setToolTipsVisible(true);
     connect(list_, &QMenu::aboutToShow, this, &PageMessages::FillList);
-    setMenu(list_);
+    // Opened once the click (or Space) is over, so that the release that
+    // ends the click does not close the list again at once.
+    connect(this, &QPushButton::clicked, this, [this] { list_->popup(mapToGlobal(QPoint(0, height()))); });
     hide();
 }
 
