@@ -12,6 +12,7 @@
 
 #include "effects/registry.h"
 #include "errors.h"
+#include "output/percent.h"
 #include "output/page.h"
 #include "output/save_page.h"
 
@@ -220,37 +221,10 @@ std::string LastValuesKey(const std::string& category, const std::string& ename)
 }
 
 std::string EncodeSettingText(const std::string& text) {
-    static const char* kDigits = "0123456789ABCDEF";
-    std::string out;
-    for (char c : text) {
-        if (std::isalnum(static_cast<unsigned char>(c))) {
-            out += c;
-        } else {
-            const auto b = static_cast<unsigned char>(c);
-            out += '%';
-            out += kDigits[b >> 4];
-            out += kDigits[b & 15];
-        }
-    }
-    return out;
+    return PercentEncode(text, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
-std::optional<std::string> DecodeSettingText(const std::string& text) {
-    std::string out;
-    const auto hex = [](char c) {
-        return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%') {
-            out += text[i];
-            continue;
-        }
-        if (i + 2 >= text.size() || hex(text[i + 1]) < 0 || hex(text[i + 2]) < 0) return std::nullopt;
-        out += static_cast<char>(hex(text[i + 1]) * 16 + hex(text[i + 2]));
-        i += 2;
-    }
-    return out;
-}
+std::optional<std::string> DecodeSettingText(const std::string& text) { return PercentDecode(text); }
 
 std::optional<Recipe> ReadLastValues(const std::string& file, const std::string& category, const std::string& ename) {
     std::ifstream in(file, std::ios::binary);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "errors.h"
+#include "output/percent.h"
 
 namespace zentrava {
 namespace {
@@ -39,45 +40,9 @@ bool KeptInRecipe(char c) {
            std::strchr("_.~#/,()*+!", c) != nullptr;
 }
 
-std::string Encode(const std::string& text) {
-    static const char* kDigits = "0123456789ABCDEF";
-    std::string out;
-    for (char c : text) {
-        if (c != '\0' && KeptInRecipe(c)) {
-            out += c;
-        } else {
-            const auto b = static_cast<unsigned char>(c);
-            out += '%';
-            out += kDigits[b >> 4];
-            out += kDigits[b & 15];
-        }
-    }
-    return out;
-}
+std::string Encode(const std::string& text) { return PercentEncode(text, KeptInRecipe); }
 
-int Hex(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-std::optional<std::string> Decode(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%') {
-            if (!KeptInRecipe(text[i])) return std::nullopt;
-            out += text[i];
-            continue;
-        }
-        if (i + 2 >= text.size()) return std::nullopt;
-        const int hi = Hex(text[i + 1]), lo = Hex(text[i + 2]);
-        if (hi < 0 || lo < 0) return std::nullopt;
-        out += static_cast<char>(hi * 16 + lo);
-        i += 2;
-    }
-    return out;
-}
+std::optional<std::string> Decode(std::string_view text) { return PercentDecode(text, KeptInRecipe); }
 
 bool IsList(const ControlDecl& c) { return c.kind == ControlKind::ListBox || c.kind == ControlKind::ListView; }
 bool HoldsValue(const ControlDecl& c) { return c.kind != ControlKind::Button && c.kind != ControlKind::Label; }

@@ -11,19 +11,13 @@
 #include <iterator>
 
 #include "errors.h"
+#include "output/percent.h"
 #include "output/page.h"
 
 namespace fs = std::filesystem;
 
 namespace zentrava {
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 // A reference as the browser resolves it against the page's folder, or
 // empty when it does not name a local file below that folder.
@@ -41,8 +35,8 @@ std::string LocalPath(std::string ref) {
     if (colon != std::string::npos && colon < ref.find('/')) return {};
     std::string decoded;
     for (std::size_t i = 0; i < ref.size(); ++i) {
-        if (ref[i] == '%' && i + 2 < ref.size() && HexDigit(ref[i + 1]) >= 0 && HexDigit(ref[i + 2]) >= 0) {
-            decoded += static_cast<char>(HexDigit(ref[i + 1]) * 16 + HexDigit(ref[i + 2]));
+        if (ref[i] == '%' && i + 2 < ref.size() && HexValue(ref[i + 1]) >= 0 && HexValue(ref[i + 2]) >= 0) {
+            decoded += static_cast<char>(HexValue(ref[i + 1]) * 16 + HexValue(ref[i + 2]));
             i += 2;
         } else {
             decoded += ref[i];
