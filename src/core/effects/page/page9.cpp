@@ -26,11 +26,19 @@ void AddMessageKeeper(ScriptWriter& out, bool leaving) {
     out.Add("    if (type !== 'unload' && type !== 'pagehide') document.dispatchEvent(new Event('zentrava-showmsg'));");
     out.Add("  };");
     if (leaving) {
-        out.Add("  window.addEventListener('beforeunload', function (e) {");
+        // The browser asks only once the visitor has clicked or typed on the page.
+        out.Add("  function ask(e) {");
         out.Add("    e.preventDefault();");
         out.Add("    e.returnValue = text;");
         out.Add("    return text;");
-        out.Add("  });");
+        out.Add("  }");
+        out.Add("  function armed() {");
+        out.Add("    window.removeEventListener('pointerdown', armed, true);");
+        out.Add("    window.removeEventListener('keydown', armed, true);");
+        out.Add("    window.addEventListener('beforeunload', ask);");
+        out.Add("  }");
+        out.Add("  window.addEventListener('pointerdown', armed, true);");
+        out.Add("  window.addEventListener('keydown', armed, true);");
     } else {
         out.Add("  var shown = false;");
         out.Add("  function show() { if (!shown) { shown = true; alert(text); } }");
