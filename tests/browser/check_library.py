@@ -1114,7 +1114,8 @@ class Chromium:
         result.standard += [f"host: {f}" for f in faults]
         sources = self.probes.scripts.get(entry.base)
         if sources:
-            result.errors += self.run_probe(entry, session, sources)
+            # what fails only in the blog page (or with two copies) is a fault of the standard
+            result.standard += [f"host: {f}" for f in self.run_probe(entry, session, sources)]
             time.sleep(0.6)
         png = os.path.join(shots, entry.key + ".png")
         with open(png, "wb") as f:
