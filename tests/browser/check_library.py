@@ -639,6 +639,13 @@ HOST_JS = r"""
   else if (style.color !== 'rgb(34, 34, 34)' || style.fontSize !== '16px' || !/Georgia/.test(style.fontFamily))
     faults.push(`the text after the effect is restyled (${style.color}, ${style.fontSize}, ${style.fontFamily})`);
   else if (!after.closest('main.host-main')) faults.push('the text after the effect was moved into the effect');
+  // A text split into letters is read and copied whole: the letters are
+  // decoration (aria-hidden), the text is there once as a whole.
+  const single = Array.from(document.querySelectorAll('.host-main span, .host-main div, .host-main font, .host-main b'))
+      .filter(e => !e.children.length && /^\S$/u.test(e.textContent) && !e.closest('[aria-hidden="true"], a, button, [role], td, th'));
+  const split = single.map(e => e.parentElement).filter((p, i, all) => all.indexOf(p) === i &&
+      single.filter(e => e.parentElement === p).length >= 3);
+  if (split.length) faults.push(`letters are read one by one ("${split[0].textContent.trim().slice(0, 24)}")`);
   const logo = document.getElementById('host-logo').getBoundingClientRect();
   const over = document.elementFromPoint(logo.left + 4, logo.top + logo.height / 2);
   if (!over || !over.closest('.host-header')) faults.push('something covers the blog\'s header');
