@@ -1113,8 +1113,14 @@ class Chromium:
         # starts with the page (a reveal, a fade) has had four seconds to finish.
         self.evaluate(session, "scrollTo(0, document.documentElement.scrollHeight); 0")
         time.sleep(max(0.0, 4.0 - (time.monotonic() - began)))
-        work = self.task_seconds(session, 2.0)
         blank = self.blank_work(session)
+        # Other pages checked at the same time make a single measurement noisy:
+        # an effect that keeps working does so every time, a busy moment passes.
+        work = self.task_seconds(session, 2.0)
+        for _ in range(2):
+            if work <= max(2 * blank, 0.04):
+                break
+            work = min(work, self.task_seconds(session, 2.0))
         if work > max(2 * blank, 0.04):
             faults.append(f"at rest and out of view the page worked {work * 1000:.0f} ms in 2 s "
                           f"(a blank page: {blank * 1000:.0f} ms)")
