@@ -71,7 +71,9 @@ if (opener) {
   return failures;
 }
 
-const menu = Array.from(document.querySelectorAll('nav, [role=navigation], [role=tablist]')).find(m => m.querySelector(ITEMS));
+// (a menu in a part of the page that is not displayed at all comes last)
+const menus = Array.from(document.querySelectorAll('nav, [role=navigation], [role=tablist]')).filter(m => m.querySelector(ITEMS));
+const menu = menus.find(m => m.getClientRects().length) || menus[0];
 if (!menu) return empty ? failures : ['no menu with items in the page'];
 const first = menu.querySelector(ITEMS);
 if (!await until(() => z.visible(first))) return ['the first menu item never became visible'];  // items glide in
