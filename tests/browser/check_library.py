@@ -623,6 +623,8 @@ def generate_host(cli, program_dir, entry):
 HOST_JS = r"""
 ((allowed) => {
   const faults = [];
+  const z_shown = e => { const r = e.getBoundingClientRect(), st = getComputedStyle(e);
+    return r.width > 0 && r.height > 0 && st.visibility === 'visible' && parseFloat(st.opacity) > 0; };
   if (!hostCalls.onload) faults.push("the blog's own window.onload did not run");
   for (const name of Object.keys(hostOwn)) {
     const now = window[name], was = hostOwn[name];
@@ -649,6 +651,14 @@ HOST_JS = r"""
   const split = single.map(e => e.parentElement).filter((p, i, all) => all.indexOf(p) === i &&
       single.filter(e => e.parentElement === p).length >= 3);
   if (split.length) faults.push(`letters are read one by one ("${split[0].textContent.trim().slice(0, 24)}")`);
+  // Fixed strips and bars stay below the page's own dialogs (a moderate stacking order).
+  for (const e of document.querySelectorAll('body *')) {
+    const st = getComputedStyle(e);
+    if (st.position !== 'fixed' || !(parseInt(st.zIndex, 10) > 1000) || st.pointerEvents === 'none' ||
+        e.closest('[role=dialog], [role=menu], [role=tooltip]') || !z_shown(e)) continue;
+    faults.push(`a fixed ${e.tagName.toLowerCase()}${e.className && typeof e.className === 'string' ? '.' + e.className.split(' ')[0] : ''} stacks at z-index ${st.zIndex}, above the page's own dialogs`);
+    break;
+  }
   const logo = document.getElementById('host-logo').getBoundingClientRect();
   const over = document.elementFromPoint(logo.left + 4, logo.top + logo.height / 2);
   if (!over || !over.closest('.host-header')) faults.push('something covers the blog\'s header');
