@@ -745,5 +745,9 @@ Use &quot;View In Browser&quot; to see the page.</source>
         <source>This effect holds %1 entries; the list has %2.</source>
         <translation>此特效最多容纳 %1 项；列表中有 %2 项。</translation>
     </message>
+    <message>
+        <source>%1 takes a number.</source>
+        <translation>%1 只能填写数字。</translation>
+    </message>
 </context>
 </TS>

@@ -745,5 +745,9 @@ Use &quot;View In Browser&quot; to see the page.</source>
         <source>This effect holds %1 entries; the list has %2.</source>
         <translation>此特效最多容納 %1 項；清單中有 %2 項。</translation>
     </message>
+    <message>
+        <source>%1 takes a number.</source>
+        <translation>%1 只能填寫數字。</translation>
+    </message>
 </context>
 </TS>

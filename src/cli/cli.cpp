@@ -102,23 +102,6 @@ CatalogueList LoadCategory(const std::string& dir, const Category& category, std
     return list;
 }
 
-// Whether numeric controls take the text: an optional sign, digits and at
-// most one decimal point.
-bool IsNumber(const std::string& text) {
-    std::size_t i = text.empty() || (text[0] != '+' && text[0] != '-') ? 0 : 1;
-    bool digits = false, point = false;
-    for (; i < text.size(); ++i) {
-        if (text[i] >= '0' && text[i] <= '9') {
-            digits = true;
-        } else if (text[i] == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    return digits;
-}
-
 // A relative path cannot be used once the working directory is gone.
 void RequireWorkingDirectory(const std::string& path, const char* what) {
     if (path.empty() || path[0] == '/') return;
@@ -218,7 +201,7 @@ void Apply(const FormDecl& form, FormValues& values, const Change& change) {
             std::optional<TColor> color = ParseColor(text);
             if (!color) throw UsageError{"--set: '" + text + "' is not a colour (#RRGGBB or a decimal value)"};
             values[c.name].color = *color;
-        } else if ((c.kind == ControlKind::SpinEdit || c.kind == ControlKind::SizeBox) && !IsNumber(text)) {
+        } else if (TakesNumber(c) && !IsNumberText(text)) {
             throw UsageError{"--set: '" + c.name + "' takes a number, got '" + text + "'"};
         } else {
             values[c.name].text = text;

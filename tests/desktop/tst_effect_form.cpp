@@ -385,6 +385,15 @@ private Q_SLOTS:
         auto* font = qobject_cast<QComboBox*>(form.Control(QStringLiteral("FontComboBox1")));
         font->setEditText(QStringLiteral("Courier"));
         auto* size = qobject_cast<QComboBox*>(form.Control(QStringLiteral("ComboBox1")));
+        // A number box left empty or half typed is named, and nothing is generated.
+        for (const char* notANumber : {"", "-", "2x"}) {
+            size->setEditText(QString::fromLatin1(notANumber));
+            QTest::mouseClick(Find<QPushButton>(&form, "XP_Button1"), Qt::LeftButton);
+            QCOMPARE(shell.services.boxes.size(), std::size_t(1));
+            QVERIFY(shell.services.boxes[0].text.endsWith(QStringLiteral("takes a number.")));
+            QCOMPARE(shell.codeWindowShown, 0);
+            shell.services.boxes.clear();
+        }
         size->setEditText(QStringLiteral("24"));
         QTest::mouseClick(Find<QPushButton>(&form, "XP_Button1"), Qt::LeftButton);
         QVERIFY(shell.services.boxes.empty());

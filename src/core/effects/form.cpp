@@ -74,6 +74,21 @@ bool ScriptNameStaysInside(const std::string& script) {
     }
 }
 
+bool IsNumberText(const std::string& text) {
+    std::size_t i = text.empty() || (text[0] != '+' && text[0] != '-') ? 0 : 1;
+    bool digits = false, point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9') {
+            digits = true;
+        } else if (text[i] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
 void Generate(const FormDecl& form, const FormValues& values, const Tplugin& entry,
               const std::string& programDir, std::vector<std::string>& skeleton,
               TScriptCodeStrings& lines) {

@@ -167,6 +167,14 @@ std::string ScriptFilePath(const std::string& programDir, const Tplugin& entry);
 // no ".." among its parts. Generate refuses to load any other.
 bool ScriptNameStaysInside(const std::string& script);
 
+// Whether a numeric control (spin edit, size box) takes the text: an
+// optional sign, digits and at most one decimal point. Anything else would
+// leave a gap in the script ("var speed=,").
+bool IsNumberText(const std::string& text);
+inline bool TakesNumber(const ControlDecl& c) {
+    return c.kind == ControlKind::SpinEdit || c.kind == ControlKind::SizeBox;
+}
+
 // The Generate flow: rebuild the page skeleton from the entry, then fill the
 // script lines. Errors propagate as EngineError after the skeleton has been
 // rebuilt, with whatever lines were written so far left in place.

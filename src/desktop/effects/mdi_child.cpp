@@ -645,6 +645,15 @@ void TMDIChild::SetInsertTarget(std::string page, std::string block) {
 void TMDIChild::Generate() {
     if (!decl_.generate) return;
     const FormValues values = CollectValues();
+    // A number box left empty or half typed would leave a gap in the script.
+    for (const ControlDecl& c : decl_.controls) {
+        if (!TakesNumber(c) || IsNumberText(values.Text(c.name))) continue;
+        QString label = FormText(c.label).trimmed();
+        while (label.endsWith(u':') || label.endsWith(u'\uff1a')) label.chop(1);
+        ShowError(tr("%1 takes a number.").arg(label.isEmpty() ? Q(c.name) : label));
+        if (QWidget* w = Control(Q(c.name))) w->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     try {
         zentrava::Generate(decl_, values, shell_.CurrentEntry(), shell_.ProgramDir(), shell_.PageSkeleton(), lines_);
     } catch (const EngineError& e) {
