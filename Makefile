@@ -43,7 +43,7 @@ test-sanitize: setup
 fuzz: setup
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTRAVA_FUZZ=ON \
 	  -DZENTRAVA_TESTS=OFF -DZENTRAVA_DESKTOP=OFF $(CMAKE_FLAGS)
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_catalogue fuzz_script_lines fuzz_generate
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_catalogue fuzz_script_lines fuzz_generate fuzz_save_page
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # Benchmarks: every figure printed as a ratio against its floor measured in the same run.

@@ -9,7 +9,7 @@ build=$1
 seconds=$2
 shift 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(catalogue script_lines generate)
+[ ${#targets[@]} -gt 0 ] || targets=(catalogue script_lines generate save_page)
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 mkdir -p "$build/artifacts"

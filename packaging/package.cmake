@@ -1,7 +1,7 @@
 # The Debian package built by CPack (`cpack -G DEB` in the build folder, or
 # `make package` from the top): /usr/lib/zentrava is the program directory,
 # /usr/bin holds the two links, the desktop entry and icon go to /usr/share.
-# Its Depends come from dpkg-shlibdeps on the installed binaries.
+# Its Depends come from dpkg-shlibdeps on the installed binaries, plus the CJK font.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/zentrava)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
         RENAME zentrava)
@@ -34,6 +34,10 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beyond the libraries: a CJK font for the Chinese interface and the Chinese
+# comments of the effects, and Qt's own translations for its dialogs.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.com/zentrava/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -7,7 +7,8 @@ packages=(
   cmake make g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libutf8proc-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-image-formats-plugins
-  qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-wqy-zenhei
+  qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-wqy-zenhei fonts-noto-cjk
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   xvfb xauth xdg-utils lintian
   chromium
   clang libclang-rt-dev python3

@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <unistd.h>
+
 #include <charconv>
 #include <filesystem>
 #include <map>
@@ -14,6 +16,7 @@
 #include "effects/registry.h"
 #include "effects/typed_text.h"
 #include "errors.h"
+#include "output/insert_effect.h"
 #include "output/page.h"
 #include "output/preview_file.h"
 #include "output/save_page.h"
@@ -27,12 +30,17 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zentrava-cli [--dir DIR] categories\n"
-    "       zentrava-cli [--dir DIR] list CATEGORY\n"
+    "       zentrava-cli [--dir DIR] list CATEGORY [--names en|zh_CN|zh_TW]\n"
     "       zentrava-cli [--dir DIR] form CATEGORY ENTRY\n"
     "       zentrava-cli [--dir DIR] generate CATEGORY ENTRY [--set NAME=VALUE]... [--clear NAME]...\n"
-    "                    [--add NAME=VALUE]... [--show raw|script|page] [--preview] [--save FILE]\n"
-    "       zentrava-cli [--dir DIR] find TEXT\n"
-    "       zentrava-cli [--dir DIR] gallery DIR\n"
+    "                    [--add NAME=VALUE]... [--show raw|script|page] [--preview] [--save FILE] [--force]\n"
+    "       zentrava-cli [--dir DIR] insert CATEGORY ENTRY --into FILE [--set NAME=VALUE]... [--clear NAME]...\n"
+    "                    [--add NAME=VALUE]... [--last] [--name NAME] [--dry-run]\n"
+    "       zentrava-cli [--dir DIR] insert --into FILE --update [--dry-run]\n"
+    "       zentrava-cli [--dir DIR] remove --from FILE NAME [--dry-run]\n"
+    "       zentrava-cli blocks FILE\n"
+    "       zentrava-cli [--dir DIR] find TEXT [--names en|zh_CN|zh_TW]\n"
+    "       zentrava-cli [--dir DIR] gallery DIR [--force]\n"
     "       zentrava-cli --version | --help\n";
 
 // A usage error: the message says what was wrong.
@@ -62,15 +70,47 @@ const Category& RequireCategory(const std::string& name) {
     throw UsageError{"unknown category '" + name + "'"};
 }
 
+// An engine error as the error box shows it, and its reason on a second line.
+void PrintError(const EngineError& e, std::ostream& err) {
+    err << ErrorBoxText(e.what()) << '\n';
+    if (!e.Reason().empty()) err << e.Reason() << '\n';
+}
+
+// A catalogue's entries; a catalogue that cannot be read or that the list
+// limit cut short is said on stderr.
+CatalogueList LoadNoting(const std::string& path, std::ostream& err) {
+    CatalogueNotes notes;
+    CatalogueList list = LoadCatalogue(path, &notes);
+    if (!notes.problem.empty()) err << "zentrava-cli: " << path << " cannot be read: " << notes.problem << '\n';
+    if (notes.truncated) {
+        err << "zentrava-cli: warning: " << path << " lists more sections than fit the list; the first "
+            << list.size() << " are read\n";
+    }
+    return list;
+}
+
 // A category's entries; a catalogue that is missing or lists nothing is said on stderr.
 CatalogueList LoadCategory(const std::string& dir, const Category& category, std::ostream& err) {
     const std::string path = JoinPath(dir, category.fileName);
-    CatalogueList list = LoadCatalogue(path);
-    if (list.empty()) {
-        err << "zentrava-cli: " << path << (std::filesystem::exists(path) ? " lists no entries" : " is missing")
-            << '\n';
+    CatalogueList list = LoadNoting(path, err);
+    std::error_code ec;
+    if (list.empty() && !std::filesystem::exists(path, ec)) {
+        err << "zentrava-cli: " << path << " is missing\n";
+    } else if (list.empty() && std::filesystem::is_regular_file(path, ec)) {
+        err << "zentrava-cli: " << path << " lists no entries\n";
     }
     return list;
+}
+
+// A relative path cannot be used once the working directory is gone.
+void RequireWorkingDirectory(const std::string& path, const char* what) {
+    if (path.empty() || path[0] == '/') return;
+    std::error_code ec;
+    (void)std::filesystem::current_path(ec);
+    if (ec) {
+        throw UsageError{std::string("the working directory is gone (") + ec.message() + "): give " + what +
+                         " as a full path"};
+    }
 }
 
 struct Selected {
@@ -161,6 +201,8 @@ void Apply(const FormDecl& form, FormValues& values, const Change& change) {
             std::optional<TColor> color = ParseColor(text);
             if (!color) throw UsageError{"--set: '" + text + "' is not a colour (#RRGGBB or a decimal value)"};
             values[c.name].color = *color;
+        } else if (TakesNumber(c) && !IsNumberText(text)) {
+            throw UsageError{"--set: '" + c.name + "' takes a number, got '" + text + "'"};
         } else {
             values[c.name].text = text;
         }
@@ -173,15 +215,27 @@ struct GenerateRequest {
     std::string show = "script";
     bool preview = false;
     std::string save;
+    bool force = false;
 };
 
 // Saves the page with its local files and tells each copied file on stderr.
-void SavePage(const std::vector<std::string>& page, const std::string& dir, const std::string& file,
+// Files already there are replaced only when `force` is given; otherwise
+// nothing is written, they are listed and the result is false.
+bool SavePage(const std::vector<std::string>& page, const std::string& dir, const std::string& file, bool force,
               std::ostream& err) {
-    for (const std::string& copied : SavePageWithFiles(page, dir, file)) err << "copied " << copied << '\n';
+    const PageSavePlan plan = PlanPageSave(page, dir, file);
+    for (const std::string& warning : plan.warnings) err << "zentrava-cli: warning: " << warning << '\n';
+    if (!plan.replaced.empty() && !force) {
+        err << "zentrava-cli: these files are there already; --force replaces them:\n";
+        for (const std::string& replaced : plan.replaced) err << "  " << replaced << '\n';
+        return false;
+    }
+    for (const std::string& copied : SavePageWithFiles(page, plan)) err << "copied " << copied << '\n';
+    return true;
 }
 
 int Generate(const std::string& dir, const GenerateRequest& request, std::ostream& out, std::ostream& err) {
+    RequireWorkingDirectory(request.save, "--save FILE");
     Selected s = RequireEntry(dir, request.category, request.which, err);
     FormValues values = DefaultValues(*s.form);
     for (const Change& change : request.changes) Apply(*s.form, values, change);
@@ -195,17 +249,22 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
     }
     try {
         zentrava::Generate(*s.form, values, s.entry, dir, skeleton, lines);
+        if (lines.LoadedFileCut()) {
+            err << "zentrava-cli: warning: " << ScriptFilePath(dir, s.entry)
+                << " holds a NUL character; the script ends there\n";
+        }
         std::vector<std::string> shown;
         if (request.show == "raw") shown = lines.Lines();
         CodeWindowResult result = ActivateCodeWindow(lines, s.entry, skeleton);
         // As in the code window, a file that cannot be saved loses nothing
         // generated: the view is still printed, and the run fails.
-        std::optional<std::string> saveError;
+        std::optional<EngineError> saveError;
+        bool refused = false;
         try {
             if (request.preview) SavePreviewFile(dir, result.page);
-            if (!request.save.empty()) SavePage(result.page, dir, request.save, err);
+            if (!request.save.empty()) refused = !SavePage(result.page, dir, request.save, request.force, err);
         } catch (const EngineError& e) {
-            saveError = e.what();
+            saveError = e;
         }
         if (request.show == "script") shown.assign(result.Script().begin(), result.Script().end());
         if (request.show == "page") shown = std::move(result.page);
@@ -214,21 +273,24 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
         out << text;
         out.flush();
         if (saveError) {
-            err << ErrorBoxText(*saveError) << '\n';
+            PrintError(*saveError, err);
             return 1;
         }
+        if (refused) return 1;
     } catch (const EngineError& e) {
-        err << ErrorBoxText(e.what()) << '\n';
+        PrintError(e, err);
         if (!e.File().empty()) err << e.File() << '\n';  // the script file that is too short
         return 1;
     }
     return 0;
 }
 
-int Find(const std::string& dir, const std::string& text, std::ostream& out) {
-    const std::vector<SearchHit> hits = FindEffects(LoadAllCatalogues(dir), text);
+int Find(const std::string& dir, const std::string& text, NameScript names, std::ostream& out, std::ostream& err) {
+    std::vector<CatalogueList> catalogues;
+    for (const Category& c : Categories()) catalogues.push_back(LoadNoting(JoinPath(dir, c.fileName), err));
+    const std::vector<SearchHit> hits = FindEffects(catalogues, text);
     for (const SearchHit& h : hits) {
-        out << Categories()[h.category].caption << '\t' << h.index << '\t' << h.entry.ename << '\n';
+        out << Categories()[h.category].caption << '\t' << h.index << '\t' << ShownName(h.entry, names) << '\n';
     }
     return hits.empty() ? 1 : 0;
 }
@@ -247,13 +309,36 @@ std::string Html(const std::string& text) {
     return escaped;
 }
 
-// Every entry of every category saved with its defaults, and an index page.
-int Gallery(const std::string& dir, const std::string& target, std::ostream& err) {
+// The file that marks a folder as a gallery's: a later gallery may write there again.
+constexpr const char* kGalleryMarker = ".zentrava-gallery";
+
+// Every entry of every category saved with its defaults, and an index page:
+// into a new or empty folder, or one that an earlier gallery wrote, unless forced.
+int Gallery(const std::string& dir, const std::string& target, bool force, std::ostream& err) {
     namespace fs = std::filesystem;
+    RequireWorkingDirectory(target, "DIR");
     std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::exists(status) && !fs::is_directory(status)) {
+        err << ErrorBoxText("Cannot create file " + (fs::path(target) / "index.html").string()) << '\n'
+            << target << " is not a folder\n";
+        return 1;
+    }
+    if (fs::is_directory(status) && !force && !fs::exists(fs::path(target) / kGalleryMarker, ec) &&
+        !fs::is_empty(target, ec)) {
+        err << "zentrava-cli: " << target << " holds files of its own and no earlier gallery; --force writes "
+            << "into it all the same\n";
+        return 1;
+    }
     fs::create_directories(target, ec);
     if (ec) {
-        err << ErrorBoxText("Cannot create file " + target) << '\n';
+        err << ErrorBoxText("Cannot create file " + target) << '\n' << ec.message() << '\n';
+        return 1;
+    }
+    try {
+        WriteFileReplacing((fs::path(target) / kGalleryMarker).string(), "Written by zentrava-cli gallery.\n");
+    } catch (const EngineError& e) {
+        PrintError(e, err);
         return 1;
     }
     std::vector<std::string> index = {
@@ -264,7 +349,7 @@ int Gallery(const std::string& dir, const std::string& target, std::ostream& err
     int failures = 0, saved = 0;
     for (const Category& category : Categories()) {
         const std::string base = fs::path(category.fileName).stem().string();
-        const CatalogueList list = LoadCatalogue(JoinPath(dir, category.fileName));
+        const CatalogueList list = LoadNoting(JoinPath(dir, category.fileName), err);
         if (list.empty()) continue;
         index.push_back("<h2>" + Html(category.caption) + "</h2><ol start=\"0\">");
         for (std::size_t i = 0; i < list.size(); ++i) {
@@ -281,8 +366,11 @@ int Gallery(const std::string& dir, const std::string& target, std::ostream& err
                 TScriptCodeStrings lines;
                 zentrava::Generate(*form, DefaultValues(*form), entry, dir, skeleton, lines);
                 CodeWindowResult result = ActivateCodeWindow(lines, entry, skeleton);
-                fs::create_directories(fs::path(target) / base, ec);
-                SavePageWithFiles(result.page, dir, (fs::path(target) / page).string());
+                const PageSavePlan plan = PlanPageSave(result.page, dir, (fs::path(target) / page).string());
+                for (const std::string& warning : plan.warnings) {
+                    err << "zentrava-cli: warning: " << category.caption << ' ' << i << ": " << warning << '\n';
+                }
+                SavePageWithFiles(result.page, plan);
                 index.push_back("<li><a href=\"" + page + "\">" + names + "</a></li>");
                 ++saved;
             } catch (const EngineError& e) {
@@ -297,11 +385,92 @@ int Gallery(const std::string& dir, const std::string& target, std::ostream& err
     try {
         WriteFileReplacing((fs::path(target) / "index.html").string(), JoinLines(index) + "\n");
     } catch (const EngineError& e) {
-        err << ErrorBoxText(e.what()) << '\n';
+        PrintError(e, err);
         return 1;
     }
     err << saved << " pages saved, " << failures << " failed\n";
     return failures ? 1 : 0;
+}
+
+struct InsertRequest {
+    std::string category, which, file, name;
+    std::vector<Change> changes;
+    bool update = false, dryRun = false, last = false;
+};
+
+// Shows or carries out a planned change to the user's page.
+int Finish(const PageEdit& edit, bool dryRun, const char* done, std::ostream& out, std::ostream& err) {
+    for (const std::string& note : edit.notes) err << "zentrava-cli: note: " << note << '\n';
+    if (dryRun) {
+        out << UnifiedDiff(edit.before, edit.after, edit.path, edit.path);
+        for (const PageEdit::Copy& copy : edit.copies) err << "would copy " << copy.shown << '\n';
+        return 0;
+    }
+    CarryOut(edit);
+    for (const PageEdit::Copy& copy : edit.copies) err << "copied " << copy.shown << '\n';
+    if (edit.before == edit.after) {
+        err << edit.path << " is unchanged\n";
+    } else {
+        err << done << (edit.name.empty() ? "" : " " + edit.name) << " (the previous page is " << edit.path
+            << ".bak)\n";
+    }
+    return 0;
+}
+
+int Insert(const std::string& dir, const InsertRequest& request, std::ostream& out, std::ostream& err) {
+    try {
+        if (request.update) return Finish(PlanUpdate(dir, request.file), request.dryRun, "updated", out, err);
+        Selected s = RequireEntry(dir, request.category, request.which, err);
+        ChosenEffect effect{CategoryBase(RequireCategory(request.category)), s.entry, s.form, DefaultValues(*s.form)};
+        if (request.last) {
+            if (const auto recipe = ReadLastValues(LastValuesFile(), effect.category, s.entry.ename)) {
+                ApplyChanges(*s.form, effect.values, recipe->changes);
+            } else {
+                err << "zentrava-cli: note: no values remembered for " << s.entry.ename << "; the defaults are used\n";
+            }
+        }
+        for (const Change& change : request.changes) Apply(*s.form, effect.values, change);
+        if (!s.form->generate) throw UsageError{s.form->className + " has no Generate"};
+        for (const TextWarning& w : TypedTextWarnings(*s.form, effect.values, s.entry, dir)) {
+            err << "zentrava-cli: warning: " << w.control << ": " << w.message << " With escapes: " << w.fixed << '\n';
+        }
+        return Finish(PlanInsert(dir, request.file, std::move(effect), request.name), request.dryRun, "inserted", out,
+                      err);
+    } catch (const EngineError& e) {
+        err << ErrorBoxText(e.what()) << '\n';
+        return 1;
+    }
+}
+
+int Remove(const std::string& file, const std::string& name, bool dryRun, std::ostream& out, std::ostream& err) {
+    try {
+        return Finish(PlanRemove(file, name), dryRun, "removed", out, err);
+    } catch (const EngineError& e) {
+        err << ErrorBoxText(e.what()) << '\n';
+        return 1;
+    }
+}
+
+// The page's inserted effects: name, category and entry, then the changes
+// to the defaults as the options that make them.
+int Blocks(const std::string& file, std::ostream& out, std::ostream& err) {
+    try {
+        for (const PageBlock& block : ListBlocks(ReadPageFile(file))) {
+            if (!block.recipe) {
+                out << block.name << "\t(the recipe cannot be read)\t" << block.recipeText << '\n';
+                continue;
+            }
+            out << block.name << '\t' << block.recipe->category << '\t' << block.recipe->entry << '\n';
+            for (const RecipeChange& c : block.recipe->changes) {
+                if (c.kind == RecipeChange::Clear) out << "  --clear " << c.control << '\n';
+                else out << (c.kind == RecipeChange::Set ? "  --set " : "  --add ") << c.control << '=' << c.value << '\n';
+            }
+        }
+    } catch (const EngineError& e) {
+        err << ErrorBoxText(e.what()) << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -327,8 +496,18 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
     form->add_option("ENTRY", which)->required();
     CLI::App* find = app.add_subcommand("find");
     find->add_option("TEXT", text)->required();
+    // The names `list` and `find` print: English, or the simplified or
+    // traditional Chinese ones (the messages stay English either way).
+    std::string namesCode = "en";
+    for (CLI::App* command : {list, find}) {
+        command->add_option("--names", namesCode)->check([](const std::string& code) {
+            return ParseNameScript(code) ? std::string() : "--names takes en, zh_CN or zh_TW, not '" + code + "'";
+        });
+    }
     CLI::App* gallery = app.add_subcommand("gallery");
     gallery->add_option("DIR", target)->required();
+    bool galleryForce = false;
+    gallery->add_flag("--force", galleryForce);
 
     GenerateRequest request;
     std::vector<std::string> sets, clears, adds;
@@ -341,6 +520,42 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
     generate->add_option("--show", request.show)->check(CLI::IsMember({"raw", "script", "page"}));
     generate->add_flag("--preview", request.preview);
     generate->add_option("--save", request.save);
+    generate->add_flag("--force", request.force);
+
+    InsertRequest insertRequest;
+    std::vector<std::string> insertSets, insertClears, insertAdds;
+    CLI::App* insert = app.add_subcommand("insert");
+    insert->add_option("CATEGORY", insertRequest.category);
+    insert->add_option("ENTRY", insertRequest.which);
+    insert->add_option("--into", insertRequest.file)->required();
+    CLI::Option* insertSet = insert->add_option("--set", insertSets)->allow_extra_args(false);
+    CLI::Option* insertClear = insert->add_option("--clear", insertClears)->allow_extra_args(false);
+    CLI::Option* insertAdd = insert->add_option("--add", insertAdds)->allow_extra_args(false);
+    insert->add_option("--name", insertRequest.name);
+    insert->add_flag("--update", insertRequest.update);
+    insert->add_flag("--last", insertRequest.last);
+    insert->add_flag("--dry-run", insertRequest.dryRun);
+    std::string removeFile, removeName;
+    bool removeDry = false;
+    CLI::App* remove = app.add_subcommand("remove");
+    remove->add_option("NAME", removeName)->required();
+    remove->add_option("--from", removeFile)->required();
+    remove->add_flag("--dry-run", removeDry);
+    std::string blocksFile;
+    CLI::App* blocks = app.add_subcommand("blocks");
+    blocks->add_option("FILE", blocksFile)->required();
+
+    // The --set, --clear and --add of a command in the order they were given.
+    const auto ordered = [](CLI::App* command, const std::vector<std::pair<CLI::Option*, std::vector<std::string>*>>& options) {
+        std::vector<Change> changes;
+        std::map<const CLI::Option*, std::size_t> taken;
+        for (const CLI::Option* option : command->parse_order()) {
+            for (const auto& [known, values] : options) {
+                if (option == known) changes.push_back({option->get_name(), (*values)[taken[option]++]});
+            }
+        }
+        return changes;
+    };
 
     try {
         // CLI11 reads the arguments from the back.
@@ -364,6 +579,7 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
             out << "zentrava-cli " << ZENTRAVA_VERSION << '\n';
             return 0;
         }
+        RequireWorkingDirectory(dir, "--dir DIR");
         std::error_code ec;
         if (!std::filesystem::is_directory(dir, ec)) {
             throw UsageError{"the program directory '" + dir + "' does not exist or is not a folder"};
@@ -372,10 +588,11 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
             for (const Category& c : Categories()) out << c.caption << '\t' << c.fileName << '\n';
             return 0;
         }
+        const NameScript names = ParseNameScript(namesCode).value_or(NameScript::English);
         if (*list) {
             const CatalogueList entries = LoadCategory(dir, RequireCategory(category), err);
             for (std::size_t n = 0; n < entries.size(); ++n) {
-                out << n << '\t' << entries[n].ename << '\t' << entries[n].form << '\t' << entries[n].script << '\n';
+                out << n << '\t' << ShownName(entries[n], names) << '\t' << entries[n].form << '\t' << entries[n].script << '\n';
             }
             return 0;
         }
@@ -383,8 +600,27 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
             PrintForm(*RequireEntry(dir, category, which, err).form, out);
             return 0;
         }
-        if (*find) return Find(dir, text, out);
-        if (*gallery) return Gallery(dir, target, err);
+        if (*insert) {
+            if (insertRequest.update) {
+                if (!insertRequest.category.empty() || !insertRequest.name.empty() || !insertSets.empty() ||
+                    !insertClears.empty() || !insertAdds.empty() || insertRequest.last) {
+                    throw UsageError{"insert --update regenerates every effect of the page from its recipe; "
+                                     "it takes no CATEGORY, ENTRY, --name, --last or value options"};
+                }
+            } else if (insertRequest.which.empty()) {
+                throw UsageError{"insert needs CATEGORY and ENTRY (or --update)"};
+            }
+            if (!insertRequest.name.empty() && !IsValidBlockName(insertRequest.name)) {
+                throw UsageError{"--name: '" + insertRequest.name + "' is not a name (letters, digits, '_', '.', '-')"};
+            }
+            insertRequest.changes = ordered(insert, {{insertSet, &insertSets}, {insertClear, &insertClears},
+                                                     {insertAdd, &insertAdds}});
+            return Insert(dir, insertRequest, out, err);
+        }
+        if (*remove) return Remove(removeFile, removeName, removeDry, out, err);
+        if (*blocks) return Blocks(blocksFile, out, err);
+        if (*find) return Find(dir, text, names, out, err);
+        if (*gallery) return Gallery(dir, target, galleryForce, err);
         if (*generate) {
             // The changes in the order they were given.
             std::map<const CLI::Option*, std::size_t> taken;
@@ -403,6 +639,10 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
     } catch (const CLI::ParseError&) {
         out << kUsage;
         return 0;
+    } catch (const std::filesystem::filesystem_error& e) {
+        // What the checks above did not foresee still ends with a message, not an abort.
+        err << "zentrava-cli: " << e.what() << '\n';
+        return 2;
     }
 }
 

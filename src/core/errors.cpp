@@ -1,12 +1,23 @@
 #include "errors.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace zentrava {
 
-void ThrowCannotOpen(const std::string& path) { throw EngineError("Cannot open file " + path); }
+std::string ReasonText(int error) { return std::generic_category().message(error); }
 
-void ThrowCannotCreate(const std::string& path) { throw EngineError("Cannot create file " + path); }
+void ThrowCannotOpen(const std::string& path, const std::string& reason) {
+    EngineError e("Cannot open file " + path);
+    e.SetReason(reason);
+    throw e;
+}
+
+void ThrowCannotCreate(const std::string& path, const std::string& reason) {
+    EngineError e("Cannot create file " + path);
+    e.SetReason(reason);
+    throw e;
+}
 
 void ThrowListIndex(long long index) {
     throw EngineError("List index out of bounds (" + std::to_string(index) + ")");

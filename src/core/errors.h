@@ -19,14 +19,25 @@ public:
     const std::string& File() const { return file_; }
     void SetFile(std::string file) { file_ = std::move(file); }
 
+    // Why the operation failed, in the system's words ("No space left on
+    // device", "Permission denied"); empty when the message says it all.
+    // Shown after the message: the error box's detail, a second line in
+    // zentrava-cli.
+    const std::string& Reason() const { return reason_; }
+    void SetReason(std::string reason) { reason_ = std::move(reason); }
+
 private:
     std::string file_;
+    std::string reason_;
 };
 
-// "Cannot open file <path>"
-[[noreturn]] void ThrowCannotOpen(const std::string& path);
-// "Cannot create file <path>"
-[[noreturn]] void ThrowCannotCreate(const std::string& path);
+// The system's text for an errno value ("Permission denied").
+std::string ReasonText(int error);
+
+// "Cannot open file <path>", with the reason when one is known.
+[[noreturn]] void ThrowCannotOpen(const std::string& path, const std::string& reason = {});
+// "Cannot create file <path>", with the reason when one is known.
+[[noreturn]] void ThrowCannotCreate(const std::string& path, const std::string& reason = {});
 // "List index out of bounds (<index>)"
 [[noreturn]] void ThrowListIndex(long long index);
 

@@ -1,4 +1,5 @@
 // zentrava: the desktop application (start-up).
+#include <cstdio>
 #include <cstring>
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QTimer>
 
 #include "app/environment.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/services.h"
 #include "heap.h"
@@ -31,7 +33,13 @@ int main(int argc, char** argv) {
     // --quit-after-startup: leave the message loop as soon as it has run
     // once, after start-up (for start-up time and memory measurements).
     bool quitAfterStartup = false;
-    for (int i = 1; i < argc; ++i) quitAfterStartup |= std::strcmp(argv[i], "--quit-after-startup") == 0;
+    // --lang CODE (en, zh_CN, zh_TW): the interface language for this run only.
+    QString requestedLanguage;
+    for (int i = 1; i < argc; ++i) {
+        quitAfterStartup |= std::strcmp(argv[i], "--quit-after-startup") == 0;
+        if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) requestedLanguage = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strncmp(argv[i], "--lang=", 7) == 0) requestedLanguage = QString::fromLocal8Bit(argv[i] + 7);
+    }
 
     zentrava::KeepFreedMemoryForReuse();
     PrepareEnvironment();
@@ -39,9 +47,18 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(new NoTitleBarIconsStyle);
     QApplication::setApplicationName(QStringLiteral("zentrava"));
+    QApplication::setOrganizationName(QStringLiteral("zentrava"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zentrava"));
     SetApplicationTitle(QStringLiteral("Zentrava XP 2.1"));
     InstallSystemColorResolver();
+    if (!requestedLanguage.isEmpty() && LanguageForLocale(requestedLanguage).isEmpty()) {
+        std::fprintf(stderr, "zentrava: --lang takes en, zh_CN or zh_TW, not '%s'\n", qPrintable(requestedLanguage));
+    }
+    const QString language = StartLanguage(requestedLanguage);
+    if (!SetInterfaceLanguage(language)) {
+        std::fprintf(stderr, "zentrava: no %s translation in %s; the interface is in English\n", qPrintable(language),
+                     qPrintable(TranslationsFolder()));
+    }
 
     DesktopServices services;
     int status = 0;

@@ -29,7 +29,9 @@ The standard checks (Chromium, on unless --no-standard):
                unselectable (user-select: none) and let the pointer through
                (unless it is part of a link, button or form control).
 Entries named with --pending report their standard faults as PENDING
-without failing the run.
+without failing the run; --host-pending does the same for what the host and
+pair modes find (the blog page, two copies), and only for that: an entry
+named there still fails on a fault of its own generated page.
 
 Pages run in parallel (--jobs), generated while the first ones are checked:
 in Chromium each job has a window of its own in one browser process, into
@@ -69,6 +71,7 @@ import time
 import urllib.parse
 
 WIDTH, HEIGHT = 800, 600
+PHONE = (375, 667)    # a phone held upright, in host mode
 LOAD_TIMEOUT = 30.0  # a bound for a page that never loads, generous for a busy machine
 CALL_TIMEOUT = 30.0  # a generous bound: the machine may be busy
 CLI_TIMEOUT = 60.0
@@ -89,15 +92,16 @@ class Entry:
     """One page to check: a catalogue entry with its defaults, or one of its
     variants (other values given to zentrava-cli)."""
 
-    def __init__(self, base, caption, index, ename, form, variant=None, number=0):
+    def __init__(self, base, caption, index, ename, form, variant=None, number=0, mode=None):
         self.base = base
+        self.mode = mode        # None: the generated page; "host" or "twice": in the blog page
         self.caption = caption
         self.index = index
         self.ename = ename
         self.form = form
         self.variant = variant  # the variant's description from <category>.json
         self.entry_key = f"{base}-{index:02d}"
-        self.key = self.entry_key + (f"-v{number}" if variant else "")
+        self.key = self.entry_key + (f"-v{number}" if variant else "") + (f"-{mode}" if mode else "")
         self.args = expand_args(variant) if variant else []
         limit = variant.get("timeout") if variant else None
         self.timeout = float(limit) if limit else LOAD_TIMEOUT               # load
@@ -115,6 +119,8 @@ class Entry:
 
     @property
     def label(self):
+        if self.mode:
+            return self.ename + (" [in a blog page]" if self.mode == "host" else " [twice in a blog page]")
         if not self.variant:
             return self.ename
         return f"{self.ename} [{self.variant.get('label', ' '.join(self.args))}]"
@@ -491,6 +497,191 @@ def key_info(name):
     raise CheckFailure(f"the probe asked for an unknown key {name!r}")
 
 
+# --- host and pair modes -----------------------------------------------------
+#
+# A user pastes the generated code into a page of their own. In host mode an
+# entry's head part goes into the head and its body part into the body of a
+# standards-mode blog page with a viewport, a CSS reset, a sticky header, its
+# own init() and other globals, and a window.onload that its own script sets
+# after the snippet. Pair mode puts the entry there twice, the second copy
+# with other values.
+
+HOST_HEAD = """<!DOCTYPE html>
+<html lang="en">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>A blog page</title>
+<style>
+*, *::before, *::after { box-sizing: border-box; }
+html, body, h1, p, ul { margin: 0; padding: 0; }
+ul { list-style: none; }
+img { max-width: 100%; height: auto; }
+body { font: 16px/1.5 Georgia, serif; color: #222; background: #fff; }
+.host-header { position: sticky; top: 0; z-index: 100; display: flex; align-items: center; gap: 16px;
+  height: 56px; padding: 0 16px; background: #1f3b57; }
+.host-header a { color: #fff; font: bold 18px Arial, sans-serif; text-decoration: none; }
+.host-main { max-width: 760px; margin: 0 auto; padding: 16px; }
+.host-after { margin: 16px 0; color: #222; font-size: 16px; }
+.host-filler { height: 1600px; border-top: 1px dotted #ccc; }
+</style>
+<script>
+var hostSiteName = 'A blog';
+var hostCalls = {};
+function init() { hostCalls.init = (hostCalls.init || 0) + 1; }
+function fade() { hostCalls.fade = (hostCalls.fade || 0) + 1; }
+function reset() { hostCalls.reset = (hostCalls.reset || 0) + 1; }
+function Show() { hostCalls.Show = (hostCalls.Show || 0) + 1; }
+function Hide() { hostCalls.Hide = (hostCalls.Hide || 0) + 1; }
+function Scroll() { hostCalls.Scroll = (hostCalls.Scroll || 0) + 1; }
+var text = 'the blog\\'s text', msg = 'the blog\\'s message';
+var hostOwn = {hostSiteName: hostSiteName, init: init, fade: fade, reset: reset, Show: Show, Hide: Hide,
+               Scroll: Scroll, text: text, msg: msg};
+</script>
+"""
+
+HOST_BODY = """</head>
+<body>
+<header class="host-header"><a id="host-logo" href="#top">A blog</a><a href="#about">About</a></header>
+<main class="host-main">
+<h1>An article</h1>
+<p id="host-before">The article begins before the effect.</p>
+"""
+
+HOST_TAIL = """
+<p id="host-after" class="host-after">The article goes on after the effect.</p>
+<div class="host-filler"></div>
+</main>
+<script>
+// The blog's own script, after the effect: it sets its own onload.
+window.onload = function () { hostCalls.onload = (hostCalls.onload || 0) + 1; };
+</script>
+</body>
+</html>
+"""
+
+
+def page_parts(page):
+    """The head part (after the title) and the body part (after the body tag)
+    of a generated page."""
+    with open(page, encoding="utf-8", errors="replace") as f:
+        text = f.read()
+    head = re.search(r"</title>(.*?)</head>", text, re.S | re.I)
+    body = re.search(r"<body[^>]*>(.*)$", text, re.S | re.I)
+    if not head or not body:
+        raise CheckFailure("the generated page has no head or no body to take the code from")
+    return head.group(1), re.sub(r"</(body|html)\s*>", "", body.group(1), flags=re.I)
+
+
+def host_page(parts, path):
+    """The blog page with the parts; two copies each sit in a block of the
+    article of their own, so that the check can take the first one out."""
+    body = ("".join(b for _, b in parts) if len(parts) < 2 else
+            "\n".join(f'<div class="host-copy">{b}</div>' for _, b in parts))
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(HOST_HEAD + "".join(h for h, _ in parts) + HOST_BODY + body + HOST_TAIL)
+    return path
+
+
+def second_values(cli, program_dir, entry):
+    """Options that give the entry's second copy other values: its text edits
+    changed (a link edit keeps a link)."""
+    done = run_cli(cli, program_dir, ["form", entry.base, str(entry.index)])
+    args = []
+    for line in done.stdout.decode("utf-8", "replace").splitlines():
+        fields = line.split("\t")
+        if len(fields) < 4 or fields[1] != "edit" or not fields[3]:
+            continue
+        value = fields[3]
+        if re.match(r"https?://", value):
+            args += ["--set", f"{fields[0]}={value}second"]
+        elif re.search(r"\.(jpe?g|gif|png)$", value, re.I):
+            continue
+        elif re.fullmatch(r"[0-9 ,:./-]+", value):
+            continue  # dates and numbers stay as they are
+        else:
+            args += ["--set", f"{fields[0]}=Second {value}"]
+    return args
+
+
+def generate_host(cli, program_dir, entry):
+    """The host page of a host or pair entry."""
+    first = generate(cli, program_dir, entry)
+    parts = [page_parts(first)]
+    if entry.mode == "twice":
+        second = Entry(entry.base, entry.caption, entry.index, entry.ename, entry.form)
+        second.key = entry.key + "-second"
+        second.args = second_values(cli, program_dir, entry)
+        parts.append(page_parts(generate(cli, program_dir, second)))
+    return host_page(parts, os.path.join(program_dir, PAGE_PREFIX + entry.key + "-page.htm"))
+
+
+# What the host page checks after load: its onload ran, its globals are its
+# own (a name the form's fixed lines define may change, but a function the
+# blog had under that name still works when called), its header is not
+# covered and the text after the effect is still shown as the blog styles it.
+HOST_JS = r"""
+((allowed) => {
+  const faults = [];
+  const z_shown = e => { const r = e.getBoundingClientRect(), st = getComputedStyle(e);
+    return r.width > 0 && r.height > 0 && st.visibility === 'visible' && parseFloat(st.opacity) > 0; };
+  if (!hostCalls.onload) faults.push("the blog's own window.onload did not run");
+  for (const name of Object.keys(hostOwn)) {
+    const now = window[name], was = hostOwn[name];
+    if (now === was) continue;
+    if (!allowed.includes(name)) { faults.push(`the blog's global ${name} was replaced`); continue; }
+    if (typeof was !== 'function') continue;
+    if (typeof now !== 'function') { faults.push(`the blog's function ${name} is no longer a function`); continue; }
+    const before = hostCalls[name] || 0;
+    try { now.call(window); } catch (e) { faults.push(`calling ${name}() threw: ${e}`); continue; }
+    if ((hostCalls[name] || 0) <= before) faults.push(`the blog's own ${name}() no longer runs when ${name}() is called`);
+  }
+  const after = document.getElementById('host-after');
+  const style = after && getComputedStyle(after);
+  const box = after && after.getBoundingClientRect();
+  if (!after || !box.width || !box.height || style.visibility !== 'visible' || style.display === 'none' ||
+      parseFloat(style.opacity) < 1) faults.push('the text after the effect is hidden');
+  else if (style.color !== 'rgb(34, 34, 34)' || style.fontSize !== '16px' || !/Georgia/.test(style.fontFamily))
+    faults.push(`the text after the effect is restyled (${style.color}, ${style.fontSize}, ${style.fontFamily})`);
+  else if (!after.closest('main.host-main')) faults.push('the text after the effect was moved into the effect');
+  // A text split into letters is read and copied whole: the letters are
+  // decoration (aria-hidden), the text is there once as a whole.
+  const single = Array.from(document.querySelectorAll('.host-main span, .host-main div, .host-main font, .host-main b'))
+      .filter(e => !e.children.length && /^\S$/u.test(e.textContent) && !e.closest('[aria-hidden="true"], a, button, [role], td, th'));
+  const split = single.map(e => e.parentElement).filter((p, i, all) => all.indexOf(p) === i &&
+      single.filter(e => e.parentElement === p).length >= 3);
+  if (split.length) faults.push(`letters are read one by one ("${split[0].textContent.trim().slice(0, 24)}")`);
+  // Fixed strips and bars stay below the page's own dialogs (a moderate stacking order).
+  for (const e of document.querySelectorAll('body *')) {
+    const st = getComputedStyle(e);
+    if (st.position !== 'fixed' || !(parseInt(st.zIndex, 10) > 1000) || st.pointerEvents === 'none' ||
+        e.closest('[role=dialog], [role=menu], [role=tooltip]') || !z_shown(e)) continue;
+    faults.push(`a fixed ${e.tagName.toLowerCase()}${e.className && typeof e.className === 'string' ? '.' + e.className.split(' ')[0] : ''} stacks at z-index ${st.zIndex}, above the page's own dialogs`);
+    break;
+  }
+  const logo = document.getElementById('host-logo').getBoundingClientRect();
+  const over = document.elementFromPoint(logo.left + 4, logo.top + logo.height / 2);
+  if (!over || !over.closest('.host-header')) faults.push('something covers the blog\'s header');
+  return faults;
+})
+"""
+
+
+PHONE_JS = r"""
+(() => {
+  const width = document.documentElement.scrollWidth;
+  if (width <= innerWidth) return '';
+  const wide = Array.from(document.querySelectorAll('body *')).filter(e => e.getBoundingClientRect().right > innerWidth + 1)
+      .map(e => e.tagName.toLowerCase() + (e.id ? '#' + e.id : '') + (e.className && typeof e.className === 'string' ? '.' + e.className.split(' ')[0] : ''));
+  return `the page is ${width} px wide on a ${innerWidth} px phone (${wide.slice(-3).join(', ')})`;
+})()
+"""
+
+
+def host_kinds(entry):
+    return ["host", "phone"] if entry.mode == "host" else ["host"]
+
+
 # --- the browsers ------------------------------------------------------------
 
 class Chromium:
@@ -526,6 +717,8 @@ class Chromium:
         self.cond = threading.Condition()
         self.contexts = {}
         self.tabs = {}
+        self.blank = None             # the blog page's own work at rest (host mode)
+        self.blank_lock = threading.Lock()
 
     # -- the process and the protocol --
 
@@ -765,6 +958,11 @@ class Chromium:
             self.call("Emulation.setEmulatedMedia",
                       {"features": [{"name": "prefers-reduced-motion", "value": "reduce" if kind == "still" else ""}]},
                       session)
+            phone = kind == "phone"
+            self.call("Emulation.setDeviceMetricsOverride",
+                      {"width": PHONE[0] if phone else WIDTH, "height": PHONE[1] if phone else HEIGHT,
+                       "deviceScaleFactor": 1, "mobile": phone}, session)
+            self.call("Emulation.setTouchEmulationEnabled", {"enabled": phone, "maxTouchPoints": 5}, session)
             navigation = self.call("Page.navigate", {"url": url}, session, timeout=entry.timeout)
             if navigation.get("errorText"):
                 raise CheckFailure(f"the page failed to load: {navigation['errorText']}")
@@ -776,6 +974,10 @@ class Chromium:
                 raise CheckFailure("the page is not shown, so the check would see nothing move")
             if kind == "still":
                 self.check_still(entry, session, shots, result)
+            elif kind == "host":
+                self.check_host(entry, session, shots, result)
+            elif kind == "phone":
+                self.check_phone(entry, session, shots, result)
             else:
                 self.check_main(entry, session, shots, result)
         except CheckFailure:
@@ -907,6 +1109,91 @@ class Chromium:
                 more = f" and {len(listed) - 3} more" if len(listed) > 3 else ""
                 result.standard.append("decoration: " + "; ".join(listed[:3]) + more)
 
+    def check_host(self, entry, session, shots, result):
+        """The entry in the blog page: the blog is left alone, the keyboard
+        still scrolls it, little work at rest out of view, the probe passes."""
+        began = time.monotonic()
+        time.sleep(0.5)
+        allowed = sorted(self.probes.allowed.get(entry.form, set()))
+        faults = self.evaluate(session, f"({HOST_JS})({json.dumps(allowed)})") or []
+        # The keyboard scrolls the page while the focus is on the page itself.
+        self.evaluate(session, "document.activeElement && document.activeElement.blur(); scrollTo(0, 0); 0")
+        self.key(session, "PageDown")
+        time.sleep(0.5)
+        if not self.evaluate(session, "scrollY > 0"):
+            faults.append("Page Down with the focus on the page did not scroll it")
+        # At rest and out of view: main-thread work over two seconds, once what
+        # starts with the page (a reveal, a fade) has had four seconds to finish.
+        self.evaluate(session, "scrollTo(0, document.documentElement.scrollHeight); 0")
+        time.sleep(max(0.0, 4.0 - (time.monotonic() - began)))
+        blank = self.blank_work(session)
+        # Other pages checked at the same time make a single measurement noisy:
+        # an effect that keeps working does so every time, a busy moment passes.
+        work = self.task_seconds(session, 2.0)
+        for _ in range(2):
+            if work <= max(2 * blank, 0.04):
+                break
+            work = min(work, self.task_seconds(session, 2.0))
+        if work > max(2 * blank, 0.04):
+            faults.append(f"at rest and out of view the page worked {work * 1000:.0f} ms in 2 s "
+                          f"(a blank page: {blank * 1000:.0f} ms)")
+        self.evaluate(session, "scrollTo(0, 0); 0")
+        time.sleep(0.3)
+        result.standard += [f"host: {f}" for f in faults]
+        sources = self.probes.scripts.get(entry.base)
+        if sources:
+            # what fails only in the blog page (or with two copies) is a fault of the standard
+            result.standard += [f"host: {f}" for f in self.run_probe(entry, session, sources)]
+            time.sleep(0.6)
+            if entry.mode == "twice":
+                # The second copy works by itself too: with the first one's block
+                # taken out of the page, the probe finds and plays the second.
+                self.evaluate(session, "document.querySelector('.host-copy').remove(); "
+                                       "document.activeElement && document.activeElement.blur(); scrollTo(0, 0); 0")
+                time.sleep(0.5)
+                result.standard += [f"second copy: {f}" for f in self.run_probe(entry, session, sources)]
+                time.sleep(0.6)
+        png = os.path.join(shots, entry.key + ".png")
+        with open(png, "wb") as f:
+            f.write(base64.b64decode(self.shot(session)))
+        result.screenshot = png
+
+    def task_seconds(self, session, seconds):
+        self.call("Performance.enable", {}, session)
+        def now():
+            metrics = self.call("Performance.getMetrics", {}, session)["metrics"]
+            return next((m["value"] for m in metrics if m["name"] == "TaskDuration"), 0.0)
+        began = now()
+        time.sleep(seconds)
+        return now() - began
+
+    def blank_work(self, session):
+        """The work of the blog page without an effect, measured once."""
+        with self.blank_lock:
+            if self.blank is None:
+                self.blank = self.measure_blank()
+            return self.blank
+
+    def measure_blank(self):
+        path = os.path.join(self.work_dir, "program", PAGE_PREFIX + "blank-page.htm")
+        host_page([], path)
+        tab, blank_session = self.tab("blank")
+        self.call("Page.navigate", {"url": "file://" + urllib.parse.quote(path)}, blank_session)
+        self.loaded(blank_session, LOAD_TIMEOUT)
+        self.evaluate(blank_session, "scrollTo(0, document.documentElement.scrollHeight); 0")
+        return self.task_seconds(blank_session, 2.0)
+
+    def check_phone(self, entry, session, shots, result):
+        """On a phone: nothing is wider than its screen."""
+        time.sleep(0.8)
+        wide = self.evaluate(session, PHONE_JS)
+        if wide:
+            result.standard.append(f"phone: {wide}")
+        png = os.path.join(shots, entry.key + "-phone.png")
+        with open(png, "wb") as f:
+            f.write(base64.b64decode(self.shot(session)))
+        result.still_shot = png
+
     def count_changes(self, session, gaps):
         """Screenshots with the given pauses between them: how many times
         the picture changed, and the seconds the series spanned at most."""
@@ -937,7 +1224,8 @@ class Chromium:
                                    f"{span:.1f} s without input")
 
     def run_probe(self, entry, session, sources):
-        seen = 0
+        with self.cond:
+            seen = len(self.sessions[session])  # a second run on the page waits for its own answers
         self.evaluate(session, driver_script("window.__zentravaInput", entry, sources))
         deadline = time.monotonic() + entry.probe_timeout
         while True:
@@ -1040,7 +1328,10 @@ class WebEngine:
         png = os.path.join(shots, entry.key + ".png")
         sweep, corner, back = pointer_path()
         request = {"page": os.path.abspath(entry.page), "png": png, "size": [WIDTH, HEIGHT],
-                   "sweep": sweep, "corner": corner, "back": back, "timeout": entry.timeout}
+                   "sweep": sweep, "corner": corner, "back": back, "timeout": entry.timeout,
+                   # the entry with its defaults: a variant (a text that fills the
+                   # window, say) may rightly stand still
+                   "pointer": self.probes.marked(entry, "pointer") and not entry.variant}
         sources = self.probes.scripts.get(entry.base)
         if sources:
             request["probe"] = driver_script("(m => console.log('" + DRIVER_PREFIX + " ' + m))", entry, sources)
@@ -1200,7 +1491,7 @@ def run_checks(browser, pages, kinds, shots, jobs, prepare):
                     entry.failure = prefix + result.failure
                 entry.errors += [prefix + e for e in result.errors]
                 entry.notes += [prefix + n for n in result.notes]
-                entry.dialogs += result.dialogs if kind == "main" else []
+                entry.dialogs += result.dialogs if kind in ("main", "host") else []
                 entry.standard += result.standard
                 entry.screenshot = result.screenshot or entry.screenshot
                 entry.still_shot = result.still_shot or entry.still_shot
@@ -1244,8 +1535,13 @@ def main():
                         help="leave out the standard checks (globals, still, rest, decoration)")
     parser.add_argument("--pending", nargs="*", default=[], metavar="NAME",
                         help="categories or entries whose standard faults are reported without failing")
+    parser.add_argument("--host-pending", nargs="*", default=[], metavar="NAME",
+                        help="the same for the host and pair modes only (the blog page, two copies)")
     parser.add_argument("--expect-fail", nargs="*", default=None, metavar="KEY",
                         help="pass only if exactly these pages (category-NN, category-NN-vK) fail")
+    parser.add_argument("--modes", nargs="*", default=["plain", "host", "pair"], choices=["plain", "host", "pair"],
+                        help="plain: the generated page; host: the entry in a blog page (and on a phone); "
+                             "pair: the entry twice in a blog page (host and pair: Chromium with the standard checks)")
     parser.add_argument("--keep", action="store_true", help="keep the scratch folder")
     parser.add_argument("--only", nargs="*", default=None, metavar="NAME",
                         help="check only these categories (catalogue base names) or entries (category-NN)")
@@ -1283,7 +1579,11 @@ def main():
     problems = []
     try:
         entries, problems = list_entries(args.cli, program)
-        pages = entries + probes.variants(entries)
+        pages = (entries + probes.variants(entries)) if "plain" in args.modes else []
+        if standard:
+            pages += [Entry(e.base, e.caption, e.index, e.ename, e.form, mode=mode)
+                      for e in entries for mode, wanted in (("host", "host"), ("twice", "pair"))
+                      if wanted in args.modes]
         pages.sort(key=lambda e: (e.entry_key, e.key))
         problems += probes.problems
         if args.only is not None:
@@ -1292,14 +1592,16 @@ def main():
             problems.append(f"no catalogue in {args.program_dir} lists any entry")
 
         def prepare(entry):
-            entry.pending = entry.base in args.pending or entry.entry_key in args.pending
+            names = args.host_pending if entry.mode else args.pending
+            entry.pending = entry.base in names or entry.entry_key in names
             try:
-                entry.page = generate(args.cli, program, entry)
+                entry.page = (generate_host(args.cli, program, entry) if entry.mode
+                              else generate(args.cli, program, entry))
             except CheckFailure as e:
                 entry.failure = str(e)
 
-        run_checks(browser, pages, lambda e: ["main", "still"] if standard and not e.variant else ["main"], shots,
-                   jobs, prepare)
+        run_checks(browser, pages, lambda e: host_kinds(e) if e.mode else
+                   ["main", "still"] if standard and not e.variant else ["main"], shots, jobs, prepare)
     finally:
         browser.stop()
         if args.keep:

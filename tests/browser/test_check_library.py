@@ -62,5 +62,21 @@ class ProbeFiles(unittest.TestCase):
                 self.assertIn(said, problems)
 
 
+
+class BlogPage(unittest.TestCase):
+    def test_two_copies_sit_in_blocks_of_their_own_and_one_copy_does_not(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "page.htm")
+            def body(parts):
+                with open(check.host_page(parts, path), encoding="utf-8") as f:
+                    text = f.read()
+                return text[text.index('id="host-before"'):text.index('id="host-after"')]
+            self.assertNotIn("host-copy", body([("<style>h{}</style>", "<p>one</p>")]))
+            two = body([("", "<p>one</p>"), ("", "<p>two</p>")])
+            self.assertEqual(two.count('<div class="host-copy">'), 2)
+            self.assertLess(two.index("one"), two.index("two"))
+            self.assertNotIn("host-copy", body([]))  # the blank page the work at rest is measured against
+
+
 if __name__ == "__main__":
     unittest.main()

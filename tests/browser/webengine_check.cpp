@@ -12,6 +12,8 @@
 // "type" [text], "snapshot" []), which the checker sends to the view as Qt mouse and key events before it
 // answers with window.__zentravaResolve(N, value); op "done" ends the probe with its list of failures.
 // It answers each request with one line of JSON on standard output:
+// A request with "pointer": true (an effect that answers the pointer) fails
+// with an error when nothing on the page changes while the pointer sweeps it.
 //   {"loaded":true,"errors":[...],"notes":[...],"dialogs":[...],"screenshot":true,"probe":[...]}
 // "errors" holds the page's own script errors (uncaught exceptions and
 // console errors whose source is the page), "notes" the console errors from
@@ -263,15 +265,34 @@ QJsonObject Check(QWebEngineProfile& profile, const QJsonObject& request) {
         // Let the page's start-up timers run, then work the pointer.
         Wait(300);
         const QPoint corner = PointOf(request["corner"]);
-        MoveAlong(view, request["sweep"].toArray());
+        // A pointer effect must answer the pointer here too: some picture
+        // taken while the pointer sweeps, clicks or comes back differs from
+        // the page before.
+        const bool pointer = request["pointer"].toBool();
+        const QImage before = pointer ? view.grab().toImage() : QImage();
+        bool answered = false;
+        auto look = [&] {
+            if (pointer && !answered) answered = view.grab().toImage() != before;
+        };
+        const QJsonArray sweep = request["sweep"].toArray();
+        for (qsizetype i = 0; i < sweep.size(); ++i) {
+            SendMouse(view, QEvent::MouseMove, PointOf(sweep.at(i)), Qt::NoButton, Qt::NoButton);
+            Wait(25);
+            look();
+        }
         MoveAlong(view, QJsonArray{request["corner"]});
         for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
             SendMouse(view, QEvent::MouseButtonPress, corner, b, b);
             Wait(50);
             SendMouse(view, QEvent::MouseButtonRelease, corner, b, Qt::NoButton);
             Wait(150);
+            look();
         }
         MoveAlong(view, request["back"].toArray());
+        look();
+        if (pointer && !answered) {
+            page->errors.append(QStringLiteral("pointer: nothing on the page changed while the pointer moved over it"));
+        }
         Wait(800);
         const bool saved = view.grab().save(request["png"].toString(), "PNG");
         result["screenshot"] = saved;

@@ -227,7 +227,7 @@ TEST(CliBadInput, ReadOnlyProgramDirectoryPreviewsFromTheUserFolderAndLosesNothi
     const CliResult failed = RunCli({"--dir", dir.Path(), "generate", "other", "0", "--preview"}, withCache(locked));
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(failed.out.find("bookmarkit"), std::string::npos);
-    EXPECT_EQ(failed.err, "Cannot create file " + locked + "/zentrava/temp.htm.\n");
+    EXPECT_EQ(failed.err, "Cannot create file " + locked + "/zentrava/temp.htm.\nRead-only file system\n");
 
     // Nothing in the program directory changed: the last preview file and the library are as they were.
     std::size_t count = 0;
@@ -260,7 +260,7 @@ TEST(CliBadInput, FullDiskFailsThePreviewAndLeavesNoPartialPage) {
     EXPECT_NE(r.status, 96) << "a partly written preview file was left behind";
     EXPECT_EQ(r.status, 1) << r.err;
     EXPECT_NE(r.out, "");
-    EXPECT_EQ(r.err, "Cannot create file " + mount + "/temp.htm.\n");
+    EXPECT_EQ(r.err, "Cannot create file " + mount + "/temp.htm.\nNo space left on device\n");
 }
 
 }  // namespace

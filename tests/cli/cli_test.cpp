@@ -134,7 +134,7 @@ TEST(Cli, PreviewThatCannotBeSavedFails) {
     // The script view is printed all the same: nothing generated is lost.
     EXPECT_EQ(r.out, RunCli({"--dir", dir.Path(), "generate", "other", "0"}).out);
     EXPECT_NE(r.out.find("bookmarkit"), std::string::npos);
-    EXPECT_EQ(r.err, "Cannot create file " + dir.File("temp.htm") + ".\n");
+    EXPECT_EQ(r.err, "Cannot create file " + dir.File("temp.htm") + ".\nIs a directory\n");
 }
 
 TEST(Cli, UsageErrorsExitTwoAndSayWhatWasWrong) {
@@ -155,6 +155,7 @@ TEST(Cli, UsageErrorsExitTwoAndSayWhatWasWrong) {
         {{"--dir", d, "generate", "other", "0", "--bogus"}, "--bogus"},
         {{"--dir", d, "generate", "other", "0", "--set"}, "needs a value"},
         {{"--dir", d + "/gone", "list", "mouse"}, "does not exist"},
+        {{"--dir", d, "list", "other", "--names", "zh"}, "--names takes en, zh_CN or zh_TW"},
     };
     for (const auto& [args, words] : cases) {
         Result r = RunCli(args);
@@ -170,6 +171,12 @@ TEST(Cli, FindMatchesAnyNameIgnoringCaseAndAccents) {
                           "bigname=\xe5\x92\x96\xe5\x95\xa1\xe7\x87\x88\nform=TNoParamForm\nscript=plain\n");
     EXPECT_EQ(RunCli({"--dir", dir.Path(), "find", "CAFE"}).out, "Text\t0\tCaf\xc3\xa9 Lights\n");
     EXPECT_EQ(RunCli({"--dir", dir.Path(), "find", "\xe7\x87\x88"}).out, "Text\t0\tCaf\xc3\xa9 Lights\n");
+    // --names prints the Chinese names (the English one where the entry has none).
+    EXPECT_EQ(RunCli({"--dir", dir.Path(), "find", "cafe", "--names", "zh_TW"}).out,
+              "Text\t0\t\xe5\x92\x96\xe5\x95\xa1\xe7\x87\x88\n");
+    EXPECT_EQ(RunCli({"--dir", dir.Path(), "list", "text", "--names", "zh_CN"}).out,
+              "0\t\xe5\x92\x96\xe5\x95\xa1\xe7\x81\xaf\tTNoParamForm\tplain\n");
+    EXPECT_EQ(RunCli({"--dir", dir.Path(), "find", "favour", "--names", "zh_CN"}).out.rfind("Others\t0\t", 0), 0u);
     Result favourites = RunCli({"--dir", dir.Path(), "find", "favour"});
     EXPECT_EQ(favourites.status, 0);
     EXPECT_EQ(favourites.out, "Others\t0\tAdd to Favourites\n");

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 
 #include "effects/forms.h"
 #include "effects/registry.h"
 #include "errors.h"
 #include "output/page.h"
+#include "shipped_forms.h"
 #include "temp_dir.h"
 
 namespace zentrava {
@@ -67,6 +72,51 @@ TEST(FormRegistry, EveryDeclarationIsConsistent) {
             EXPECT_LE(c.rect.top + c.rect.height, 384) << form.className << "." << c.name;
         }
     }
+}
+
+// Whether a media query list holds for an engine that can hover and has the
+// given primary pointer; features other than pointer and hover count as met.
+bool QueryHolds(const std::string& list, const std::string& pointer) {
+    std::stringstream queries(list);
+    std::string query;
+    while (std::getline(queries, query, ',')) {
+        const bool negated = std::regex_search(query, std::regex(R"(^\s*not\s)"));
+        bool holds = true;
+        const std::regex feature(R"(\(\s*([a-z-]+)\s*(?::\s*([a-z-]+)\s*)?\))");
+        for (std::sregex_iterator f(query.begin(), query.end(), feature), end; f != end; ++f) {
+            const std::string name = (*f)[1], value = (*f)[2];
+            if (name == "hover" || name == "any-hover") holds = holds && (value.empty() || value == "hover");
+            if (name == "pointer" || name == "any-pointer") holds = holds && (value.empty() ? pointer != "none" : value == pointer);
+        }
+        if (holds != negated) return true;
+    }
+    return false;
+}
+
+// The preview engine hovers but names no pointer: every shipped script that
+// asks for a fine pointer takes it for one.
+TEST(ShippedScripts, PointerQueriesTakeAHoverWithoutAPointerForAFinePointer) {
+    const std::regex query(R"(matchMedia\(\s*(['"])(.*?)\1|@media([^{]*)\{)");
+    int queries = 0;
+    for (const auto& file : std::filesystem::directory_iterator(testing::kData)) {
+        if (file.path().extension() != ".dat") continue;
+        std::ifstream in(file.path(), std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (std::sregex_iterator m(text.begin(), text.end(), query), end; m != end; ++m) {
+            const std::string list = (*m)[2].matched ? (*m)[2].str() : (*m)[3].str();
+            if (list.find("pointer") == std::string::npos && list.find("hover") == std::string::npos) continue;
+            ++queries;
+            EXPECT_EQ(QueryHolds(list, "none"), QueryHolds(list, "fine"))
+                << file.path().filename().string() << ": " << list;
+        }
+    }
+    EXPECT_GT(queries, 20);
+    // The reading of a query itself.
+    EXPECT_TRUE(QueryHolds("(hover: hover) and (pointer: fine), (hover: hover) and (pointer: none)", "none"));
+    EXPECT_FALSE(QueryHolds("(hover: hover) and (pointer: fine)", "none"));
+    EXPECT_FALSE(QueryHolds("(pointer: coarse)", "none"));
+    EXPECT_FALSE(QueryHolds("(pointer: coarse)", "fine"));
+    EXPECT_TRUE(QueryHolds("not all and (pointer: coarse)", "fine"));
 }
 
 TEST(OtherForms, WriteTheirLinksFromTypedValues) {

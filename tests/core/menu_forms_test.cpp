@@ -290,6 +290,44 @@ TEST(MenuForms, AScriptTooShortFailsAtItsIndexKeepingWhatWasWritten) {
     }
 }
 
+// A list whose script has lines for only so many entries: in the shipped
+// script those lines are the last ones, all of them taken by a full list,
+// and one entry more fails at the line after the end, before anything of the
+// script is written over.
+TEST(MenuForms, ListsWithACapacityFillTheLastLinesOfTheShippedScript) {
+    int checked = 0;
+    for (const FormDecl& form : FormRegistry::Instance().All()) {
+        for (const ControlDecl& c : form.controls) {
+            if (c.capacity == 0) continue;
+            SCOPED_TRACE(form.className + "." + c.name);
+            ++checked;
+            const Tplugin entry = ShippedEntry(form.className);
+            const Lines file = FileLines(ScriptFilePath(kData, entry));
+            ASSERT_GT(file.size(), c.capacity);
+            FormValues values = DefaultValues(form);
+            auto& entries = values[c.name].entries;
+            entries.clear();
+            for (std::size_t i = 0; i < c.capacity; ++i) {
+                ListEntry e{"Entry " + std::to_string(i), "page" + std::to_string(i) + ".htm"};
+                if (c.columns.size() > 2) e.push_back("about " + std::to_string(i));
+                entries.push_back(e);
+            }
+            const Lines full = GenerateRaw(form.className, values, entry);
+            ASSERT_GE(full.size(), file.size());
+            const std::size_t firstSlot = file.size() - c.capacity;
+            for (std::size_t i = firstSlot; i < file.size(); ++i) {
+                EXPECT_NE(full[i], file[i]) << "line " << i << " is no slot";
+                EXPECT_NE(full[i].find("Entry " + std::to_string(i - firstSlot) + "<"), std::string::npos) << full[i];
+            }
+            entries.push_back({"One too many", "more.htm", "more"});
+            entries.back().resize(std::max<std::size_t>(2, c.columns.size()));
+            const testing::Outcome over = testing::GenerateCaught(form.className, values, entry);
+            EXPECT_EQ(over.error, "List index out of bounds (" + std::to_string(file.size()) + ")");
+        }
+    }
+    EXPECT_GE(checked, 2);
+}
+
 TEST(MenuForms, OnlyTheExactMarkersMakeSeparatorsAndHeaders) {
     struct Marker {
         std::string form, list;

@@ -113,6 +113,15 @@ TEST(LoadCatalogue, ReadsElevenKeysWithTheirDefaultsInFileOrder) {
     EXPECT_EQ(list[1].background, "");  // present but empty: no default
     EXPECT_EQ(LoadCatalogue(dir.File("none.ini")).size(), 0u);
     EXPECT_EQ(FillScriptList(list), (std::vector<std::string>{"Trail", ""}));
+    // The Chinese lists show the Chinese names, the English one where a record has none.
+    Tplugin english = list[0];
+    english.bigname.clear();
+    EXPECT_EQ(FillScriptList({list[0], english}, NameScript::Simplified), (std::vector<std::string>{"鼠标", "鼠标"}));
+    EXPECT_EQ(FillScriptList({list[0], english}, NameScript::Traditional), (std::vector<std::string>{"滑鼠", "Trail"}));
+    EXPECT_EQ(ParseNameScript("zh-tw"), NameScript::Traditional);
+    EXPECT_EQ(ParseNameScript("ZH_CN"), NameScript::Simplified);
+    EXPECT_EQ(ParseNameScript("en"), NameScript::English);
+    EXPECT_EQ(ParseNameScript("zh"), std::nullopt);
 }
 
 TEST(LoadCatalogue, AbsentBackgroundIsWhiteAndHugeFilesLoad) {

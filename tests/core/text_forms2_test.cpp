@@ -73,7 +73,7 @@ const std::vector<FormCase>& Cases() {
               "\" class=\"link\" onmouseover=\"javascript:reset();Scroll('prem_hint');\" "
               "onmouseout=\"javascript:StopScroll('prem_hint');\">Zentrava</a>",
           "<div id=\"prem_hint\" style=\"position:relative; visibility:hidden\" class=\"prem_hint\"><b>A tool to make "
-          "your website more wonderful</b><div>"},
+          "your website more wonderful</b></div>"},
          "FlatEdit100", 14},
         {"TTextForm25",
          {{56, "document.write(\".cPopText {  background-color: #FFFFFF;color:#000000; border: 1px #FF8000 "
@@ -125,6 +125,29 @@ TEST(TextForms2, TextsAreWrittenAsTypedAndEmptyTextsLeaveTheLiterals) {
             for (auto& p : puts) p.second = Replace(p.second, "Zentrava", typed);
             for (auto& a : appends) a = Replace(a, ">Zentrava<", ">" + typed + "<");
             EXPECT_EQ(GenerateCaught(c.form, v, entry).lines, Patched(file, puts, appends)) << "typed: " << typed;
+        }
+    }
+}
+
+// What a form appends goes into the host page's body as it is: every element it
+// opens it also closes, or the rest of the host page ends up inside it.
+TEST(TextForms2, AppendedMarkupClosesWhatItOpens) {
+    const auto count = [](const std::string& s, const std::string& what) {
+        int n = 0;
+        for (std::size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) ++n;
+        return n;
+    };
+    for (const FormCase& c : Cases()) {
+        SCOPED_TRACE(c.form);
+        const Outcome run = GenerateCaught(c.form, DefaultValues(Form(c.form)), ShippedEntry(c.form));
+        ASSERT_GE(run.lines.size(), c.appends.size());
+        for (std::size_t i = run.lines.size() - c.appends.size(); i < run.lines.size(); ++i) {
+            const std::string& line = run.lines[i];
+            for (const char* tag : {"div", "a", "b", "span"}) {
+                const std::string t = tag;
+                EXPECT_EQ(count(line, "<" + t + " ") + count(line, "<" + t + ">"), count(line, "</" + t + ">"))
+                    << t << " in " << line;
+            }
         }
     }
 }

@@ -19,6 +19,7 @@
 
 #include "app/environment.h"
 #include "app/find_box.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
 #include "effects/mdi_child.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(outDir);
     PreviewPane::SetModulePath(programDir + QStringLiteral("/libzentrava-preview.so"));
     InstallSystemColorResolver();
+    SetTranslationsFolder(programDir + QStringLiteral("/translations"));
 
     DesktopServices services;
     MainWindow w(programDir, services);
@@ -129,5 +131,31 @@ int main(int argc, char** argv) {
     QTest::keyClicks(finder->Edit(), QStringLiteral("clock"));
     QTest::qWait(500);
     Save(QStringLiteral("find-box.png"), main.united(finder->frameGeometry().adjusted(-8, -8, 8, 8)));
+    finder->hide();
+
+    // The main window and the code window in Chinese, switched live.
+    for (const char* language : {"zh_CN", "zh_TW"}) {
+        const QString suffix = QLatin1Char('.') + QLatin1String(language) + QStringLiteral(".png");
+        if (!SetInterfaceLanguage(QLatin1String(language))) {
+            std::fprintf(stderr, "no %s translation\n", language);
+            return 1;
+        }
+        w.activateWindow();
+        QTest::qWait(300);
+        Select(w, 6);
+        QTest::qWait(300);
+        Save(QStringLiteral("main-window") + suffix, main);
+        Select(w, effect);
+        if (code->Preview()->Browser()) {
+            QSignalSpy loaded(code->Preview(), &PreviewPane::loadFinished);
+            w.CurrentForm()->Generate();
+            loaded.wait(30000);
+        } else {
+            w.CurrentForm()->Generate();
+        }
+        QTest::qWait(1500);
+        Save(QStringLiteral("code-window-preview") + suffix, both);
+        code->hide();
+    }
     return 0;
 }

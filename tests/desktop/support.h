@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -18,6 +19,15 @@
 #include "effects/shell.h"
 
 namespace zentrava::desktop::testing {
+
+// Each test program keeps the user's settings (the values the forms were
+// last generated with) in a folder of its own, empty when it starts, so that
+// no run or other program changes what a form opens with.
+inline const bool kOwnSettingsFolder = [] {
+    static QTemporaryDir folder;
+    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+    return true;
+}();
 
 // Records every request and answers with what the test queued (Cancel when
 // nothing is queued).
@@ -41,6 +51,22 @@ public:
     std::vector<QUrl> openedUrls;
     std::vector<FileRequest> saveRequests;
     std::deque<std::optional<QString>> saveAnswers;
+    struct Question {
+        QString text, detail;
+    };
+    std::vector<Question> questions;
+    std::deque<bool> questionAnswers;  // none left: No
+    struct Confirmation {
+        QString title, text, diff;
+    };
+    std::vector<Confirmation> confirmations;
+    std::deque<bool> confirmAnswers;  // none left: Cancel
+    struct Choice {
+        QString title, label;
+        QStringList items;
+    };
+    std::vector<Choice> choiceRequests;
+    std::deque<std::optional<int>> choiceAnswers;  // none left: Cancel
     bool openStarts = true;    // whether a handler starts
     bool openFailsLater = false;  // whether the started handler then fails
 
@@ -49,6 +75,13 @@ public:
     }
     void ShowMessage(QWidget*, const QString& title, const QString& text) override {
         boxes.push_back({false, title, text, QString()});
+    }
+    bool AskYesNo(QWidget*, const QString&, const QString& text, const QString& detail) override {
+        questions.push_back({text, detail});
+        if (questionAnswers.empty()) return false;
+        const bool yes = questionAnswers.front();
+        questionAnswers.pop_front();
+        return yes;
     }
     std::optional<QColor> RunColorDialog(QWidget*, const QColor& initial) override {
         colorRequests.push_back(initial);
@@ -75,6 +108,21 @@ public:
                                          const QString& start) override {
         saveRequests.push_back({caption, filter, start});
         return NextAnswer(saveAnswers);
+    }
+    bool ConfirmChange(QWidget*, const QString& title, const QString& text, const QString& diff) override {
+        confirmations.push_back({title, text, diff});
+        if (confirmAnswers.empty()) return false;
+        const bool ok = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return ok;
+    }
+    std::optional<int> RunChoiceDialog(QWidget*, const QString& title, const QString& label,
+                                       const QStringList& items) override {
+        choiceRequests.push_back({title, label, items});
+        if (choiceAnswers.empty()) return std::nullopt;
+        const std::optional<int> answer = choiceAnswers.front();
+        choiceAnswers.pop_front();
+        return answer;
     }
     bool OpenUrl(const QUrl& url, QObject*, std::function<void()> failed) override {
         openedUrls.push_back(url);

@@ -2,8 +2,11 @@
 // file and the buttons, driven through the main window as a user does.
 #include <QtTest>
 
+#include <memory>
+
 #include <QClipboard>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -72,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(code->isVisible());
         QVERIFY(code->isWindow());
         QCOMPARE(code->windowTitle(), QStringLiteral("JavaScript Codes"));
-        QCOMPARE(code->size(), QSize(601, 284));
+        QCOMPARE(code->size(), QSize(601, 316));
         QCOMPARE(code->pos(), QPoint(219, 326));
         const struct {
             const char* name;
@@ -80,7 +83,8 @@ private Q_SLOTS:
             int top;
         } buttons[] = {{"button_scriptcode", "JavaScript Codes", 8}, {"Button_htmlcode", "HTML Codes", 40},
                        {"Button_copy_script", "Copy to Clipboard", 72}, {"button_run", "Preview", 128},
-                       {"XP_Button1", "Refresh", 160}, {"XP_Button2", "View In Browser", 216}};
+                       {"XP_Button1", "Refresh", 160}, {"XP_Button2", "View In Browser", 216},
+                       {"SavePageButton", "Save Page...", 248}, {"InsertButton", "&Insert into Page...", 280}};
         for (const auto& b : buttons) {
             QPushButton* button = Generated::Button(code, b.name);
             QVERIFY2(button, b.name);
@@ -88,6 +92,9 @@ private Q_SLOTS:
             QCOMPARE(button->geometry(), QRect(488, b.top, 107, 24));
         }
         QCOMPARE(Generated::Button(code, "button_scriptcode")->toolTip(), QStringLiteral("Show only Javascript codes"));
+        // It previews in the pane, not in a browser.
+        QCOMPARE(Generated::Button(code, "button_run")->toolTip(),
+                 QStringLiteral("Preview the page, edits included, in the pane on the left"));
     }
 
     void generateFillsBothViewsSavesThePreviewAndShowsIt() {
@@ -185,6 +192,13 @@ private Q_SLOTS:
         code->ScriptView()->setPlainText(QStringLiteral("scribbled"));
         QVERIFY(code->close() == false);
         QVERIFY(!code->isVisible());
+        // Escape closes it too, from whatever control has the focus.
+        g.Generate();
+        QVERIFY(code->isVisible());
+        code->activateWindow();
+        code->ScriptView()->setFocus();
+        QTest::keyClick(code->ScriptView(), Qt::Key_Escape);
+        QVERIFY(!code->isVisible());
         g.Select(1);
         g.Generate();
         QCOMPARE(g.Code(), code);  // one window for the run
@@ -262,6 +276,28 @@ private Q_SLOTS:
         QCOMPARE(saved.readAll(), g.dir.Read(QStringLiteral("temp.htm")));
         QCOMPARE(picture.readAll(), QByteArray("dog"));
 
+        // Files already there: one question lists them all; No writes nothing, Yes replaces them.
+        QFile own(out.filePath(QStringLiteral("site/image/Dog.jpg")));
+        QVERIFY(own.open(QIODevice::WriteOnly) && own.write("the user's own dog") > 0);
+        own.close();
+        page->setPlainText(page->toPlainText() + QStringLiteral("<p>edited</p>"));
+        g.services.saveAnswers.push_back(out.filePath(QStringLiteral("site/page")));  // no extension: .html
+        g.services.saveAnswers.push_back(out.filePath(QStringLiteral("site/page")));
+        g.services.questionAnswers = {false, true};
+        g.Click("SavePageButton");
+        QCOMPARE(g.services.questions.size(), std::size_t(1));
+        QCOMPARE(g.services.questions[0].detail, target + QStringLiteral("\n") + out.filePath(QStringLiteral("site/image/Dog.jpg")));
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("the user's own dog"));
+        own.close();
+        g.Click("SavePageButton");
+        QCOMPARE(g.services.questions.size(), std::size_t(2));
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("dog"));
+        QCOMPARE(g.services.boxes.size(), std::size_t(2));
+        QVERIFY(!g.services.boxes[1].error);
+        g.services.boxes.pop_back();
+
         // A file that cannot be written: the box says which, nothing half-written stays.
         g.services.saveAnswers.push_back(out.filePath(QStringLiteral("site/page.html/x.html")));
         g.Click("SavePageButton");
@@ -269,6 +305,76 @@ private Q_SLOTS:
         QVERIFY(g.services.boxes[1].error);
         QVERIFY(g.services.boxes[1].text.startsWith(QStringLiteral("Cannot create file ")));
         QCOMPARE(QDir(out.filePath(QStringLiteral("site"))).entryList(QDir::Files), QStringList{QStringLiteral("page.html")});
+    }
+
+    void insertIntoPageShowsTheDifferenceFirstAndKeepsTheOldPage() {
+        Generated g(1);  // Message: onload=start()
+        QTemporaryDir site;
+        const QString page = site.filePath(QStringLiteral("index.html"));
+        const QByteArray host = "<html>\r\n<head><title>Mine</title></head>\r\n<body onload=\"mine()\">\r\n"
+                                "<p>mine</p>\r\n</body>\r\n</html>\r\n";
+        auto read = [](const QString& file) {
+            QFile f(file);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+        };
+        {
+            QFile f(page);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(host);
+        }
+        auto edit = [&g] { return g.window.CurrentForm()->findChild<QLineEdit*>(QStringLiteral("FlatEdit3")); };
+
+        // Cancel on the difference writes nothing.
+        g.services.fileAnswers.push_back(page);
+        g.Click("InsertButton");
+        QCOMPARE(g.services.confirmations.size(), size_t(1));
+        QVERIFY(g.services.confirmations[0].diff.contains(
+            QStringLiteral("+<!-- zentrava:begin msg category=mouse entry=Message")));
+        QCOMPARE(read(page), host);
+        QVERIFY(!QFile::exists(page + QStringLiteral(".bak")));
+
+        // OK: the effect goes in before </body>, the page's own body tag and
+        // line ends stay, the old page is kept beside it.
+        edit()->setText(QStringLiteral("First"));
+        g.Generate();
+        g.services.fileAnswers.push_back(page);
+        g.services.confirmAnswers.push_back(true);
+        g.Click("InsertButton");
+        QByteArray inserted = read(page);
+        QVERIFY2(inserted.contains("set:FlatEdit3=First -->\r\n"), inserted.constData());
+        QVERIFY(inserted.contains("var message='First'\r\n"));
+        QVERIFY(inserted.contains("<body onload=\"mine()\">\r\n<p>mine</p>\r\n<!-- zentrava:begin msg "));
+        QVERIFY(inserted.contains("addEventListener"));
+        QVERIFY(inserted.endsWith("<!-- zentrava:end msg -->\r\n</body>\r\n</html>\r\n"));
+        QCOMPARE(read(page + QStringLiteral(".bak")), host);
+
+        // Other values inserted again replace that block.
+        edit()->setText(QStringLiteral("Second"));
+        g.Generate();
+        g.services.fileAnswers.push_back(page);
+        g.services.confirmAnswers.push_back(true);
+        g.Click("InsertButton");
+        QCOMPARE(g.services.fileRequests.back().start, page);
+        inserted = read(page);
+        QVERIFY(inserted.contains("var message='Second'"));
+        QVERIFY(!inserted.contains("First"));
+        QCOMPARE(inserted.count("zentrava:begin"), 1);
+        // The form of another entry opened since is not tied to that block.
+        g.Select(2);
+        g.services.fileAnswers.push_back(page);
+        g.services.confirmAnswers.push_back(true);
+        g.Click("InsertButton");
+        QVERIFY(g.window.CurrentForm()->InsertPage().empty());
+
+        // A page that cannot be read: the error box says why; nothing asked.
+        const size_t asked = g.services.confirmations.size();
+        g.services.fileAnswers.push_back(site.filePath(QStringLiteral("missing.html")));
+        g.Click("InsertButton");
+        QVERIFY(!g.services.boxes.empty());
+        QVERIFY(g.services.boxes.back().error);
+        QVERIFY2(g.services.boxes.back().text.contains(QStringLiteral("missing.html: No such file")),
+                 qPrintable(g.services.boxes.back().text));
+        QCOMPARE(g.services.confirmations.size(), asked);
     }
 
     void pageMessagesAreCountedListedAndLeadToTheirLine() {
@@ -287,6 +393,24 @@ private Q_SLOTS:
         QVERIFY(messages->isVisible());
         QCOMPARE(messages->text(), QStringLiteral("2 errors, 1 warning"));
         QVERIFY(code->rect().contains(messages->geometry()));
+
+        // An ordinary click opens the list and leaves it open, as Space does;
+        // Escape closes it. (A list held open by the click itself would stop
+        // the click here: it is closed after a while.)
+        auto reached = std::make_shared<bool>(false);
+        QTimer::singleShot(3000, messages, [messages, reached] {
+            if (!*reached) messages->List()->close();
+        });
+        QTest::mouseClick(messages, Qt::LeftButton);
+        *reached = true;
+        QVERIFY(messages->List()->isVisible());
+        QCOMPARE(messages->List()->actions().size(), 2);
+        QTest::keyClick(messages->List(), Qt::Key_Escape);
+        QVERIFY(!messages->List()->isVisible());
+        messages->setFocus();
+        QTest::keyClick(messages, Qt::Key_Space);
+        QTRY_VERIFY(messages->List()->isVisible());
+        messages->List()->close();
 
         messages->FillList();
         QList<QAction*> items = messages->List()->actions();

@@ -2,6 +2,10 @@
 // as the desktop renders them from the form declarations.
 #include <QtTest>
 
+#include <algorithm>
+#include <set>
+
+
 #include <QComboBox>
 #include <QAbstractItemView>
 #include <QFontDatabase>
@@ -16,8 +20,10 @@
 #include "app/main_window.h"
 #include "app/picture_button.h"
 #include "app/interface_font.h"
+#include "app/language.h"
 #include "app/services.h"
 #include "effects/controls.h"
+#include "effects/form_texts.h"
 #include "effects/mdi_child.h"
 #include "effects/registry.h"
 #include "effects/shell.h"
@@ -138,14 +144,24 @@ private Q_SLOTS:
 
     // Every caption and label of every registered form fits its box with a
     // margin in the font it is drawn in (forms added later included), with
-    // the layout scaled for the desktop's font size. The suite runs again at
-    // 1.5 and 2 device pixels per pixel (QT_SCALE_FACTOR, see CMakeLists).
+    // the layout scaled for the desktop's font size, in every interface
+    // language. The suite runs again at 1.5 and 2 device pixels per pixel
+    // (QT_SCALE_FACTOR, see CMakeLists).
     void everyCaptionFitsItsBox_data() {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<qreal>("points");
-        for (const qreal points : {9.0, 10.0, 11.0, 12.0}) QTest::addRow("%g pt", points) << points;
+        for (const char* code : kLanguageCodes) {
+            for (const qreal points : {9.0, 10.0, 11.0, 12.0}) {
+                QTest::addRow("%s %g pt", code, points) << QString::fromLatin1(code) << points;
+            }
+        }
     }
     void everyCaptionFitsItsBox() {
+        QFETCH(QString, language);
         QFETCH(qreal, points);
+        SetTranslationsFolder(QStringLiteral(ZENTRAVA_TRANSLATIONS_DIR));
+        QVERIFY2(SetInterfaceLanguage(language), qPrintable(language + QStringLiteral(" translation missing")));
+        const auto english = qScopeGuard([] { SetInterfaceLanguage(QStringLiteral("en")); });
         QFont font = QApplication::font();
         font.setPointSizeF(points);
         SetInterfaceFont(font);
@@ -160,7 +176,7 @@ private Q_SLOTS:
                                                           .arg(w->width())));
         };
         FakeShell shell;
-        int checked = 0;
+        int checked = 0, translated = 0;
         for (const FormDecl& decl : FormRegistry::Instance().All()) {
             TMDIChild form(decl, shell);
             const QString where = QString::fromStdString(decl.className);
@@ -172,24 +188,29 @@ private Q_SLOTS:
             for (QWidget* w : form.findChildren<QWidget*>()) {
                 QVERIFY2(form.rect().contains(w->geometry()) || !w->isVisibleTo(&form),
                          qPrintable(where + QLatin1Char(' ') + w->objectName()));
+                QString text;
+                int margin = 0;
                 if (auto* label = qobject_cast<QLabel*>(w); label && w->objectName() != QStringLiteral("TitlePanel")) {
-                    if (label->text().isEmpty()) continue;
-                    fits(w, label->text(), kLabelMargin, where);
+                    text = label->text();
+                    margin = kLabelMargin;
                 } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-                    if (button->text().isEmpty()) continue;
-                    fits(w, ShownCaption(button->text()), 2 * kButtonMargin, where);
-                } else {
-                    continue;
+                    text = ShownCaption(button->text());
+                    margin = 2 * kButtonMargin;
                 }
+                if (text.isEmpty()) continue;
+                fits(w, text, margin, where);
                 if (QTest::currentTestFailed()) return;
                 ++checked;
+                translated += std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00; });
             }
         }
         QVERIFY(checked > 20);
+        // The Chinese forms are drawn in Chinese.
+        QCOMPARE(translated > checked / 2, language != QStringLiteral("en"));
         // The code window's buttons too, in a window the same factor larger.
         FakeServices services;
         CodeWindow code(services, QDir::tempPath());
-        QCOMPARE(code.size(), Scaled(QSize(601, 284)));
+        QCOMPARE(code.size(), Scaled(QSize(601, 316)));
         for (QPushButton* button : code.findChildren<QPushButton*>()) {
             fits(button, ShownCaption(button->text()), 2 * kButtonMargin, QStringLiteral("code window"));
             if (QTest::currentTestFailed()) return;
@@ -206,6 +227,31 @@ private Q_SLOTS:
                      qPrintable(w.CategoryButton(i)->text()));
         }
         qInfo("interface font: %s %.1f pt, scale %.3f", qPrintable(font.family()), points, scale);
+    }
+
+    // The forms' texts are listed for the translation tools, every one of
+    // every registered form (a new form's texts are otherwise never translated).
+    void everyFormTextIsListedForTranslation() {
+        std::set<std::string> listed(ListedFormTexts().begin(), ListedFormTexts().end());
+        QStringList missing;
+        for (const FormDecl& decl : FormRegistry::Instance().All()) {
+            for (const std::string& text : TranslatableTexts(decl)) {
+                if (!listed.count(text)) missing << QString::fromStdString(decl.className + ": " + text);
+            }
+        }
+        missing.removeDuplicates();
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QStringLiteral("not listed (run build/tests/zentrava_form_texts > "
+                                           "src/desktop/effects/form_texts.cpp, then the zentrava_lupdate target): ") +
+                            missing.join(QStringLiteral("; "))));
+        // Captions and labels, never default values (they go into the code).
+        const std::vector<std::string> texts = TranslatableTexts(*FormRegistry::Instance().Find("TMouseForm6"));
+        QVERIFY(std::find(texts.begin(), texts.end(), "Text:") != texts.end());
+        for (const ControlDecl& c : FormRegistry::Instance().Find("TMouseForm6")->controls) {
+            if (c.kind == ControlKind::Edit && !c.text.empty()) {
+                QVERIFY(std::find(texts.begin(), texts.end(), c.text) == texts.end());
+            }
+        }
     }
 
     void emptyEnameGivesABlankTitle() {
@@ -244,17 +290,27 @@ private Q_SLOTS:
         QCOMPARE(label->geometry().left(), 8);
     }
 
+    // Every form that generates without a single parameter says so.
     void noParamFormShowsItsNote() {
         FakeShell shell;
-        TMDIChild form(*FormRegistry::Instance().Find("TNoParamForm"), shell);
-        auto* note = Find<QLabel>(&form, "Label1");
-        QVERIFY(note);
-        QCOMPARE(note->text(), QStringLiteral("No Parameters to be set. Use it directly."));
-        QCOMPARE(note->font().pointSize(), 10);
-        QCOMPARE(Find<QFrame>(&form, "ParameterPanel")->geometry(), QRect(8, 40, 489, 41));
+        int forms = 0;
+        for (const FormDecl& decl : FormRegistry::Instance().All()) {
+            if (!decl.generate) continue;
+            bool parameters = false;
+            for (const ControlDecl& c : decl.controls) parameters = parameters || c.kind != ControlKind::Label;
+            if (parameters) continue;
+            ++forms;
+            TMDIChild form(decl, shell);
+            auto* note = Find<QLabel>(&form, "Label1");
+            QVERIFY2(note, decl.className.c_str());
+            QCOMPARE(note->text(), QStringLiteral("No Parameters to be set. Use it directly."));
+            QCOMPARE(note->font().pointSize(), 10);
+            QCOMPARE(Find<QFrame>(&form, "ParameterPanel")->geometry(), QRect(8, 40, 489, 41));
+        }
+        QVERIFY(forms >= 2);
     }
 
-    void defaultsMatchTheDeclaration() {
+    void defaultsMatchTheDeclarationAndResetRestoresThem() {
         FakeShell shell;
         for (const FormDecl& decl : FormRegistry::Instance().All()) {
             TMDIChild form(decl, shell);
@@ -268,6 +324,36 @@ private Q_SLOTS:
                 QCOMPARE(b->text, a->text);
                 QCOMPARE(b->color, a->color);
                 QCOMPARE(b->entries, a->entries);
+            }
+            // Reset, clear of every other control, brings the defaults back
+            // after every value was changed.
+            auto* reset = Find<QPushButton>(&form, "ResetButton");
+            if (!reset) continue;
+            for (QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(w == reset || !w->isVisibleTo(&form) || !w->geometry().intersects(reset->geometry()),
+                         qPrintable(QString::fromStdString(decl.className) + QLatin1Char(' ') + w->objectName()));
+            }
+            FormValues changed = defaults;
+            for (const ControlDecl& c : decl.controls) {
+                if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) continue;
+                ControlValue& v = changed[c.name];
+                v.text += "7x";
+                v.color ^= 0x102030;
+                v.entries = {{"changed", "1", "2", "3"}};
+            }
+            form.ApplyValues(changed);
+            const FormValues typed = form.CollectValues();
+            QTest::mouseClick(reset, Qt::LeftButton);
+            const FormValues reset_ = form.CollectValues();
+            for (const ControlDecl& c : decl.controls) {
+                if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) continue;
+                const ControlValue* was = typed.Find(c.name);
+                const ControlValue* now = reset_.Find(c.name);
+                const ControlValue* def = defaults.Find(c.name);
+                QVERIFY(was->text != def->text || was->color != def->color || was->entries != def->entries);
+                QCOMPARE(now->text, def->text);
+                QCOMPARE(now->color, def->color);
+                QCOMPARE(now->entries, def->entries);
             }
         }
     }
@@ -330,6 +416,15 @@ private Q_SLOTS:
         auto* font = qobject_cast<QComboBox*>(form.Control(QStringLiteral("FontComboBox1")));
         font->setEditText(QStringLiteral("Courier"));
         auto* size = qobject_cast<QComboBox*>(form.Control(QStringLiteral("ComboBox1")));
+        // A number box left empty or half typed is named, and nothing is generated.
+        for (const char* notANumber : {"", "-", "2x"}) {
+            size->setEditText(QString::fromLatin1(notANumber));
+            QTest::mouseClick(Find<QPushButton>(&form, "XP_Button1"), Qt::LeftButton);
+            QCOMPARE(shell.services.boxes.size(), std::size_t(1));
+            QVERIFY(shell.services.boxes[0].text.endsWith(QStringLiteral("takes a number.")));
+            QCOMPARE(shell.codeWindowShown, 0);
+            shell.services.boxes.clear();
+        }
         size->setEditText(QStringLiteral("24"));
         QTest::mouseClick(Find<QPushButton>(&form, "XP_Button1"), Qt::LeftButton);
         QVERIFY(shell.services.boxes.empty());
@@ -570,6 +665,9 @@ private Q_SLOTS:
         QTest::newRow("with a description")
             << "TMenuForm17" << "menu17" << QStringList{"FlatEdit93", "FlatEdit94", "FlatEdit95", "ListView14"}
             << "<a href=\"news.htm\" onMouseOver=Show(div0) onMouseOut=Hide(div0) >News</a>";
+        QTest::newRow("with slots for 100 entries")
+            << "TMenuForm10" << "menu10" << QStringList{"FlatEdit53", "FlatEdit54", "", "ListView10"}
+            << "selection[0]='<font face=\"MS sans arial\"><a href=\"news.htm\">News</a></font><br>'";
     }
 
     void menuEditorButtonsAndKeys() {
@@ -626,7 +724,9 @@ private Q_SLOTS:
         QTest::mouseClick(Find<QPushButton>(&child, "XP_Button3"), Qt::LeftButton);  // Clear on an empty list
         QCOMPARE(view->topLevelItemCount(), 0);
         QTest::mouseClick(Find<QPushButton>(&child, "XP_Button2"), Qt::LeftButton);
+        bool header = false;
         if (auto* separator = Find<QPushButton>(&child, "XP_Button5")) {  // a header from the caption edit
+            header = true;
             caption->setText(QStringLiteral("Group"));
             QTest::mouseClick(separator, Qt::LeftButton);
             QCOMPARE(view->topLevelItem(1)->text(0), QStringLiteral("Group"));
@@ -635,7 +735,34 @@ private Q_SLOTS:
         child.Generate();
         QCOMPARE(shell.codeWindowShown, 1);
         QCOMPARE(std::count(shell.shownLines.begin(), shell.shownLines.end(), ToBytes(newLine)), 1);
-        if (!described) QVERIFY(std::count(shell.shownLines.begin(), shell.shownLines.end(), "addHdr('Group');") == 1);
+        if (header && !described) {
+            QVERIFY(std::count(shell.shownLines.begin(), shell.shownLines.end(), "addHdr('Group');") == 1);
+        }
+
+        // A long list: each new entry comes into sight at its end; past the
+        // entries its script has lines for, a note says how many it holds.
+        child.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&child));
+        const ControlDecl* listDecl = decl->Control(ToBytes(names[3]));
+        const int room = listDecl->capacity ? static_cast<int>(listDecl->capacity) : 60;
+        auto* note = child.findChild<QLabel*>(names[3] + QStringLiteral("Capacity"));
+        QCOMPARE(note != nullptr, listDecl->capacity > 0);
+        while (view->topLevelItemCount() < room) QTest::mouseClick(Find<QPushButton>(&child, "XP_Button2"), Qt::LeftButton);
+        auto inSight = [view](int row) {
+            const QRect r = view->visualItemRect(view->topLevelItem(row));
+            return r.isValid() && r.top() >= 0 && r.bottom() <= view->viewport()->rect().bottom();
+        };
+        QTRY_VERIFY2(inSight(room - 1), "the last entry added is out of sight");
+        if (!note) return;
+        QVERIFY(note->isHidden());
+        QTest::mouseClick(Find<QPushButton>(&child, "XP_Button2"), Qt::LeftButton);  // one too many
+        QCOMPARE(view->topLevelItemCount(), room + 1);
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("This effect holds %1 entries; the list has %2.").arg(room).arg(room + 1));
+        QVERIFY(child.rect().contains(note->geometry()));
+        view->setCurrentItem(view->topLevelItem(0));
+        QTest::keyClick(view, Qt::Key_Delete);
+        QVERIFY(note->isHidden());
     }
 
     void chooseFileUsesTheSharedOpenDialog() {

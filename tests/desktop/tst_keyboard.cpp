@@ -3,6 +3,8 @@
 // mark on the focused control.
 #include <QtTest>
 
+#include <cstdlib>
+
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -77,15 +79,17 @@ private Q_SLOTS:
         QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm6"));
         QCOMPARE(Marked(w), QStringLiteral("scriptListBox"));
 
-        // Tab: the form's controls in their declared order, Generate, the
-        // ten toolbar buttons, the list, and into the form again.
+        // Tab: the form's controls in their declared order, Reset, Generate,
+        // the eleven toolbar buttons with the language choice before Website,
+        // the list, and into the form again.
         QStringList round;
         for (const ControlDecl& c : w.CurrentForm()->Decl().controls) {
             if (c.kind != ControlKind::Label) round << QString::fromStdString(c.name);
         }
-        round << QStringLiteral("XP_Button1");
+        round << QStringLiteral("ResetButton") << QStringLiteral("XP_Button1");
         for (const char* b : {"MouseButton", "menuButton", "textButton", "pageButton", "timeButton", "imageButton",
-                              "gameButton", "otherButton", "welcomeButton", "helpButton"}) {
+                              "gameButton", "otherButton", "openPageButton", "languageBox", "welcomeButton",
+                              "helpButton"}) {
             round << QString::fromLatin1(b);
         }
         round << QStringLiteral("scriptListBox");
@@ -163,8 +167,34 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), generate);
         image = w.grab().toImage();
         QVERIFY(image.pixelColor(6, 200) != FocusFrame::Color());
-        const QPoint corner = generate->mapTo(&w, QPoint(-1, generate->height() / 2));
+        const QPoint corner = generate->mapTo(&w, QPoint(-2, generate->height() / 2));
         QCOMPARE(image.pixelColor(corner), FocusFrame::Color());
+
+        // Round a control of the frame's own colour (a blue swatch), a light
+        // line keeps the frame apart from it.
+        QWidget window;
+        window.resize(120, 60);
+        FocusMarker marker;
+        marker.Watch(&window);
+        auto* swatch = new QWidget(&window);
+        swatch->setGeometry(20, 20, 40, 20);
+        swatch->setFocusPolicy(Qt::StrongFocus);
+        swatch->setAutoFillBackground(true);
+        QPalette blue = swatch->palette();
+        blue.setColor(QPalette::Window, FocusFrame::Color());
+        swatch->setPalette(blue);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        swatch->setFocus();
+        QCOMPARE(marker.Marked(), swatch);
+        image = window.grab().toImage();
+        QCOMPARE(image.pixelColor(25, 30), FocusFrame::Color());  // the swatch
+        QCOMPARE(image.pixelColor(17, 30), FocusFrame::Color());  // the frame
+        for (const QPoint& beside : {QPoint(19, 30), QPoint(60, 30), QPoint(30, 19), QPoint(30, 40)}) {
+            QVERIFY2(std::abs(image.pixelColor(beside).lightness() - FocusFrame::Color().lightness()) > 100,
+                     qPrintable(image.pixelColor(beside).name()));
+        }
     }
 };
 

@@ -7,12 +7,17 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QComboBox>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QTextDocument>
 
+#include "output/insert_effect.h"
 #include "app/find_box.h"
 #include "app/form_manager.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
 #include "effects/mdi_child.h"
@@ -59,6 +64,8 @@ private Q_SLOTS:
         PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
         // The classic pixel layout, which the geometry checks compare with.
         SetInterfaceFont(QApplication::font(), 1.0);
+        QStandardPaths::setTestModeEnabled(true);  // the remembered language goes to a scratch settings file
+        SetTranslationsFolder(QStringLiteral(ZENTRAVA_TRANSLATIONS_DIR));
     }
 
     void startupListsMouseCatalogueAndOpensFirstEntry() {
@@ -428,6 +435,25 @@ private Q_SLOTS:
         QVERIFY(!w.CurrentForm());
         FlushDeletes();
         QVERIFY(w.EffectArea()->subWindowList().isEmpty());
+
+        // The empty area says what to do; Enter or Space on the line still
+        // selected opens its form again.
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+            ClickLine(w, 1);
+            QVERIFY(w.CurrentForm());
+            QVERIFY(w.EmptyAreaHint()->isHidden());
+            w.EffectArea()->setActiveSubWindow(w.Forms().CurrentWindow());
+            QTest::keyClick(&w, Qt::Key_F4, Qt::ControlModifier);
+            FlushDeletes();
+            QVERIFY(!w.CurrentForm());
+            QVERIFY(w.EmptyAreaHint()->isVisible());
+            QVERIFY(w.EffectArea()->geometry().contains(w.EmptyAreaHint()->geometry()));
+            QVERIFY(w.ScriptList()->item(1)->isSelected());
+            w.ScriptList()->setFocus();
+            QTest::keyClick(w.ScriptList(), key);
+            QVERIFY(w.CurrentForm());
+            QVERIFY(w.EmptyAreaHint()->isHidden());
+        }
     }
 
     void closingTheMainWindowEndsTheRunWhileTheCodeWindowIsOpen() {
@@ -523,6 +549,169 @@ private Q_SLOTS:
         QTest::keyClick(box->Edit(), Qt::Key_Escape);
         QVERIFY(!box->isVisible());
         QCOMPARE(w.CurrentEntry().ename, std::string("Caf\xc3\xa9 Corner"));  // nothing chosen
+    }
+
+    // The Language choice retranslates every open window at once, keeps what
+    // the user typed, shows the Chinese names and is remembered; the
+    // generated code is the same in every language.
+    void languageChoiceSwitchesLiveAndLeavesTheCodeAlone() {
+        ProgramDir dir;
+        dir.Write(QStringLiteral("mouse.ini"),
+                  dir.Read(QStringLiteral("mouse.ini"))
+                      .replace("ename=Message\n", "ename=Message\ngbname=\xe6\xb6\x88\xe6\x81\xaf\n"
+                                                  "bigname=\xe8\xa8\x8a\xe6\x81\xaf\n"));
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.FinishStartUp();
+        ClickLine(w, 1);
+        TMDIChild* form = w.CurrentForm();
+        auto* text = form->findChild<QLineEdit*>(QStringLiteral("FlatEdit3"));
+        text->setText(QStringLiteral("Typed"));
+        auto* generate = form->findChild<QPushButton*>(QStringLiteral("XP_Button1"));
+        generate->click();
+        const QString english = w.CodeWindowIfCreated()->ScriptView()->toPlainText();
+        QVERIFY(english.contains(QStringLiteral("Typed")));
+
+        auto choose = [&w](const char* code) {
+            QComboBox* box = w.LanguageBox();
+            const int index = box->findData(QString::fromLatin1(code));
+            box->setCurrentIndex(index);
+            Q_EMIT box->activated(index);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        };
+        auto label = [&w](const char* name) {
+            return w.CurrentForm()->findChild<QLabel*>(QString::fromLatin1(name))->text();
+        };
+        auto button = [](QWidget* window, const char* name) {
+            return window->findChild<QAbstractButton*>(QString::fromLatin1(name))->text();
+        };
+        struct Row {
+            const char* code;
+            QString mouse, message, textLabel, generate, preview;
+        };
+        const Row rows[] = {
+            {"zh_CN", u"鼠标"_qs, u"消息"_qs, u"文字："_qs, u"生成代码(&G)..."_qs, u"预览"_qs},
+            {"zh_TW", u"滑鼠"_qs, u"訊息"_qs, u"文字："_qs, u"產生程式碼(&G)..."_qs, u"預覽"_qs},
+            {"en", u"Mouse"_qs, u"Message"_qs, u"Text:"_qs, u"&Generate Codes..."_qs, u"Preview"_qs},
+        };
+        for (const Row& row : rows) {
+            choose(row.code);
+            QCOMPARE(InterfaceLanguage(), QString::fromLatin1(row.code));
+            QCOMPARE(RememberedLanguage(), QString::fromLatin1(row.code));
+            QCOMPARE(button(&w, "MouseButton"), row.mouse);
+            QCOMPARE(ListLines(w).mid(0, 2), (QStringList{u"Plain"_qs, row.message}));  // English where none
+            QCOMPARE(w.CurrentForm(), form);  // the same form, retranslated
+            QCOMPARE(Title(form), QStringLiteral("  ") + row.message);
+            QCOMPARE(label("FlatEdit3Label"), row.textLabel);
+            QCOMPARE(text->text(), QStringLiteral("Typed"));
+            QCOMPARE(generate->text(), row.generate);
+            QCOMPARE(button(w.CodeWindowIfCreated(), "button_run"), row.preview);
+            generate->click();
+            QCOMPARE(w.CodeWindowIfCreated()->ScriptView()->toPlainText(), english);
+        }
+        QVERIFY(services.boxes.empty());
+
+        // Help opens the guide in the chosen language where there is one.
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("help")));
+        dir.Write(QStringLiteral("help/index.zh_TW.html"), "guide");
+        QCOMPARE(HelpFile(dir.Path(), u"zh_TW"_qs), dir.Path() + QStringLiteral("/help/index.zh_TW.html"));
+        QCOMPARE(HelpFile(dir.Path(), u"zh_CN"_qs), dir.Path() + QStringLiteral("/help/index.html"));
+    }
+
+    // A form opens with the values it was last generated with; Reset gives
+    // it its own defaults back; an entry never generated opens with them.
+    void formsOpenWithTheirLastValuesAndResetRestoresTheDefaults() {
+        QFile::remove(QString::fromStdString(LastValuesFile()));  // what earlier tests generated
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        auto text = [&w] {
+            auto* edit = w.CurrentForm()->findChild<QLineEdit*>(QStringLiteral("FlatEdit3"));
+            return edit ? edit->text() : QStringLiteral("<no edit>");
+        };
+        ClickLine(w, 1);  // Message
+        const QString defaults = text();
+        w.CurrentForm()->findChild<QLineEdit*>(QStringLiteral("FlatEdit3"))->setText(QStringLiteral("kept"));
+        QTest::mouseClick(w.CurrentForm()->findChild<QPushButton*>(QStringLiteral("XP_Button1")), Qt::LeftButton);
+        ClickLine(w, 2);  // Cursor: not generated, its defaults
+        QVERIFY(w.CurrentForm()->findChild<QPushButton*>(QStringLiteral("ResetButton")));
+        ClickLine(w, 1);
+        QCOMPARE(text(), QStringLiteral("kept"));
+        QPushButton* reset = w.CurrentForm()->findChild<QPushButton*>(QStringLiteral("ResetButton"));
+        QVERIFY(reset);
+        QCOMPARE(reset->text(), QStringLiteral("&Reset"));
+        QTest::mouseClick(reset, Qt::LeftButton);
+        QCOMPARE(text(), defaults);
+        QVERIFY(defaults != QStringLiteral("kept"));
+    }
+
+    // "Open Page..." lists what a page holds; the effect chosen opens in its
+    // category and form with the values it was inserted with (not the ones
+    // generated last), and the form's next insertion replaces its block.
+    void openPageReopensAnInsertedEffectForItsNextInsertion() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        QTemporaryDir site;
+        const QString page = site.filePath(QStringLiteral("page.htm"));
+        {
+            QFile f(page);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<p>mine</p>\n");
+        }
+        auto edit = [&w] { return w.CurrentForm()->findChild<QLineEdit*>(QStringLiteral("FlatEdit3")); };
+        auto generate = [&w] {
+            QTest::mouseClick(w.CurrentForm()->findChild<QPushButton*>(QStringLiteral("XP_Button1")), Qt::LeftButton);
+        };
+        auto insert = [&] {
+            services.fileAnswers.push_back(page);
+            services.confirmAnswers.push_back(true);
+            QTest::mouseClick(w.CodeWindowIfCreated()->findChild<QPushButton*>(QStringLiteral("InsertButton")),
+                              Qt::LeftButton);
+        };
+        auto openPage = [&] {
+            services.fileAnswers.push_back(page);
+            services.choiceAnswers.push_back(0);
+            w.findChild<QAbstractButton*>(QStringLiteral("openPageButton"))->click();
+            FlushDeletes();
+        };
+        ClickLine(w, 1);
+        edit()->setText(QStringLiteral("In the page"));
+        generate();
+        insert();
+        edit()->setText(QStringLiteral("Generated last"));
+        generate();
+        w.CategoryButtonClick(1);
+        ClickLine(w, 0);
+
+        openPage();
+        QCOMPARE(services.choiceRequests.size(), size_t(1));
+        QCOMPARE(services.choiceRequests[0].items,
+                 QStringList{QStringLiteral("msg: Message (mouse) with FlatEdit3=In the page")});
+        QCOMPARE(w.SelectedButton(), w.CategoryButton(0));
+        QCOMPARE(w.ScriptList()->currentRow(), 1);
+        QCOMPARE(edit()->text(), QStringLiteral("In the page"));
+
+        // Inserted again: its block is replaced, none added.
+        edit()->setText(QStringLiteral("Changed"));
+        generate();
+        insert();
+        QFile f(page);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QCOMPARE(bytes.count("zentrava:begin"), 1);
+        QVERIFY(bytes.contains("set:FlatEdit3=Changed -->"));
+
+        // A page without effects says so; Cancel in the list changes nothing.
+        const QString empty = site.filePath(QStringLiteral("empty.html"));
+        QFile e(empty);
+        QVERIFY(e.open(QIODevice::WriteOnly));
+        e.close();
+        services.fileAnswers.push_back(empty);
+        w.OpenPageClick();
+        QVERIFY(!services.boxes.back().error);
+        QVERIFY(services.boxes.back().text.contains(QStringLiteral("holds no inserted effects")));
+        QCOMPARE(services.choiceRequests.size(), size_t(1));
     }
 };
 

@@ -75,10 +75,15 @@ private Q_SLOTS:
         start->setText(QString());
         QTest::keyClicks(start, QStringLiteral("a-1b5"));
         QCOMPARE(start->text(), QStringLiteral("-15"));
+        // An empty number box would leave "var scroll_length = ;": it is named instead.
         width->setText(QString());
         form.Generate();
+        QCOMPARE(shell.services.boxes.size(), std::size_t(1));
+        QVERIFY(shell.shownLines.empty());
+        width->setText(QStringLiteral("400"));
+        form.Generate();
         QCOMPARE(shell.shownLines.at(13), std::string(" var begin_pos = -15;"));
-        QCOMPARE(shell.shownLines.at(11), std::string(" var scroll_length = ;"));
+        QCOMPARE(shell.shownLines.at(11), std::string(" var scroll_length = 400;"));
     }
 
     void listButtonsEditTheDescriptionLines() {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/environment.h"
+#include "app/language.h"
 #include "app/services.h"
 #include "effects/controls.h"
 #include "output/system_colors.h"
@@ -131,6 +132,64 @@ private Q_SLOTS:
         struct stat info {};
         const bool gpu = stat("/dev/dri", &info) == 0;
         QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), gpu ? QByteArray() : QByteArray("--disable-gpu"));
+    }
+
+    // The interface language from the desktop's locale: LANGUAGE's list
+    // first (unless the locale is C), then LC_ALL, LC_MESSAGES, LANG;
+    // --lang wins over all of them.
+    void languageFollowsTheLocale_data() {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QByteArray>("lcAll");
+        QTest::addColumn<QByteArray>("lang");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("simplified") << QByteArray() << QByteArray() << QByteArray("zh_CN.UTF-8") << "zh_CN";
+        QTest::newRow("taiwan") << QByteArray() << QByteArray() << QByteArray("zh_TW.UTF-8") << "zh_TW";
+        QTest::newRow("hong kong") << QByteArray() << QByteArray() << QByteArray("zh_HK.UTF-8") << "zh_TW";
+        QTest::newRow("singapore") << QByteArray() << QByteArray() << QByteArray("zh_SG") << "zh_CN";
+        QTest::newRow("other language") << QByteArray() << QByteArray() << QByteArray("de_DE.UTF-8") << "en";
+        QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << "en";
+        QTest::newRow("LANGUAGE list") << QByteArray("fr:zh_TW:en") << QByteArray() << QByteArray("de_DE.UTF-8")
+                                       << "zh_TW";
+        QTest::newRow("LANGUAGE under C") << QByteArray("zh_CN") << QByteArray("C") << QByteArray("zh_TW") << "en";
+        QTest::newRow("LC_ALL over LANG") << QByteArray() << QByteArray("zh_CN.UTF-8") << QByteArray("en_GB") << "zh_CN";
+    }
+    void languageFollowsTheLocale() {
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, lcAll);
+        QFETCH(QByteArray, lang);
+        QFETCH(QString, expected);
+        const QByteArray saved[] = {qgetenv("LANGUAGE"), qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG")};
+        auto set = [](const char* name, const QByteArray& value) {
+            if (value.isEmpty()) qunsetenv(name);
+            else qputenv(name, value);
+        };
+        set("LANGUAGE", language);
+        set("LC_ALL", lcAll);
+        set("LC_MESSAGES", {});
+        set("LANG", lang);
+        QCOMPARE(LanguageFromEnvironment(), expected);
+        QCOMPARE(StartLanguage(QStringLiteral("zh-tw")), QStringLiteral("zh_TW"));
+        set("LANGUAGE", saved[0]);
+        set("LC_ALL", saved[1]);
+        set("LC_MESSAGES", saved[2]);
+        set("LANG", saved[3]);
+    }
+
+    // Engine errors in the error box: translated around the file name, which stays as it is.
+    void errorTextsAreTranslatedAroundTheFileName() {
+        QCOMPARE(ErrorText("Cannot open file /p/x.dat"), QStringLiteral("Cannot open file /p/x.dat."));
+        SetTranslationsFolder(QStringLiteral(ZENTRAVA_TRANSLATIONS_DIR));
+        QVERIFY(SetInterfaceLanguage(QStringLiteral("zh_TW")));
+        QCOMPARE(ErrorText("Cannot open file /p/x.dat"), QStringLiteral("無法開啟檔案 /p/x.dat。"));
+        QCOMPARE(ErrorText("List index out of bounds (4)"), QStringLiteral("清單索引超出範圍（4）"));
+        QCOMPARE(ErrorText("Something else"), QStringLiteral("Something else."));
+        QCOMPARE(InterfaceNameScript(), NameScript::Traditional);
+        QVERIFY(SetInterfaceLanguage(QStringLiteral("en")));
+        QCOMPARE(ErrorText("List index out of bounds (4)"), QStringLiteral("List index out of bounds (4)"));
+        // A language whose translation is missing leaves the interface English.
+        SetTranslationsFolder(QStringLiteral("/nonexistent"));
+        QVERIFY(!SetInterfaceLanguage(QStringLiteral("zh_CN")));
+        QCOMPARE(InterfaceLanguage(), QStringLiteral("en"));
     }
 };
 

@@ -2,9 +2,11 @@
 // loaded from the preview module at the first preview).
 #include <QtTest>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -14,6 +16,7 @@
 #include "app/environment.h"
 #include "app/help_window.h"
 #include "app/live_preview.h"
+#include "app/focus_marker.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
 #include "effects/mdi_child.h"
@@ -75,6 +78,15 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(preview->Browser()->property("title").toString(), QStringLiteral("Edited"), 60000);
         QVERIFY(g.services.boxes.empty());
         QVERIFY(!preview->StallNotice() || preview->StallNotice()->isHidden());
+
+        // The keyboard in the page: the preview is framed like any control.
+        code->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(code));
+        preview->Browser()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(g.window.Focus().Marked());
+        QVERIFY(g.window.Focus().Marked()->isAncestorOf(preview->Browser()));
+        QVERIFY(g.window.Focus().Frame()->isVisible());
+        QVERIFY(code->rect().contains(g.window.Focus().Frame()->geometry()));
     }
 
     // Help with neither help.chm nor a browser to open it: the user guide
@@ -180,6 +192,54 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(preview.Browser()->property("title").toString(), QStringLiteral("First"), 30000);
         QCOMPARE(preview.Browser(), fresh);
         QVERIFY(preview.StallNotice()->isHidden());
+    }
+
+    // A page that shows an alert while it loads waits for its user, not
+    // busy: past the stall time it keeps its view (which runs the alert's
+    // event loop), and once answered it finishes loading there.
+    void aPageWaitingForItsUserKeepsItsView() {
+        QTemporaryDir dir;
+        auto write = [&](const char* name, const QByteArray& html) {
+            QFile f(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(html);
+        };
+        write("first.htm", "<html><head><title>First</title></head><body>first</body></html>");
+        write("alert.htm", "<html><head><title>Asking</title></head>"
+                           "<body onload=\"alert('Loaded'); document.title = 'Answered'\">page</body></html>");
+        PreviewPane::SetStallTimeout(800);
+        PreviewPane preview;
+        preview.resize(480, 240);
+        preview.show();
+        QSignalSpy loaded(&preview, &PreviewPane::loadFinished);
+        QVERIFY(preview.Navigate(dir.filePath(QStringLiteral("first.htm"))));
+        QVERIFY(loaded.wait(60000));
+        QPointer<QWidget> view = preview.Browser();
+
+        // The alert is answered three stall times after it opened; this runs
+        // inside the alert's own event loop.
+        QString alertText;
+        QElapsedTimer open;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, &answer, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            if (!open.isValid()) open.start();
+            if (open.elapsed() < 3 * PreviewPane::StallTimeout()) return;
+            alertText = box->text();
+            box->accept();
+        });
+        answer.start(50);
+        QVERIFY(preview.Navigate(dir.filePath(QStringLiteral("alert.htm"))));
+        QTRY_VERIFY_WITH_TIMEOUT(!alertText.isEmpty(), 60000);
+        answer.stop();
+        QCOMPARE(alertText, QStringLiteral("Loaded"));
+        QTRY_COMPARE_WITH_TIMEOUT(preview.Browser()->property("title").toString(), QStringLiteral("Answered"), 30000);
+        QVERIFY(view);
+        QCOMPARE(preview.Browser(), view.data());
+        QVERIFY(!preview.StallNotice() || preview.StallNotice()->isHidden());
+        QCOMPARE(view->property("waitingForUser").toInt(), 0);
+        PreviewPane::SetStallTimeout(4000);
     }
 
     void pageErrorsAreListedWithTheirLines() {

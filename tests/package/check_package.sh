@@ -13,7 +13,9 @@ echo "package: $(basename "$deb")"
 dpkg -x "$deb" "$scratch/root"
 for f in usr/bin/zentrava usr/bin/zentrava-cli usr/lib/zentrava/zentrava usr/lib/zentrava/libzentrava-preview.so \
          usr/lib/zentrava/mouse.ini usr/share/applications/zentrava.desktop \
-         usr/share/icons/hicolor/scalable/apps/zentrava.svg usr/share/doc/zentrava/copyright; do
+         usr/share/icons/hicolor/scalable/apps/zentrava.svg usr/share/doc/zentrava/copyright \
+         usr/lib/zentrava/translations/zentrava_zh_CN.qm usr/lib/zentrava/translations/zentrava_zh_TW.qm \
+         usr/lib/zentrava/help/index.zh_CN.html usr/lib/zentrava/help/index.zh_TW.html; do
   [ -e "$scratch/root/$f" ] || { echo "FAIL: the package lacks /$f"; exit 1; }
 done
 
@@ -41,7 +43,8 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   if err=$(as_user env XDG_CACHE_HOME="$home/cache" "$scratch/root/usr/bin/zentrava-cli" generate image 0 --preview 2>&1 >/dev/null); then
     echo "FAIL: the preview was reported saved with no folder to write"; exit 1
   fi
-  [ "$err" = "Cannot create file $home/cache/zentrava/temp.htm." ] || { echo "FAIL: unexpected error: $err"; exit 1; }
+  [ "$err" = "Cannot create file $home/cache/zentrava/temp.htm.
+Permission denied" ] || { echo "FAIL: unexpected error: $err"; exit 1; }
   echo "another user's preview: in the cache folder, with its pictures; the error names $home/cache/zentrava/temp.htm"
 fi
 
@@ -49,7 +52,7 @@ fi
 # app and the preview module link and the C++ runtime.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6widgets6 libqt6webenginewidgets6 libqt6svg6 libstdc++6 libc6; do
+for p in libqt6widgets6 libqt6webenginewidgets6 libqt6svg6 libstdc++6 libc6 fonts-noto-cjk; do
   grep -q "\b$p\b" <<<"$depends" || { echo "FAIL: Depends lacks $p"; exit 1; }
 done
 

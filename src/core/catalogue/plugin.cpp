@@ -5,8 +5,9 @@
 
 namespace zentrava {
 
-CatalogueList LoadCatalogue(const std::string& path) {
-    const ProfileFile file = ProfileFile::Open(path);
+CatalogueList LoadCatalogue(const std::string& path, CatalogueNotes* notes) {
+    const ProfileFile file = ProfileFile::Open(path, notes ? &notes->problem : nullptr);
+    if (notes) notes->truncated = file.Truncated();
     CatalogueList list;
     list.reserve(file.SectionNames().size());
     for (const std::string& section : file.SectionNames()) {
@@ -30,10 +31,28 @@ CatalogueList LoadCatalogue(const std::string& path) {
     return list;
 }
 
-std::vector<std::string> FillScriptList(const CatalogueList& list) {
+const std::string& ShownName(const Tplugin& entry, NameScript script) {
+    const std::string& chinese = script == NameScript::Simplified    ? entry.gbname
+                                 : script == NameScript::Traditional ? entry.bigname
+                                                                     : entry.ename;
+    return chinese.empty() ? entry.ename : chinese;
+}
+
+std::optional<NameScript> ParseNameScript(const std::string& code) {
+    std::string folded = LowerAscii(code);
+    for (char& c : folded) {
+        if (c == '-') c = '_';
+    }
+    if (folded == "en") return NameScript::English;
+    if (folded == "zh_cn") return NameScript::Simplified;
+    if (folded == "zh_tw") return NameScript::Traditional;
+    return std::nullopt;
+}
+
+std::vector<std::string> FillScriptList(const CatalogueList& list, NameScript script) {
     std::vector<std::string> lines;
     lines.reserve(list.size());
-    for (const Tplugin& p : list) lines.push_back(p.ename);
+    for (const Tplugin& p : list) lines.push_back(ShownName(p, script));
     return lines;
 }
 

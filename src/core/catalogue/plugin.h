@@ -1,6 +1,7 @@
 // Catalogue entries and the category catalogues of the toolbar.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,12 +26,33 @@ struct Tplugin {
 
 using CatalogueList = std::vector<Tplugin>;
 
-// Reads a catalogue file: one record per section, in file order. A missing,
-// unreadable or empty file gives an empty list.
-CatalogueList LoadCatalogue(const std::string& path);
+// What loading a catalogue noticed besides the records.
+struct CatalogueNotes {
+    std::string problem;     // why a file that exists could not be read ("Not a regular file")
+    bool truncated = false;  // the list was cut at the limit of the list of section names
+};
 
-// The lines of the effect list: every record's ename, in order.
-std::vector<std::string> FillScriptList(const CatalogueList& list);
+// Reads a catalogue file: one record per section, in file order. A missing,
+// unreadable or empty file gives an empty list; only a regular file is read.
+CatalogueList LoadCatalogue(const std::string& path, CatalogueNotes* notes = nullptr);
+
+// Which of an entry's three names a list shows.
+enum class NameScript {
+    English,      // ename
+    Simplified,   // gbname (zh_CN)
+    Traditional,  // bigname (zh_TW)
+};
+
+// The entry's name in that script; the English name where the Chinese one is empty.
+const std::string& ShownName(const Tplugin& entry, NameScript script);
+
+// The script named by a language code: "en", "zh_CN" or "zh_TW" (letter case
+// and '-' or '_' alike); none for any other text.
+std::optional<NameScript> ParseNameScript(const std::string& code);
+
+// The lines of the effect list: every record's name (ename unless another
+// script is asked for), in order.
+std::vector<std::string> FillScriptList(const CatalogueList& list, NameScript script = NameScript::English);
 
 // A toolbar category and the catalogue file it reads.
 struct Category {

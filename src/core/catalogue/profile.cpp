@@ -1,10 +1,9 @@
 #include "catalogue/profile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
 
 #include "errors.h"
+#include "files.h"
 
 namespace zentrava {
 namespace {
@@ -31,13 +30,12 @@ std::string CleanValue(std::string_view raw) {
 
 }  // namespace
 
-ProfileFile ProfileFile::Open(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return ProfileFile();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ProfileFile();
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return ProfileFile();
+ProfileFile ProfileFile::Open(const std::string& path, std::string* problem) {
+    std::string text, why;
+    if (!ReadRegularFile(path, text, why)) {
+        if (problem && errno != ENOENT) *problem = why;
+        return ProfileFile();
+    }
     return Parse(text);
 }
 
@@ -47,6 +45,7 @@ ProfileFile ProfileFile::Parse(std::string_view text) {
 
     std::size_t listed = 0;       // characters of the section-name list so far
     bool listFull = false;
+    std::string lastListed;       // once the list is full: the only name still looked up
     Section* current = nullptr;   // null before the first section and inside repeats
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -76,10 +75,17 @@ ProfileFile ProfileFile::Parse(std::string_view text) {
                     // The list is cut where the limit falls, mid-name if need be.
                     std::size_t room = kSectionListLimit - listed;
                     if (room > 1) file.sectionNames_.push_back(name.substr(0, room - 1));
-                    listFull = true;
+                    listFull = file.truncated_ = true;
+                    if (!file.sectionNames_.empty()) lastListed = LowerAscii(file.sectionNames_.back());
                 }
             }
             std::string key = LowerAscii(name);
+            // Past the cut only the last listed name can still be looked up
+            // (when the cut shortened it, its section may come later).
+            if (listFull && key != lastListed) {
+                current = nullptr;
+                continue;
+            }
             auto found = file.sectionIndex_.find(key);
             if (found == file.sectionIndex_.end()) {
                 file.sectionIndex_.emplace(key, file.sections_.size());

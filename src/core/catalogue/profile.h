@@ -12,7 +12,8 @@
 //  - a repeated section name is listed each time, but every look-up reads
 //    the first section of that name; the first of repeated keys wins;
 //  - a line whose first non-blank character is ';' is a comment;
-//  - a missing or unreadable file is a file without sections.
+//  - a missing or unreadable file is a file without sections; only a
+//    regular file is read (a FIFO or a device is a file without sections).
 // Unlike the classic reader it skips a UTF-8 byte-order mark, so a file
 // saved by a modern editor still reads. Lines may end in CR LF, LF or CR.
 #pragma once
@@ -31,13 +32,18 @@ public:
     static constexpr std::size_t kSectionListLimit = 16384;
 
     ProfileFile() = default;
-    // Reads the whole file; never fails.
-    static ProfileFile Open(const std::string& path);
+    // Reads the whole file; never fails. A file that exists but cannot be
+    // read (no regular file, no permission) puts the reason in `problem`.
+    static ProfileFile Open(const std::string& path, std::string* problem = nullptr);
     // Parses profile text held in memory.
     static ProfileFile Parse(std::string_view text);
 
     // Section names in file order, repeats included, within the list limit.
     const std::vector<std::string>& SectionNames() const { return sectionNames_; }
+    // Whether the list of section names was cut at its limit. Sections past
+    // the cut are not read (nothing can look them up), apart from one with
+    // the name the cut left last.
+    bool Truncated() const { return truncated_; }
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
 
@@ -46,6 +52,7 @@ private:
         std::unordered_map<std::string, std::string> values;  // lower-case key -> value
     };
     std::vector<std::string> sectionNames_;
+    bool truncated_ = false;
     std::vector<Section> sections_;                          // one per distinct name, first wins
     std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> sections_
 };

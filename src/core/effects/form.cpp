@@ -62,11 +62,41 @@ std::string ScriptFilePath(const std::string& programDir, const Tplugin& entry) 
     return JoinPath(programDir, entry.script + ".dat");
 }
 
+bool ScriptNameStaysInside(const std::string& script) {
+    if (!script.empty() && script.front() == '/') return false;
+    for (std::size_t start = 0;;) {
+        const std::size_t slash = script.find('/', start);
+        if (script.compare(start, slash == std::string::npos ? std::string::npos : slash - start, "..") == 0) {
+            return false;
+        }
+        if (slash == std::string::npos) return true;
+        start = slash + 1;
+    }
+}
+
+bool IsNumberText(const std::string& text) {
+    std::size_t i = text.empty() || (text[0] != '+' && text[0] != '-') ? 0 : 1;
+    bool digits = false, point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9') {
+            digits = true;
+        } else if (text[i] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
 void Generate(const FormDecl& form, const FormValues& values, const Tplugin& entry,
               const std::string& programDir, std::vector<std::string>& skeleton,
               TScriptCodeStrings& lines) {
     skeleton = BuildPageSkeleton(entry);
     ScriptWriter writer(lines, ScriptFilePath(programDir, entry), &skeleton);
+    if (!ScriptNameStaysInside(entry.script)) {
+        writer.Refuse("The script name '" + entry.script + "' leads outside the program directory");
+    }
     if (form.generate) form.generate(values, writer);
 }
 

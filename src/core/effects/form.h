@@ -12,6 +12,7 @@
 
 #include "catalogue/plugin.h"
 #include "effects/script_lines.h"
+#include "errors.h"
 #include "output/color.h"
 
 namespace zentrava {
@@ -69,6 +70,7 @@ struct ControlDecl {
     std::vector<Column> columns;        // list view: its columns
     bool editableCaptions = false;      // list view: captions edited in place
     std::vector<ListEntry> entries;     // list: the default entries
+    std::size_t capacity = 0;           // list: the most entries its script has lines for; 0 for no limit
     ButtonAction action = ButtonAction::None;
     std::string target;                 // button: the list or edit it acts on
     std::vector<FieldSource> sources;   // button AddEntry: one per field
@@ -112,9 +114,12 @@ public:
                  std::vector<std::string>* skeleton = nullptr)
         : lines_(lines), scriptPath_(std::move(scriptPath)), skeleton_(skeleton) {}
     void Load() {
+        if (!refused_.empty()) ThrowCannotOpen(scriptPath_, refused_);
         lines_.LoadFromFile(scriptPath_);
         loaded_ = true;
     }
+    // Makes Load fail with this reason (a script name that leads outside the program directory).
+    void Refuse(std::string why) { refused_ = std::move(why); }
     void Clear() {
         lines_.Clear();
         loaded_ = false;
@@ -130,6 +135,7 @@ private:
     TScriptCodeStrings& lines_;
     std::string scriptPath_;
     std::vector<std::string>* skeleton_;
+    std::string refused_;
     bool loaded_ = false;  // the lines are the script file's
 };
 
@@ -156,6 +162,18 @@ FormValues DefaultValues(const FormDecl& form);
 
 // The script file of an entry: program directory + script + ".dat".
 std::string ScriptFilePath(const std::string& programDir, const Tplugin& entry);
+
+// Whether a script name stays inside the program directory: not absolute,
+// no ".." among its parts. Generate refuses to load any other.
+bool ScriptNameStaysInside(const std::string& script);
+
+// Whether a numeric control (spin edit, size box) takes the text: an
+// optional sign, digits and at most one decimal point. Anything else would
+// leave a gap in the script ("var speed=,").
+bool IsNumberText(const std::string& text);
+inline bool TakesNumber(const ControlDecl& c) {
+    return c.kind == ControlKind::SpinEdit || c.kind == ControlKind::SizeBox;
+}
 
 // The Generate flow: rebuild the page skeleton from the entry, then fill the
 // script lines. Errors propagate as EngineError after the skeleton has been

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
-#include <memory>
-#include <filesystem>
+#include <cerrno>
 
 #include "errors.h"
+#include "files.h"
 
 namespace zentrava {
 
@@ -108,19 +108,12 @@ void TScriptCodeStrings::Splice(std::size_t first, std::size_t count, std::vecto
 void TScriptCodeStrings::SetText(std::string_view text) { lines_ = SplitLines(text); }
 
 void TScriptCodeStrings::LoadFromFile(const std::string& path) {
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) ThrowCannotOpen(path);
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
-    if (!file) ThrowCannotOpen(path);
-    std::string text;
-    if (auto size = std::filesystem::file_size(path, ec); !ec) text.reserve(static_cast<std::size_t>(size));
-    char buffer[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text.append(buffer, got);
-    if (std::ferror(file.get())) ThrowCannotOpen(path);
+    std::string text, why;
+    if (!ReadRegularFile(path, text, why)) {
+        // A missing file says enough; anything else says why.
+        ThrowCannotOpen(path, errno == ENOENT ? std::string() : why);
+    }
+    loadedFileCut_ = std::memchr(text.data(), '\0', text.size()) != nullptr;
     SetText(text);
 }
 

@@ -38,14 +38,18 @@ public:
 
     // Replaces the content with the lines of a file: a line ends at CR LF,
     // LF or CR, a final line break adds no empty line, and a NUL ends the
-    // text. On failure ("Cannot open file <path>") the content is kept.
+    // text. Only a regular file is read. On failure ("Cannot open file
+    // <path>", with the reason unless the file is missing) the content is kept.
     void LoadFromFile(const std::string& path);
+    // Whether the file loaded last held a NUL, which cut its text short.
+    bool LoadedFileCut() const { return loadedFileCut_; }
     // The same rules applied to text held in memory.
     void SetText(std::string_view text);
 
 private:
     void Check(long long index) const;
     std::vector<std::string> lines_;
+    bool loadedFileCut_ = false;
 };
 
 // Splits text into lines by the rules of TScriptCodeStrings::SetText.

@@ -267,6 +267,13 @@ std::optional<TextWarning> WarningFor(const std::string& text, const std::vector
             ++k;
             continue;
         }
+        // An end tag ends the whole script element, strings and all.
+        if (inScript && c == '<' && StartsWithNoCase(text, k + 1, "/script")) {
+            note("end tag (</script>)");
+            fixed += "<\\/";
+            ++k;
+            continue;
+        }
         if (attributes.find(c) != std::string::npos) {
             note(QuoteName(c));
             fixed += c == '"' ? "&quot;" : "&#39;";
@@ -297,6 +304,8 @@ std::optional<TextWarning> WarningFor(const std::string& text, const std::vector
     TextWarning w;
     w.brief = join(signs) + (signs.size() == 1 ? " ends" : " end") + " the string";
     w.message = "The " + list + " would end the script string early.";
+    w.signs = std::move(signs);
+    w.names = std::move(broken);
     w.fixed = std::move(fixed);
     return w;
 }

@@ -36,14 +36,19 @@ struct TextWarning {
     std::string brief;    // a few words for beside the control: "' ends the string"
     std::string message;  // a sentence naming what breaks the string
     std::string fixed;    // the text with the escapes inserted
+    std::vector<std::string> signs;  // what brief names: "'", "line break"
+    std::vector<std::string> names;  // what message names: "apostrophe (')", "line break"
 };
 
 // The warning for `text` written at the given places; none when the text is safe there.
 std::optional<TextWarning> WarningFor(const std::string& text, const std::vector<Enclosure>& places);
 
 // Whether typed text holds a character that can end or break the code
-// around it; text without one never gets a warning.
-inline bool MayBreakCode(std::string_view text) { return text.find_first_of("'\"`\\\n\r") != std::string_view::npos; }
+// around it (or "</", which may start the script's end tag); text without
+// one never gets a warning.
+inline bool MayBreakCode(std::string_view text) {
+    return text.find_first_of("'\"`\\\n\r") != std::string_view::npos || text.find("</") != std::string_view::npos;
+}
 
 // The warnings for the typed texts of a form with the given values (edits,
 // spin edits, size and font boxes), in the form's order. A form that cannot be

@@ -1,16 +1,19 @@
 #include "output/page.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <iterator>
-#include <utility>
 #include <cstring>
-#include <filesystem>
-#include <memory>
+#include <iterator>
+#include <optional>
+#include <random>
+#include <utility>
 
 #include "errors.h"
 
@@ -122,42 +125,160 @@ void AppendPageLine(std::string& text, const std::string& line) {
     text += "\r\n";
 }
 
-// Puts a complete scratch file in place of `path`. A scratch file (the
+// The errno value of the last failure, or a fallback when it is zero.
+int LastError(int fallback = EIO) { return errno ? errno : fallback; }
+
+[[noreturn]] void ThrowCannotCreateErrno(const std::string& path, int error) {
+    ThrowCannotCreate(path, ReasonText(error));
+}
+
+// The folder part and the name part of a path as typed ("." for a bare name).
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The mode a new file gets from open(..., 0666): the process's umask, read
+// without changing it where the system tells it.
+mode_t NewFileMode() {
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status)) found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found) return static_cast<mode_t>(0666 & ~mask);
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+// A scratch name nobody can guess: `name` with ".part-" and random letters,
+// or a short name of our own where the long one would be too long.
+std::string ScratchName(const std::string& name, bool shortName) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    unsigned char random[10];
+    std::size_t got = 0;
+    while (got < sizeof random) {
+        const ssize_t n = ::getrandom(random + got, sizeof random - got, 0);
+        if (n > 0) got += static_cast<std::size_t>(n);
+        else if (errno != EINTR) break;
+    }
+    if (got < sizeof random) {
+        std::random_device device;
+        for (unsigned char& c : random) c = static_cast<unsigned char>(device());
+    }
+    std::string suffix;
+    for (unsigned char c : random) suffix += kLetters[c % (sizeof kLetters - 1)];
+    if (shortName || name.size() + 16 > NAME_MAX) return ".zentrava-" + suffix;
+    return name + ".part-" + suffix;
+}
+
+// What stands at `path` now, as a target: nothing (ENOENT) or a regular
+// file is fine; the rest raises "Cannot create file" with the reason.
+// `mode` gets the permission bits the written file is to have.
+void CheckTargetAt(int dir, const std::string& name, const std::string& path, mode_t& mode) {
+    if (name.empty() || name == "." || name == "..") ThrowCannotCreateErrno(path, EISDIR);
+    struct stat st {};
+    if (::fstatat(dir, name.c_str(), &st, 0) == 0) {
+        if (S_ISDIR(st.st_mode)) ThrowCannotCreateErrno(path, EISDIR);
+        if (!S_ISREG(st.st_mode)) ThrowCannotCreate(path, kNotRegularFile);
+        mode = st.st_mode & 0777;
+        return;
+    }
+    if (errno != ENOENT) ThrowCannotCreateErrno(path, LastError());
+    mode = NewFileMode();
+}
+
+// Closes a file descriptor when it goes out of scope.
+struct Fd {
+    int fd = -1;
+    explicit Fd(int f) : fd(f) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd >= 0) ::close(fd);
+    }
+    int Release() { return std::exchange(fd, -1); }
+};
+
+// Puts a complete scratch file in place of `name`. A scratch file (the
 // preview, rewritten on every Generate) is exchanged with the old regular
 // file, which is then removed: ext4 otherwise starts writing the new content
 // to disk at once when a file is renamed over another, and that early flush
 // costs more than writing the page. Anything else is renamed over the file.
-bool PutInPlace(const std::string& scratch, const std::string& path, FileUse use) {
+bool PutInPlace(int dir, const std::string& scratch, const std::string& name, FileUse use) {
     struct stat old {};
-    if (use == FileUse::Scratch && ::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
-        ::renameat2(AT_FDCWD, scratch.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) {
-        ::unlink(scratch.c_str());
+    if (use == FileUse::Scratch && ::fstatat(dir, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(old.st_mode) &&
+        ::renameat2(dir, scratch.c_str(), dir, name.c_str(), RENAME_EXCHANGE) == 0) {
+        ::unlinkat(dir, scratch.c_str(), 0);
         return true;
     }
-    return std::rename(scratch.c_str(), path.c_str()) == 0;
+    return ::renameat(dir, scratch.c_str(), dir, name.c_str()) == 0;
 }
 
-// Writes a file's new content beside it under a name of its own and puts it
-// in place only when complete: a failure leaves the previous file as it was.
-// `produce` is handed the function that writes a piece of text.
+// Writes a file's new content beside it under a scratch name of its own
+// and puts it in place only when complete: a failure leaves the previous
+// file as it was and removes nothing but the scratch file. The scratch file
+// is created exclusively, never through a link, readable by its owner
+// only until it gets its final mode: the old file's, or the usual mode of a
+// new file (`keepMode`, when given, instead). `produce` is handed the
+// scratch file's descriptor and returns 0 or the errno of its failure.
 template <class Produce>
-void ReplaceFile(const std::string& path, FileUse use, Produce&& produce) {
-    const std::string scratch = path + ".part-" + std::to_string(::getpid());
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(scratch.c_str(), "wb"));
-    if (!file) ThrowCannotCreate(path);
-    bool written = true;
-    const auto write = [&](const std::string& text) {
-        written = written && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-    };
-    produce(write);
-    const bool closed = std::fclose(file.release()) == 0;
-    if (written && closed && PutInPlace(scratch, path, use)) return;
-    std::error_code ec;
-    std::filesystem::remove(scratch, ec);
-    ThrowCannotCreate(path);
+void ReplaceFile(const std::string& path, FileUse use, Produce&& produce, std::optional<mode_t> keepMode = {}) {
+    const std::string name = NameOf(path);
+    Fd dir(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.fd < 0) ThrowCannotCreateErrno(path, LastError());
+    mode_t mode = 0;
+    CheckTargetAt(dir.fd, name, path, mode);
+    if (keepMode) mode = *keepMode;
+
+    std::string scratch;
+    int fd = -1;
+    bool shortName = false;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        scratch = ScratchName(name, shortName);
+        fd = ::openat(dir.fd, scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) break;
+        if (errno == ENAMETOOLONG && !shortName) {
+            shortName = true;
+        } else if (errno != EEXIST) {
+            ThrowCannotCreateErrno(path, LastError());
+        }
+    }
+    if (fd < 0) ThrowCannotCreateErrno(path, EEXIST);
+    Fd file(fd);
+    int error = produce(file.fd);
+    if (!error && ::fchmod(file.fd, mode) != 0) error = LastError();
+    if (::close(file.Release()) != 0 && !error) error = LastError();
+    if (!error && PutInPlace(dir.fd, scratch, name, use)) return;
+    if (!error) error = LastError();
+    ::unlinkat(dir.fd, scratch.c_str(), 0);
+    ThrowCannotCreateErrno(path, error);
+}
+
+// Writes all of `size` bytes; 0 or the errno of the failure.
+int WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return LastError();
+        }
+        if (n == 0) return ENOSPC;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return 0;
 }
 
 }  // namespace
@@ -172,13 +293,68 @@ std::string PageFileBytes(const std::vector<std::string>& lines) {
 }
 
 void WriteFileReplacing(const std::string& path, const std::string& bytes) {
-    ReplaceFile(path, FileUse::Kept, [&](const auto& write) { write(bytes); });
+    ReplaceFile(path, FileUse::Kept, [&](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); });
+}
+
+void CheckFileTarget(const std::string& path) {
+    const std::string name = NameOf(path);
+    if (name.empty() || name == "." || name == "..") ThrowCannotCreateErrno(path, EISDIR);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) ThrowCannotCreateErrno(path, EISDIR);
+        if (!S_ISREG(st.st_mode)) ThrowCannotCreate(path, kNotRegularFile);
+        return;
+    }
+    // A new name; its folder may still have to be made.
+    if (errno != ENOENT) ThrowCannotCreateErrno(path, LastError());
+}
+
+void CopyFileReplacing(const std::string& from, const std::string& to) {
+    struct stat st {};
+    Fd in(OpenRegularFile(from, st));
+    if (in.fd < 0) ThrowCannotOpen(from, OpenFailure());
+    int readError = 0;
+    try {
+    ReplaceFile(
+        to, FileUse::Kept,
+        [&](int out) {
+            // The kernel copies (sharing or keeping holes where the file
+            // system can); where it cannot, a plain copy in pieces.
+            for (;;) {
+                const ssize_t n = ::copy_file_range(in.fd, nullptr, out, nullptr, 1 << 30, 0);
+                if (n > 0) continue;
+                if (n == 0) return 0;
+                if (errno == EINTR) continue;
+                if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP || errno == EBADF) break;
+                return LastError();
+            }
+            std::vector<char> buffer(1 << 16);
+            for (;;) {
+                const ssize_t n = ::read(in.fd, buffer.data(), buffer.size());
+                if (n == 0) return 0;
+                if (n < 0) {
+                    if (errno == EINTR) continue;
+                    readError = LastError();
+                    return readError;
+                }
+                if (const int error = WriteAll(out, buffer.data(), static_cast<std::size_t>(n))) return error;
+            }
+        },
+        static_cast<mode_t>(st.st_mode & 0777));
+    } catch (const EngineError&) {
+        if (readError) ThrowCannotOpen(from, ReasonText(readError));  // the copy failed on the reading side
+        throw;
+    }
 }
 
 void SaveLinesToFile(const std::string& path, const std::vector<std::string>& lines, FileUse use) {
     // The text goes out in chunks, so a long page needs no second copy of
     // itself; a line longer than a chunk goes out from where it is.
-    ReplaceFile(path, use, [&](const auto& write) {
+    ReplaceFile(path, use, [&](int fd) {
+        int error = 0;
+        const auto write = [&](const std::string& text) {
+            if (!error) error = WriteAll(fd, text.data(), text.size());
+        };
         constexpr std::size_t kChunk = 1 << 18;
         std::string text;
         text.reserve(kChunk);
@@ -197,6 +373,7 @@ void SaveLinesToFile(const std::string& path, const std::vector<std::string>& li
             }
         }
         write(text);
+        return error;
     });
 }
 

@@ -8,6 +8,7 @@
 
 #include "catalogue/plugin.h"
 #include "effects/script_lines.h"
+#include "files.h"
 
 namespace zentrava {
 
@@ -42,7 +43,20 @@ std::string PageFileBytes(const std::vector<std::string>& lines);
 
 // Replaces a file's content as a whole (a scratch file renamed over it), or
 // raises "Cannot create file <path>" and leaves the old file untouched.
+// Only a regular file or a new name is replaced: a folder, a device or a
+// FIFO is refused. The error's Reason() says why a write failed.
 void WriteFileReplacing(const std::string& path, const std::string& bytes);
+
+// Raises "Cannot create file <path>" with the reason when `path` names
+// anything but a regular file or a new name (a folder, a device, a FIFO, a
+// name whose folder cannot be searched). Writes nothing.
+void CheckFileTarget(const std::string& path);
+
+// Copies a regular file to `to` as WriteFileReplacing writes, by streaming,
+// with the source's permission bits. Raises "Cannot open file <from>" when
+// the source cannot be read, "Cannot create file <to>" when the copy cannot
+// be written.
+void CopyFileReplacing(const std::string& from, const std::string& to);
 
 // The text of lines joined with LF, as a text box shows them.
 std::string JoinLines(const std::vector<std::string>& lines, const char* eol = "\n");

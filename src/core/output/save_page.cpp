@@ -1,27 +1,23 @@
 #include "output/save_page.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 #include "errors.h"
+#include "output/percent.h"
 #include "output/page.h"
 
 namespace fs = std::filesystem;
 
 namespace zentrava {
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 // A reference as the browser resolves it against the page's folder, or
 // empty when it does not name a local file below that folder.
@@ -39,8 +35,8 @@ std::string LocalPath(std::string ref) {
     if (colon != std::string::npos && colon < ref.find('/')) return {};
     std::string decoded;
     for (std::size_t i = 0; i < ref.size(); ++i) {
-        if (ref[i] == '%' && i + 2 < ref.size() && HexDigit(ref[i + 1]) >= 0 && HexDigit(ref[i + 2]) >= 0) {
-            decoded += static_cast<char>(HexDigit(ref[i + 1]) * 16 + HexDigit(ref[i + 2]));
+        if (ref[i] == '%' && i + 2 < ref.size() && HexValue(ref[i + 1]) >= 0 && HexValue(ref[i + 2]) >= 0) {
+            decoded += static_cast<char>(HexValue(ref[i + 1]) * 16 + HexValue(ref[i + 2]));
             i += 2;
         } else {
             decoded += ref[i];
@@ -74,12 +70,82 @@ std::string ValueAt(const std::string& line, std::size_t at, bool inUrl) {
     return line.substr(at, end == std::string::npos ? std::string::npos : end - at);
 }
 
-void CopyFileReplacing(const fs::path& from, const fs::path& to) {
-    std::ifstream in(from, std::ios::binary);
-    if (!in) ThrowCannotOpen(from.string());
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) ThrowCannotOpen(from.string());
-    WriteFileReplacing(to.string(), bytes);
+// Whether `path` (made absolute and free of links) lies inside `root`.
+bool Inside(const fs::path& path, const fs::path& root) {
+    const fs::path rel = path.lexically_relative(root);
+    return !rel.empty() && *rel.begin() != ".." && rel != ".";
+}
+
+// The folder a target is saved into, as typed.
+fs::path FolderOf(const std::string& target) {
+    fs::path folder = fs::path(target).parent_path();
+    return folder.empty() ? fs::path(".") : folder;
+}
+
+// Where a path leads: links followed, made absolute, for a path whose end
+// need not exist yet. Empty when the working directory or a folder on the
+// way cannot be read.
+fs::path Resolved(const fs::path& path) {
+    std::error_code ec;
+    fs::path real = fs::weakly_canonical(path, ec);
+    if (ec || real.is_relative()) return {};
+    return real;
+}
+
+// Whether a file holds exactly `size` bytes that `equal` accepts, read in pieces.
+template <class Equal>
+bool SameContent(const std::string& path, std::uintmax_t size, Equal&& equal) {
+    struct stat st {};
+    const int fd = OpenRegularFile(path, st);
+    if (fd < 0) return false;
+    bool same = static_cast<std::uintmax_t>(st.st_size) == size;
+    std::vector<char> buffer(1 << 16);
+    std::uintmax_t at = 0;
+    while (same) {
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            same = n == 0 && at == size;
+            break;
+        }
+        same = at + static_cast<std::uintmax_t>(n) <= size && equal(at, buffer.data(), static_cast<std::size_t>(n));
+        at += static_cast<std::uintmax_t>(n);
+    }
+    ::close(fd);
+    return same;
+}
+
+bool SameFiles(const std::string& a, const std::string& b) {
+    struct stat st {};
+    const int fd = OpenRegularFile(a, st);
+    if (fd < 0) return false;
+    std::vector<char> piece(1 << 16);
+    bool ok = true;
+    const bool same = SameContent(b, static_cast<std::uintmax_t>(st.st_size), [&](std::uintmax_t, const char* data, std::size_t n) {
+        std::size_t got = 0;
+        while (ok && got < n) {
+            const ssize_t r = ::read(fd, piece.data() + got, n - got);
+            if (r < 0 && errno == EINTR) continue;
+            ok = r > 0;
+            if (ok) got += static_cast<std::size_t>(r);
+        }
+        return ok && std::memcmp(piece.data(), data, n) == 0;
+    });
+    ::close(fd);
+    return same;
+}
+
+bool SamePage(const std::string& path, const std::vector<std::string>& page) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    std::uintmax_t size = 0;
+    for (const std::string& line : page) size += line.size() + 2;
+    // A line break inside a line grows the file: only then is the exact size worked out.
+    if (static_cast<std::uintmax_t>(st.st_size) < size) return false;
+    const std::string bytes = PageFileBytes(page);
+    return SameContent(path, bytes.size(), [&](std::uintmax_t at, const char* data, std::size_t n) {
+        return std::memcmp(bytes.data() + at, data, n) == 0;
+    });
 }
 
 }  // namespace
@@ -111,23 +177,82 @@ std::vector<std::string> LocalReferences(const std::vector<std::string>& page) {
     return found;
 }
 
+PageSavePlan PlanPageSave(const std::vector<std::string>& page, const std::string& sourceDir,
+                          const std::string& target) {
+    CheckFileTarget(target);
+    PageSavePlan plan;
+    plan.target = target;
+    const fs::path folder = FolderOf(target);
+    const fs::path targetRoot = Resolved(folder);
+    if (targetRoot.empty()) ThrowCannotCreate(target, ReasonText(errno ? errno : ENOENT));
+    if (fs::exists(target) && !SamePage(target, page)) plan.replaced.push_back(target);
+
+    std::error_code ec;
+    const fs::path sourceRoot = fs::canonical(sourceDir, ec);
+    if (ec) return plan;  // no program directory, nothing beside the page
+    for (const std::string& ref : LocalReferences(page)) {
+        const fs::path from = fs::canonical(fs::path(sourceDir) / ref, ec);
+        if (ec) continue;  // named but absent: the page shows it missing, as here
+        if (!Inside(from, sourceRoot)) {
+            plan.warnings.push_back(ref + " leads outside " + sourceDir + ": not copied");
+            continue;
+        }
+        const fs::file_status source = fs::status(from, ec);
+        if (fs::is_directory(source)) continue;
+        if (!fs::is_regular_file(source)) {
+            plan.warnings.push_back(ref + " is not a regular file: not copied");
+            continue;
+        }
+        const fs::path to = folder / ref;
+        const fs::path real = Resolved(to);
+        if (real.empty() || !Inside(real, targetRoot)) {
+            plan.warnings.push_back(ref + " leads outside " + folder.string() + ": not copied");
+            continue;
+        }
+        if (real == from) continue;  // saved into the program directory itself
+        PageSavePlan::Copy copy{ref, from.string(), to.string(), false};
+        const fs::file_status there = fs::status(real, ec);
+        if (fs::exists(there)) {
+            if (!fs::is_regular_file(there)) {
+                plan.warnings.push_back(to.string() + " is not a regular file: not replaced");
+                continue;
+            }
+            copy.same = SameFiles(copy.from, real.string());
+            if (!copy.same) plan.replaced.push_back(copy.to);
+        }
+        plan.copies.push_back(std::move(copy));
+    }
+    return plan;
+}
+
+std::vector<std::string> SavePageWithFiles(const std::vector<std::string>& page, const PageSavePlan& plan) {
+    std::error_code ec;
+    const fs::path folder = FolderOf(plan.target);
+    fs::create_directories(folder, ec);
+    if (ec) ThrowCannotCreate(plan.target, ec.message());
+    const fs::path targetRoot = Resolved(folder);
+    std::vector<std::string> copied;
+    for (const PageSavePlan::Copy& copy : plan.copies) {
+        if (!copy.same) {
+            const fs::path parent = fs::path(copy.to).parent_path();
+            fs::create_directories(parent, ec);
+            if (ec) ThrowCannotCreate(copy.to, ec.message());
+            // What was made or changed since the plan still has to lead inside.
+            const fs::path real = Resolved(parent);
+            if (real.empty() || (real != targetRoot && !Inside(real, targetRoot))) {
+                ThrowCannotCreate(copy.to, "It leads outside " + folder.string());
+            }
+            CopyFileReplacing(copy.from, copy.to);
+        }
+        copied.push_back(copy.ref);
+    }
+    SaveLinesToFile(plan.target, page);
+    return copied;
+}
+
 std::vector<std::string> SavePageWithFiles(const std::vector<std::string>& page, const std::string& sourceDir,
                                            const std::string& target) {
-    const fs::path folder = fs::absolute(fs::path(target)).parent_path();
-    std::vector<std::string> copied;
-    std::error_code ec;
-    for (const std::string& ref : LocalReferences(page)) {
-        const fs::path from = fs::path(sourceDir) / ref;
-        if (!fs::is_regular_file(from, ec)) continue;  // named but absent: the page shows it missing, as here
-        const fs::path to = folder / ref;
-        if (fs::equivalent(from, to, ec)) continue;  // saved into the program directory itself
-        fs::create_directories(to.parent_path(), ec);
-        if (ec) ThrowCannotCreate(to.string());
-        CopyFileReplacing(from, to);
-        copied.push_back(ref);
-    }
-    SaveLinesToFile(target, page);
-    return copied;
+    return SavePageWithFiles(page, PlanPageSave(page, sourceDir, target));
 }
 
 }  // namespace zentrava

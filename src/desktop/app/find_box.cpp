@@ -1,5 +1,6 @@
 #include "app/find_box.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,17 +8,18 @@
 #include <QVBoxLayout>
 
 #include "app/interface_font.h"
+#include "app/language.h"
 #include "output/text_codec.h"
 
 namespace zentrava::desktop {
 
 FindBox::FindBox(QString programDir, QWidget* parent) : QDialog(parent), programDir_(std::move(programDir)) {
     setObjectName(QStringLiteral("FindBox"));
-    setWindowTitle(tr("Find an effect"));
     setModal(false);
     resize(Scaled(QSize(420, 320)));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(tr("&Find (English or Chinese name):"), this);
+    label_ = new QLabel(this);
+    auto* label = label_;
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("FindEdit"));
     edit_->setClearButtonEnabled(true);
@@ -30,6 +32,21 @@ FindBox::FindBox(QString programDir, QWidget* parent) : QDialog(parent), program
     edit_->installEventFilter(this);
     connect(edit_, &QLineEdit::textChanged, this, &FindBox::Search);
     connect(results_, &QListWidget::itemActivated, this, [this] { Choose(); });
+    RetranslateUi();
+}
+
+void FindBox::RetranslateUi() {
+    setWindowTitle(tr("Find an effect"));
+    label_->setText(tr("&Find (English or Chinese name):"));
+    // The results name their category and entry in the interface language.
+    const int row = results_->currentRow();
+    Search(edit_->text());
+    if (row >= 0 && row < results_->count()) results_->setCurrentRow(row);
+}
+
+void FindBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void FindBox::Open() {
@@ -47,9 +64,11 @@ void FindBox::Search(const QString& text) {
     results_->clear();
     for (const SearchHit& hit : hits_) {
         const Tplugin& p = hit.entry;
-        auto* item = new QListWidgetItem(QStringLiteral("%1 \u2014 %2").arg(
-                                             QString::fromLatin1(Categories()[hit.category].caption), FromBytes(p.ename)),
-                                         results_);
+        // The category as its toolbar button is captioned.
+        const QString category =
+            QCoreApplication::translate("zentrava::desktop::MainWindow", Categories()[hit.category].caption);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1 \u2014 %2").arg(category, FromBytes(ShownName(p, InterfaceNameScript()))), results_);
         item->setToolTip(FromBytes(p.ename) + QStringLiteral("\n") + FromBytes(p.gbname) + QStringLiteral("\n") +
                          FromBytes(p.bigname));
     }

@@ -10,6 +10,7 @@
 
 #include "catalogue/search.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -33,12 +34,15 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void RetranslateUi();
     void Search(const QString& text);
     void Choose();
 
     QString programDir_;
+    QLabel* label_ = nullptr;
     QLineEdit* edit_ = nullptr;
     QListWidget* results_ = nullptr;
     std::vector<CatalogueList> catalogues_;

@@ -15,10 +15,13 @@ FocusFrame::FocusFrame(QWidget* parent) : QWidget(parent) {
 
 void FocusFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(QPen(Color(), kWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
-    const qreal half = kWidth / 2.0;
+    constexpr int outer = kWidth - 1;
+    p.setPen(QPen(Color(), outer, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const qreal half = outer / 2.0;
     p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    p.setPen(QPen(InnerColor(), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(rect()).adjusted(outer + 0.5, outer + 0.5, -outer - 0.5, -outer - 0.5));
 }
 
 FocusMarker::FocusMarker(QObject* parent) : QObject(parent) {
@@ -43,6 +46,21 @@ void FocusMarker::FocusChanged(QWidget*, QWidget* now) {
            (qobject_cast<QAbstractSpinBox*>(target->parentWidget()) || qobject_cast<QComboBox*>(target->parentWidget()))) {
         target = target->parentWidget();
     }
+    // The widget that takes the keys for another (the page inside the
+    // preview's browser view): frame the other.
+    while (target && target->parentWidget() && target->parentWidget()->focusProxy() == target) {
+        target = target->parentWidget();
+    }
+    // A control that fills its parent (the preview's view fills its pane,
+    // the pane the code window's pages) leaves no room for the frame there:
+    // frame the parent instead.
+    auto framed = [](const QWidget* w) {
+        return w->geometry().adjusted(-FocusFrame::kWidth, -FocusFrame::kWidth, FocusFrame::kWidth, FocusFrame::kWidth);
+    };
+    while (target && target->parentWidget() && !target->parentWidget()->isWindow() &&
+           framed(target).contains(target->parentWidget()->rect())) {
+        target = target->parentWidget();
+    }
     if (!target || target->isWindow() || !Watched(target)) {
         if (frame_) frame_->hide();
         marked_ = nullptr;
@@ -52,8 +70,7 @@ void FocusMarker::FocusChanged(QWidget*, QWidget* now) {
     // goes when that parent goes (a closed form), and is made again then.
     if (!frame_) frame_ = new FocusFrame;
     frame_->setParent(target->parentWidget());
-    frame_->setGeometry(target->geometry().adjusted(-FocusFrame::kWidth, -FocusFrame::kWidth, FocusFrame::kWidth,
-                                                    FocusFrame::kWidth));
+    frame_->setGeometry(framed(target));
     frame_->raise();
     frame_->show();
     marked_ = target;

@@ -13,8 +13,12 @@ namespace zentrava::desktop {
 class FocusFrame : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 2;  // the frame's lines, outside the control
+    // The frame, outside the control: a blue line of kWidth - 1 pixels and,
+    // next to the control, a white one, so that the frame stands out from a
+    // control of any colour (a blue swatch) as from the form round it.
+    static constexpr int kWidth = 3;
     static QColor Color() { return QColor(0x1E, 0x64, 0xC8); }
+    static QColor InnerColor() { return Qt::white; }
 
     explicit FocusFrame(QWidget* parent = nullptr);
 

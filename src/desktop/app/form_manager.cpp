@@ -34,13 +34,16 @@ void FormManager::OpenEffectForm(const std::string& className) {
         window->move(0, 0);
         current_ = window;
         window->show();
+        Q_EMIT currentChanged(true);
     } catch (const std::exception& e) {
         shell_.Services().ShowMessage(shell_.DialogParent(), ApplicationTitle(), FromBytes(e.what()));
     }
 }
 
 void FormManager::Closed(ChildWindow* window) {
-    if (current_ == window) current_ = nullptr;
+    if (current_ != window) return;
+    current_ = nullptr;
+    Q_EMIT currentChanged(false);
 }
 
 }  // namespace zentrava::desktop

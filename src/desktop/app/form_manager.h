@@ -33,6 +33,10 @@ public:
     // What Tab and Shift+Tab do inside the forms opened from now on.
     void SetTabHandler(std::function<bool(bool)> handler) { tabHandler_ = std::move(handler); }
 
+Q_SIGNALS:
+    // A form was opened, or the current one closed (`open` false: none is open).
+    void currentChanged(bool open);
+
 private:
     void Closed(ChildWindow* window);
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QTranslator>
 
 namespace zentrava::desktop {
 

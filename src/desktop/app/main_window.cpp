@@ -7,8 +7,12 @@
 #include <stdexcept>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -35,9 +39,13 @@
 #include "app/help_window.h"
 #include "app/live_preview.h"
 #include "app/interface_font.h"
+#include "app/language.h"
 #include "app/picture_button.h"
 #include "app/resources.h"
 #include "effects/mdi_child.h"
+#include "errors.h"
+#include "output/insert_effect.h"
+#include "output/insert_page.h"
 #include "output/code_window.h"
 #include "output/text_codec.h"
 
@@ -55,17 +63,24 @@ struct ToolButtonDecl {
 
 // The eight category buttons, in the order of Categories().
 constexpr ToolButtonDecl kCategoryButtons[] = {
-    {"MouseButton", "Mouse", "Mouse scripts", ":/icons/mouse.svg", 8},
-    {"menuButton", "Menu", "Menu scripts", ":/icons/menu.svg", 66},
-    {"textButton", "Text", "Text scripts", ":/icons/text.svg", 124},
-    {"pageButton", "Page", "page scripts", ":/icons/page.svg", 182},
-    {"timeButton", "Time", "Date and time scripts", ":/icons/time.svg", 241},
-    {"imageButton", "Image", "Image scripts", ":/icons/image.svg", 299},
-    {"gameButton", "Game", "game scripts", ":/icons/game.svg", 357},
-    {"otherButton", "Others", "Other scripts", ":/icons/other.svg", 416},
+    {"MouseButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Mouse"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Mouse scripts"), ":/icons/mouse.svg", 8},
+    {"menuButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Menu"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Menu scripts"), ":/icons/menu.svg", 66},
+    {"textButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Text"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Text scripts"), ":/icons/text.svg", 124},
+    {"pageButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Page"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "page scripts"), ":/icons/page.svg", 182},
+    {"timeButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Time"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Date and time scripts"), ":/icons/time.svg", 241},
+    {"imageButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Image"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Image scripts"), ":/icons/image.svg", 299},
+    {"gameButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Game"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "game scripts"), ":/icons/game.svg", 357},
+    {"otherButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Others"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Other scripts"), ":/icons/other.svg", 416},
 };
-constexpr ToolButtonDecl kWelcomeButton = {"welcomeButton", "Website", "Zentrava on web", ":/icons/website.svg", 592};
-constexpr ToolButtonDecl kHelpButton = {"helpButton", "Help", "Help", ":/icons/help.svg", 648};
+constexpr ToolButtonDecl kWelcomeButton = {"welcomeButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Website"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Zentrava on web"), ":/icons/website.svg", 592};
+constexpr ToolButtonDecl kHelpButton = {"helpButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Help"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Help"), ":/icons/help.svg", 648};
+constexpr const char* kEmptyAreaHint = QT_TRANSLATE_NOOP(
+    "zentrava::desktop::MainWindow",
+    "No effect is open. Choose one in the list on the left; Enter or Space opens the selected one again.");
+constexpr ToolButtonDecl kOpenPageButton = {"openPageButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Open Page..."),
+                                            QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow",
+                                                              "Change the effects inserted into a page of yours (Ctrl+O)"),
+                                            nullptr, 474};
 
 // A fixed-size window needs no maximise button. Qt's window-manager hints
 // already leave it out, but keep the resize function, which some window
@@ -99,9 +114,14 @@ const Tplugin& NoEntry() {
 
 }  // namespace
 
-QString HelpFile(const QString& programDir) {
+QString HelpFile(const QString& programDir, const QString& language) {
     const QFileInfo chm(QStringLiteral("help.chm"));
     if (chm.isFile()) return chm.absoluteFilePath();
+    // The guide in the interface language, where there is one.
+    if (language != QLatin1String("en")) {
+        const QString translated = programDir + QStringLiteral("/help/index.") + language + QStringLiteral(".html");
+        if (QFileInfo(translated).isFile()) return translated;
+    }
     return programDir + QStringLiteral("/help/index.html");
 }
 
@@ -137,7 +157,6 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     scriptListBox_->setGeometry(Scaled(QRect(8, 72, 185, 423)));
     scriptListBox_->setSelectionMode(QAbstractItemView::SingleSelection);
     scriptListBox_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    scriptListBox_->setAccessibleName(tr("Effects"));
     scriptListBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scriptListBox_->setTextElideMode(Qt::ElideRight);
     {
@@ -171,6 +190,16 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     effectArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     effectArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     forms_ = new FormManager(*this, *effectArea_, this);
+    emptyHint_ = new QLabel(tr(kEmptyAreaHint), this);
+    emptyHint_->setObjectName(QStringLiteral("EmptyAreaHint"));
+    emptyHint_->setWordWrap(true);
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setGeometry(Scaled(QRect(kEffectLeft + 40, kEffectTop + 160, TMDIChild::kWidth - 80, 80)));
+    emptyHint_->hide();
+    connect(forms_, &FormManager::currentChanged, emptyHint_, [this](bool open) {
+        emptyHint_->setVisible(!open);
+        if (!open) emptyHint_->raise();
+    });
     // Tab leaves a form at its ends for the toolbar and the list.
     forms_->SetTabHandler([this](bool next) { return MoveFocus(next); });
     focusMarker_ = new FocusMarker(this);
@@ -186,6 +215,8 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     connect(effectArea_, &QMdiArea::subWindowActivated, this, [this] {
         if (livePreview_) livePreview_->Follow(CurrentForm());
     });
+    auto* openPage = new QShortcut(QKeySequence::Open, this);
+    connect(openPage, &QShortcut::activated, this, &MainWindow::OpenPageClick);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] { Finder()->Open(); });
     // Alt+G, the Generate button's own key, works from the toolbar and the
@@ -225,6 +256,37 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     SetApplicationTitle(windowTitle());
     // 9. Mouse is the selected category.
     setButtonFont(categoryButtons_.front());
+    RetranslateUi();
+}
+
+void MainWindow::RetranslateUi() {
+    const auto decls = [](std::size_t i) -> const ToolButtonDecl& {
+        return i < std::size(kCategoryButtons) ? kCategoryButtons[i] : i == std::size(kCategoryButtons) ? kWelcomeButton
+                                                                                                       : kHelpButton;
+    };
+    for (std::size_t i = 0; i < toolbarButtons_.size(); ++i) {
+        toolbarButtons_[i]->setText(tr(decls(i).caption));
+        toolbarButtons_[i]->setToolTip(tr(decls(i).hint));
+        toolbarButtons_[i]->setAccessibleName(tr(decls(i).caption));
+        toolbarButtons_[i]->update();
+    }
+    scriptListBox_->setAccessibleName(tr("Effects"));
+    emptyHint_->setText(tr(kEmptyAreaHint));
+    openPageButton_->setText(tr(kOpenPageButton.caption));
+    openPageButton_->setToolTip(tr(kOpenPageButton.hint));
+    languageBox_->setAccessibleName(tr("Language"));
+    languageBox_->setToolTip(tr("The language of the interface (the generated code stays the same)"));
+    languageBox_->setCurrentIndex(languageBox_->findData(InterfaceLanguage()));
+    // The list shows the names in the interface's script; the selection stays.
+    const std::vector<std::string> lines = FillScriptList(catalogue_, InterfaceNameScript());
+    for (int i = 0; i < scriptListBox_->count() && i < static_cast<int>(lines.size()); ++i) {
+        scriptListBox_->item(i)->setText(FromBytes(lines[static_cast<std::size_t>(i)]));
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 MainWindow::~MainWindow() = default;
@@ -234,8 +296,7 @@ void MainWindow::BuildToolbar() {
     toolbarPanel->setObjectName(QStringLiteral("toolbarPanel"));
     toolbarPanel->setGeometry(Scaled(QRect(-1, 2, 712, 63)));
     auto make = [&](const ToolButtonDecl& d) {
-        auto* button = new PictureButton(QString::fromLatin1(d.caption), QString::fromLatin1(d.hint),
-                                         QString::fromLatin1(d.picture), toolbarPanel);
+        auto* button = new PictureButton(tr(d.caption), tr(d.hint), QString::fromLatin1(d.picture), toolbarPanel);
         button->setObjectName(QString::fromLatin1(d.name));
         button->setGeometry(Scaled(QRect(d.left, 2, 52, 52)));
         toolbarButtons_.push_back(button);
@@ -248,6 +309,32 @@ void MainWindow::BuildToolbar() {
     }
     connect(make(kWelcomeButton), &PictureButton::clicked, this, &MainWindow::welcomeButtonClick);
     connect(make(kHelpButton), &PictureButton::clicked, this, &MainWindow::helpButtonClick);
+
+    // In the toolbar's gap, one above the other: Open Page... and the
+    // interface language, each language by its own name.
+    openPageButton_ = new QPushButton(toolbarPanel);
+    openPageButton_->setObjectName(QString::fromLatin1(kOpenPageButton.name));
+    openPageButton_->setGeometry(Scaled(QRect(474, 4, 112, 22)));
+    openPageButton_->setFont(InterfaceFont());
+    openPageButton_->setAutoDefault(false);
+    connect(openPageButton_, &QPushButton::clicked, this, &MainWindow::OpenPageClick);
+    languageBox_ = new QComboBox(toolbarPanel);
+    languageBox_->setObjectName(QStringLiteral("languageBox"));
+    languageBox_->setGeometry(Scaled(QRect(474, 30, 112, 22)));
+    languageBox_->setFocusPolicy(Qt::StrongFocus);
+    for (const char* code : kLanguageCodes) languageBox_->addItem(LanguageName(QLatin1String(code)), QLatin1String(code));
+    languageBox_->setCurrentIndex(languageBox_->findData(InterfaceLanguage()));
+    connect(languageBox_, &QComboBox::activated, this, [this](int index) {
+        const QString code = languageBox_->itemData(index).toString();
+        if (code == InterfaceLanguage()) return;
+        if (SetInterfaceLanguage(code)) {
+            RememberLanguage(code);
+        } else {
+            languageBox_->setCurrentIndex(languageBox_->findData(InterfaceLanguage()));
+            services_.ShowError(this, ApplicationTitle(),
+                                tr("The %1 translation is missing from\n%2").arg(LanguageName(code), TranslationsFolder()));
+        }
+    });
 
     // A thin line under the toolbar.
     auto* rule = new QFrame(this);
@@ -269,7 +356,7 @@ void MainWindow::LoadCategory(const char* fileName) {
     catalogue_ = LoadCatalogue(JoinPath(ProgramDir(), fileName));
     // FillScriptList.
     scriptListBox_->clear();
-    const std::vector<std::string> lines = FillScriptList(catalogue_);
+    const std::vector<std::string> lines = FillScriptList(catalogue_, InterfaceNameScript());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto* item = new QListWidgetItem(FromBytes(lines[i]), scriptListBox_);
         // Long names are cut at the list's edge: the tip shows the whole
@@ -341,6 +428,11 @@ QList<QWidget*> MainWindow::FocusRing() const {
         return (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() && w->isVisibleTo(this);
     };
     for (PictureButton* button : toolbarButtons_) {
+        if (button == toolbarButtons_[categoryButtons_.size()]) {
+            for (QWidget* gap : {static_cast<QWidget*>(openPageButton_), static_cast<QWidget*>(languageBox_)}) {
+                if (tabStop(gap)) ring << gap;
+            }
+        }
         if (tabStop(button)) ring << button;
     }
     if (tabStop(scriptListBox_)) ring << scriptListBox_;
@@ -410,6 +502,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             scriptListBox_->setCurrentRow(0);
             return true;
         }
+        // Enter or Space on the selected line opens its form again once it was closed.
+        const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+        if (opens && !CurrentForm() && !scriptListBox_->selectedItems().isEmpty()) {
+            OpenSelectedEntry();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -417,14 +515,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::welcomeButtonClick() { OpenWithDefaultHandler(services_, this, QUrl(QString::fromLatin1(kWebsite))); }
 
 void MainWindow::helpButtonClick() {
-    const QUrl help = QUrl::fromLocalFile(HelpFile(programDir_));
+    const QString guide = HelpFile(programDir_, InterfaceLanguage());
+    const QUrl help = QUrl::fromLocalFile(guide);
     // When nothing on the desktop opens it, the user guide shows in the app's
     // own help window; the error box is left for when even that cannot be.
     QPointer<MainWindow> self(this);
-    auto failed = [self, help] {
+    auto failed = [self, help, guide] {
         if (!self) return;
         if (!self->helpWindow_) self->helpWindow_ = new HelpWindow(self);
-        if (self->helpWindow_->ShowGuide(self->programDir_ + QStringLiteral("/help/index.html"))) return;
+        if (self->helpWindow_->ShowGuide(guide)) return;
         OpenWithDefaultHandler(self->services_, self, help, /*tryFirst=*/false);
     };
     if (!services_.OpenUrl(help, this, failed)) failed();
@@ -439,6 +538,17 @@ TMDIChild* MainWindow::CurrentForm() const { return forms_->CurrentForm(); }
 CodeWindow* MainWindow::EnsureCodeWindow() {
     if (!codeWindow_) {
         codeWindow_ = new CodeWindow(services_, programDir_, this);
+        // The form of the effect inserted goes on replacing the block it
+        // inserted (not the form of another entry opened since).
+        connect(codeWindow_, &CodeWindow::inserted, this, [this](const QString& page, const QString& block) {
+            TMDIChild* form = CurrentForm();
+            const auto& source = codeWindow_->CurrentInsertSource();
+            if (form && form->InsertPage().empty() && source && HasCurrentEntry() &&
+                source->effect.entry.ename == currentEntry_->ename && source->effect.form &&
+                source->effect.form->className == form->Decl().className) {
+                form->SetInsertTarget(ToPath(page), ToBytes(block));
+            }
+        });
         focusMarker_->Watch(codeWindow_);
         connect(codeWindow_, &CodeWindow::livePreviewRequested, this, [this] { ShowLivePreview(true); });
     }
@@ -462,6 +572,78 @@ void MainWindow::ShowLivePreview(bool fromCodeWindow) {
     livePreview_->activateWindow();
     if (fromCodeWindow && codeWindow_) livePreview_->ShowPage(codeWindow_->CurrentPageLines());
     else livePreview_->Regenerate();
+}
+
+void MainWindow::OfferInsertion(const InsertSource& source) { EnsureCodeWindow()->SetInsertSource(source); }
+
+namespace {
+
+// One line of "Open Page...": the block's name, its entry and category and
+// what was changed from the form's defaults.
+QString DescribeBlock(const PageBlock& block) {
+    const QString name = FromBytes(block.name);
+    if (!block.recipe) return MainWindow::tr("%1 (its recipe cannot be read)").arg(name);
+    QStringList changes;
+    for (const RecipeChange& c : block.recipe->changes) {
+        QString value = FromBytes(c.value);
+        value.replace(QLatin1Char('\t'), QStringLiteral(" | "));
+        if (c.kind == RecipeChange::Clear) changes << MainWindow::tr("%1 emptied").arg(FromBytes(c.control));
+        else if (c.kind == RecipeChange::Add) changes << FromBytes(c.control) + QStringLiteral(" + ") + value;
+        else changes << FromBytes(c.control) + QLatin1Char('=') + value;
+    }
+    const QString recipe = changes.isEmpty() ? MainWindow::tr("default values") : changes.join(QStringLiteral(", "));
+    return MainWindow::tr("%1: %2 (%3) with %4")
+        .arg(name, FromBytes(block.recipe->entry), FromBytes(block.recipe->category), recipe);
+}
+
+}  // namespace
+
+void MainWindow::OpenPageClick() {
+    const QString start = lastOpenedPage_.isEmpty() ? QDir::homePath() : lastOpenedPage_;
+    const std::optional<QString> file = services_.RunOpenDialog(
+        this, tr("Open Page"), tr("Web pages (*.html *.htm *.xhtml *.php);;All files (*)"), start);
+    if (!file) return;
+    const std::string path = ToPath(QFileInfo(*file).absoluteFilePath());
+    lastOpenedPage_ = FromPath(path);
+    try {
+        const std::vector<PageBlock> blocks = ListBlocks(ReadPageFile(path));
+        const QString shownFile = QDir::toNativeSeparators(FromPath(path));
+        if (blocks.empty()) {
+            services_.ShowMessage(this, ApplicationTitle(),
+                                  tr("%1 holds no inserted effects. Generate an effect and use \"Insert into Page...\" "
+                                     "in the code window to insert one.")
+                                      .arg(shownFile));
+            return;
+        }
+        QStringList items;
+        for (const PageBlock& block : blocks) items << DescribeBlock(block);
+        const std::optional<int> chosen =
+            services_.RunChoiceDialog(this, tr("Open Page"), tr("Effects inserted into %1:").arg(shownFile), items);
+        if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(blocks.size())) return;
+        const PageBlock& block = blocks[static_cast<std::size_t>(*chosen)];
+        if (!block.recipe) {
+            throw EngineError("The recipe of the inserted effect " + block.name + " cannot be read");
+        }
+        const ChosenEffect effect = ResolveRecipe(ProgramDir(), *block.recipe);
+        // Its category, its line of the list, its form.
+        const auto& categories = Categories();
+        int category = -1;
+        for (std::size_t i = 0; i < categories.size(); ++i) {
+            if (CategoryBase(categories[i]) == effect.category) category = static_cast<int>(i);
+        }
+        CategoryButtonClick(category);
+        int index = -1;
+        for (std::size_t i = 0; i < catalogue_.size() && index < 0; ++i) {
+            if (catalogue_[i].ename == effect.entry.ename) index = static_cast<int>(i);
+        }
+        ShowEntry(category, index);
+        TMDIChild* form = CurrentForm();
+        if (!form || !HasCurrentEntry() || currentEntry_->ename != effect.entry.ename) return;
+        form->ApplyValues(effect.values);
+        form->SetInsertTarget(path, block.name);
+    } catch (const std::exception& e) {
+        services_.ShowError(this, ApplicationTitle(), FromBytes(ErrorBoxText(e.what())));
+    }
 }
 
 void MainWindow::ShowCodeWindow(TScriptCodeStrings& lines) {

@@ -15,6 +15,9 @@
 #include "catalogue/plugin.h"
 #include "effects/shell.h"
 
+class QComboBox;
+class QLabel;
+class QPushButton;
 class QListWidget;
 class QMdiArea;
 
@@ -58,6 +61,7 @@ public:
     SharedDialogs& Dialogs() override { return dialogs_; }
     QWidget* DialogParent() override { return this; }
     void ShowCodeWindow(TScriptCodeStrings& lines) override;
+    void OfferInsertion(const InsertSource& source) override;
 
     // State, for the effect forms and for tests.
     const CatalogueList& Catalogue() const { return catalogue_; }
@@ -78,6 +82,8 @@ public:
     // (Ctrl+L) with the page made from the form's values.
     LivePreview* LivePreviewIfCreated() const { return livePreview_; }
     void ShowLivePreview(bool fromCodeWindow);
+    // The hint shown in the effect area while no form is open.
+    QLabel* EmptyAreaHint() const { return emptyHint_; }
     // The find box, made at its first use (Ctrl+F).
     FindBox* Finder();
     // Switches to a category as its toolbar button does and selects a line
@@ -85,6 +91,8 @@ public:
     void ShowEntry(int category, int index);
     QString ProgramDirectory() const { return programDir_; }
     FocusMarker& Focus() const { return *focusMarker_; }
+    // The interface language choice in the toolbar.
+    QComboBox* LanguageBox() const { return languageBox_; }
 
     // The keyboard's round, in Tab order: the toolbar buttons, the effect
     // list, the current form's controls (its Generate button last).
@@ -101,13 +109,20 @@ public Q_SLOTS:
     void helpButtonClick();     // "Help"
     // scriptListBoxClick and scriptListBoxMouseUp.
     void OpenSelectedEntry();
+    // "Open Page..." (Ctrl+O): lists the effects inserted into a page the
+    // user chooses; the one chosen opens in its form with the values it was
+    // inserted with, and the form's next insertion into that page replaces it.
+    void OpenPageClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
     void BuildToolbar();
+    // The texts that follow the interface language.
+    void RetranslateUi();
     void setButtonFont(PictureButton* button);
     void LoadCategory(const char* fileName);
     CodeWindow* EnsureCodeWindow();
@@ -127,18 +142,23 @@ private:
     FormManager* forms_ = nullptr;
     CodeWindow* codeWindow_ = nullptr;
     QWidget* welcomePanel_ = nullptr;
+    QLabel* emptyHint_ = nullptr;  // over the effect area while no form is open
     FindBox* findBox_ = nullptr;
+    QPushButton* openPageButton_ = nullptr;
+    QComboBox* languageBox_ = nullptr;
     FocusMarker* focusMarker_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;  // made when the desktop cannot open the help
     LivePreview* livePreview_ = nullptr;  // made when first opened
+    QString lastOpenedPage_;  // the page "Open Page..." opened last
 };
 
 // The product web site that "Website" opens.
 inline constexpr const char* kWebsite = "https://www.example.com/zentrava/";
 
 // What "Help" opens: "help.chm" in the working directory when it is there,
-// otherwise the user guide help/index.html in the program directory (few
-// Linux desktops open the compiled help format).
-QString HelpFile(const QString& programDir);
+// otherwise the user guide in the program directory (few Linux desktops open
+// the compiled help format): help/index.<language>.html in a translated
+// interface where it exists, else help/index.html.
+QString HelpFile(const QString& programDir, const QString& language = QStringLiteral("en"));
 
 }  // namespace zentrava::desktop

@@ -1,15 +1,26 @@
 #include "app/services.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include "errors.h"
 
 namespace zentrava::desktop {
 
@@ -21,6 +32,30 @@ QString& TitleStore() {
 }  // namespace
 
 QString ApplicationTitle() { return TitleStore(); }
+
+QString ErrorText(const std::string& message) {
+    const QString english = QString::fromUtf8(ErrorBoxText(message));
+    struct Known {
+        const char* prefix;
+        const char* suffix;
+        const char* text;
+    };
+    static constexpr Known kKnown[] = {
+        {"Cannot open file ", "", QT_TRANSLATE_NOOP("Errors", "Cannot open file %1.")},
+        {"Cannot create file ", "", QT_TRANSLATE_NOOP("Errors", "Cannot create file %1.")},
+        {"List index out of bounds (", ")", QT_TRANSLATE_NOOP("Errors", "List index out of bounds (%1)")},
+    };
+    for (const Known& k : kKnown) {
+        const std::string_view prefix(k.prefix), suffix(k.suffix);
+        if (!message.starts_with(prefix) || !message.ends_with(suffix) || message.size() < prefix.size() + suffix.size()) {
+            continue;
+        }
+        const QString translated = QCoreApplication::translate("Errors", k.text);
+        if (translated == QLatin1String(k.text)) return english;  // English, or not translated
+        return translated.arg(QString::fromUtf8(message.substr(prefix.size(), message.size() - prefix.size() - suffix.size())));
+    }
+    return english;
+}
 void SetApplicationTitle(const QString& title) { TitleStore() = title; }
 
 void DesktopServices::ShowError(QWidget* parent, const QString& title, const QString& text, const QString& detail) {
@@ -32,6 +67,13 @@ void DesktopServices::ShowError(QWidget* parent, const QString& title, const QSt
 void DesktopServices::ShowMessage(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool DesktopServices::AskYesNo(QWidget* parent, const QString& title, const QString& text, const QString& detail) {
+    QMessageBox box(QMessageBox::Question, title, text + QStringLiteral("\n\n") + detail,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QColor> DesktopServices::RunColorDialog(QWidget* parent, const QColor& initial) {
@@ -49,8 +91,9 @@ std::optional<QString> DesktopServices::RunOpenDialog(QWidget* parent, const QSt
 
 std::optional<QString> DesktopServices::RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
                                                       const QString& start) {
-    // The dialog asks before it replaces a file.
-    const QString file = QFileDialog::getSaveFileName(parent, caption, start, filter);
+    // The caller asks once about every file the save replaces, the page's included.
+    const QString file =
+        QFileDialog::getSaveFileName(parent, caption, start, filter, nullptr, QFileDialog::DontConfirmOverwrite);
     if (file.isEmpty()) return std::nullopt;
     return file;
 }
@@ -80,12 +123,62 @@ bool DesktopServices::OpenUrl(const QUrl& url, QObject* context, std::function<v
     return true;
 }
 
+bool DesktopServices::ConfirmChange(QWidget* parent, const QString& title, const QString& text, const QString& diff) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(text, &dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto* view = new QPlainTextEdit(diff, &dialog);
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    view->setAccessibleName(QCoreApplication::translate("zentrava::desktop::DesktopServices", "Difference"));
+    layout->addWidget(view);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(720, 480);
+    buttons->button(QDialogButtonBox::Ok)->setFocus();
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<int> DesktopServices::RunChoiceDialog(QWidget* parent, const QString& title, const QString& label,
+                                                    const QStringList& items) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* caption = new QLabel(label, &dialog);
+    caption->setTextFormat(Qt::PlainText);
+    caption->setWordWrap(true);
+    layout->addWidget(caption);
+    auto* list = new QListWidget(&dialog);
+    list->addItems(items);
+    list->setCurrentRow(0);
+    caption->setBuddy(list);
+    list->setAccessibleName(label);
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog.resize(560, 320);
+    list->setFocus();
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
+    return list->currentRow();
+}
+
 void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url, bool tryFirst) {
     const QString where = url.isLocalFile() ? url.toLocalFile() : url.toString();
     QPointer<QWidget> owner(parent);
     auto failed = [&services, owner, where] {
         services.ShowError(owner, ApplicationTitle(),
-                           QStringLiteral("No program could be started to open\n%1\nPlease open it by hand.").arg(where));
+                           QCoreApplication::translate("Services", "No program could be started to open\n%1\nPlease open it by hand.")
+                               .arg(where));
     };
     if (!tryFirst || !services.OpenUrl(url, parent, failed)) failed();
 }
@@ -115,7 +208,7 @@ QString QtFileFilter(const QString& pipeFilter) {
         filters << name + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     if (parts.size() % 2 == 1 && !parts.back().isEmpty()) filters << parts.back();
-    if (!filters.isEmpty() && !everything) filters << QStringLiteral("All files (*)");
+    if (!filters.isEmpty() && !everything) filters << QCoreApplication::translate("Services", "All files (*)");
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -132,8 +225,8 @@ QString PictureFilter() {
     for (const QByteArray& format : QImageReader::supportedImageFormats()) {
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     }
-    return QStringLiteral("All pictures (") + patterns.join(QLatin1Char(' ')) +
-           QStringLiteral(");;All files (*)");
+    return QCoreApplication::translate("Services", "All pictures (%1)").arg(patterns.join(QLatin1Char(' '))) +
+           QStringLiteral(";;") + QCoreApplication::translate("Services", "All files (*)");
 }
 
 }  // namespace zentrava::desktop

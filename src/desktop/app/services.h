@@ -6,9 +6,11 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QObject;
@@ -33,8 +35,15 @@ public:
     // nothing on Cancel.
     virtual std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
                                                  const QString& start) = 0;
-    // Runs a file save dialog that asks before it overwrites a file; the
-    // chosen file's full path, nothing on Cancel.
+    // Asks a question with Yes and No buttons, `detail` shown below the
+    // text (a list of files); true for Yes. Without a person to ask, No.
+    virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text, const QString& detail) {
+        (void)parent, (void)title, (void)text, (void)detail;
+        return false;
+    }
+    // Runs a file save dialog; the chosen file's full path, nothing on
+    // Cancel. It does not ask about replacing a file: the caller asks once
+    // about every file the save would replace.
     virtual std::optional<QString> RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
                                                  const QString& start) = 0;
     // Opens a document or address with its default handler. False when no
@@ -42,6 +51,13 @@ public:
     // (a launcher with no browser behind it) calls `failed` later, unless
     // `context` is gone by then.
     virtual bool OpenUrl(const QUrl& url, QObject* context, std::function<void()> failed) = 0;
+    // Shows a change about to be written (`text` says what, `diff` is its
+    // unified difference) and asks for it: true for OK, false for Cancel.
+    virtual bool ConfirmChange(QWidget* parent, const QString& title, const QString& text, const QString& diff) = 0;
+    // Lets the user choose one of `items` from a list; its index, nothing on
+    // Cancel.
+    virtual std::optional<int> RunChoiceDialog(QWidget* parent, const QString& title, const QString& label,
+                                               const QStringList& items) = 0;
 };
 
 // The real dialogs and message boxes.
@@ -50,12 +66,16 @@ public:
     void ShowError(QWidget* parent, const QString& title, const QString& text,
                    const QString& detail = QString()) override;
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
+    bool AskYesNo(QWidget* parent, const QString& title, const QString& text, const QString& detail) override;
     std::optional<QColor> RunColorDialog(QWidget* parent, const QColor& initial) override;
     std::optional<QString> RunOpenDialog(QWidget* parent, const QString& caption, const QString& filter,
                                          const QString& start) override;
     std::optional<QString> RunSaveDialog(QWidget* parent, const QString& caption, const QString& filter,
                                          const QString& start) override;
     bool OpenUrl(const QUrl& url, QObject* context, std::function<void()> failed) override;
+    bool ConfirmChange(QWidget* parent, const QString& title, const QString& text, const QString& diff) override;
+    std::optional<int> RunChoiceDialog(QWidget* parent, const QString& title, const QString& label,
+                                       const QStringList& items) override;
 };
 
 // Opens `url` with its default handler; when none starts, or it fails, the
@@ -79,6 +99,11 @@ struct SharedDialogs {
 
 // The application title (the text the error boxes carry as their title).
 QString ApplicationTitle();
+
+// The text of an error box for an engine message ("Cannot open file <path>",
+// ...): in English the message with its full stop, as ErrorBoxText words it;
+// in another interface language its translation, the file name unchanged.
+QString ErrorText(const std::string& message);
 void SetApplicationTitle(const QString& title);
 
 // "Name(*.x)|*.x|Other|*.y;*.z" (the declarations' filter form) in Qt's

@@ -1,6 +1,7 @@
 #include "effects/mdi_child.h"
 
 #include <algorithm>
+#include <climits>
 #include <exception>
 #include <functional>
 
@@ -14,15 +15,19 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QKeyEvent>
+#include <QSettings>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "app/interface_font.h"
+#include "app/language.h"
 #include "app/services.h"
 #include "effects/controls.h"
+#include "effects/registry.h"
 #include "effects/shell.h"
 #include "effects/typed_text.h"
 #include "errors.h"
+#include "output/insert_effect.h"
 #include "output/page.h"
 #include "output/system_colors.h"
 #include "output/text_codec.h"
@@ -37,6 +42,56 @@ constexpr QRgb kTitleColor = 0x004080;  // colour value 8404992: red 0, green 64
 QRect ToQRect(const Rect& r) { return Scaled(QRect(r.left, r.top, r.width, r.height)); }
 
 QString Q(const std::string& text) { return FromBytes(text); }
+
+// A caption as an accessible name: without its closing colon.
+QString AccessibleLabel(QString label) {
+    if (label.endsWith(QLatin1Char(':')) || label.endsWith(QChar(0xFF1A))) label.chop(1);
+    return label;
+}
+
+// A typed-text warning's words in the interface language: the engine words
+// them in English, naming the signs and characters one by one.
+QString TranslatedList(const std::vector<std::string>& parts, const char* const names[][2]) {
+    QStringList shown;
+    for (const std::string& part : parts) {
+        QString text = Q(part);
+        for (int i = 0; names[i][0]; ++i) {
+            if (part == names[i][0]) text = QCoreApplication::translate("TextWarning", names[i][1]);
+        }
+        shown << text;
+    }
+    return shown.join(QCoreApplication::translate("TextWarning", ", "));
+}
+
+constexpr const char* kNamed[][2] = {
+    {"apostrophe (')", QT_TRANSLATE_NOOP("TextWarning", "apostrophe (')")},
+    {"double quote (\")", QT_TRANSLATE_NOOP("TextWarning", "double quote (\")")},
+    {"backquote (`)", QT_TRANSLATE_NOOP("TextWarning", "backquote (`)")},
+    {"backslash (\\)", QT_TRANSLATE_NOOP("TextWarning", "backslash (\\)")},
+    {"line break", QT_TRANSLATE_NOOP("TextWarning", "line break")},
+    {nullptr, nullptr},
+};
+
+QString WarningBrief(const TextWarning& w) {
+    const char* const kText = QT_TRANSLATE_NOOP("TextWarning", "%1 ends the string");
+    const QString translated = QCoreApplication::translate("TextWarning", kText);
+    if (translated == QLatin1String(kText)) return Q(w.brief);  // English: the engine's own words
+    return translated.arg(TranslatedList(w.signs, kNamed));
+}
+
+QString WarningMessage(const TextWarning& w) {
+    const char* const kText = QT_TRANSLATE_NOOP("TextWarning", "The %1 would end the script string early.");
+    const QString translated = QCoreApplication::translate("TextWarning", kText);
+    if (translated == QLatin1String(kText)) return Q(w.message);
+    return translated.arg(TranslatedList(w.names, kNamed));
+}
+
+// A file filter ("Name|patterns|Name|patterns") with its names in the interface language.
+QString TranslatedFilter(const std::string& filter) {
+    QStringList parts = Q(filter).split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) parts[i] = FormText(ToBytes(parts[i]));
+    return parts.join(QLatin1Char('|'));
+}
 
 // The widths of a list view's columns: sized columns keep their width, the
 // others share what is left of the list's width.
@@ -115,7 +170,6 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         QFont titleFont = InterfaceFont();
         titleFont.setBold(true);
         title_->setFont(titleFont);
-        title_->setText(QStringLiteral("  ") + Q(shell_.CurrentEntry().ename));
         title_->setGeometry(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, Scaled(kTitleHeight));
     }
 
@@ -141,49 +195,96 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         }
         controls_[LowerAscii(c.name)] = widget;
         if (!c.label.empty()) {
-            auto* label = new QLabel(Q(c.label), this);
+            auto* label = new QLabel(this);
             label->setObjectName(Q(c.name) + QStringLiteral("Label"));
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setBuddy(widget);
-            const int classicLeft = c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left;
-            const int left = Scaled(classicLeft);
+        }
+        if (!c.unit.empty()) {
+            auto* unit = new QLabel(this);
+            unit->setObjectName(Q(c.name) + QStringLiteral("Unit"));
+            unit->setTextFormat(Qt::PlainText);
+            unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    }
+
+    for (const ControlDecl& c : decl_.controls) PlaceTextWarning(c);
+    UpdateTextWarnings();
+    for (const ControlDecl& c : decl_.controls) PlaceCapacityNote(c);
+    ConnectListKeys();
+    WatchParameters();
+
+    if (decl_.generate) {
+        auto* generate = new QPushButton(this);
+        generate->setObjectName(QStringLiteral("XP_Button1"));
+        generate->setGeometry(Scaled(QRect(384, 384, 99, 24)));
+        generate->setDefault(true);
+        connect(generate, &QPushButton::clicked, this, &TMDIChild::Generate);
+        // A form with values to set can have its own defaults back; it
+        // opens with the values the entry was last generated with.
+        const bool hasValues = std::any_of(decl_.controls.begin(), decl_.controls.end(), [](const ControlDecl& c) {
+            return c.kind != ControlKind::Button && c.kind != ControlKind::Label;
+        });
+        if (hasValues) {
+            auto* reset = new QPushButton(tr("&Reset"), this);
+            reset->setObjectName(QStringLiteral("ResetButton"));
+            reset->setToolTip(tr("Restore the form's own default values"));
+            reset->setGeometry(Scaled(QRect(278, 384, 99, 24)));
+            reset->setAutoDefault(false);
+            connect(reset, &QPushButton::clicked, this, &TMDIChild::ResetValues);
+            // Tab reaches it after the parameters, before Generate.
+            setTabOrder(reset, generate);
+            RestoreLastValues();
+        }
+    }
+    RetranslateUi();
+}
+
+void TMDIChild::RetranslateUi() {
+    if (title_) title_->setText(QStringLiteral("  ") + Q(ShownName(shell_.CurrentEntry(), InterfaceNameScript())));
+    for (const ControlDecl& c : decl_.controls) {
+        QWidget* widget = Control(Q(c.name));
+        if (!widget) continue;
+        QString name;
+        if (auto* label = findChild<QLabel*>(Q(c.name) + QStringLiteral("Label"), Qt::FindDirectChildrenOnly)) {
+            label->setText(FormText(c.label));
+            const int left = Scaled(c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left);
             int width = std::max(0, Scaled(c.rect.left - 6) - left);
             // a caption wider than its room in this font takes it from the gap before its control
             const int need = label->sizeHint().width();
             if (need > width) width = std::min(need, std::max(0, Scaled(c.rect.left - 2) - left));
             const QRect box = ToQRect(c.rect);
             label->setGeometry(left, box.top(), width, box.height());
-            QString name = Q(c.label);
-            if (name.endsWith(QLatin1Char(':'))) name.chop(1);
-            widget->setAccessibleName(name);
+            name = AccessibleLabel(label->text());
         }
-        if (!c.unit.empty()) {
+        if (auto* unit = findChild<QLabel*>(Q(c.name) + QStringLiteral("Unit"), Qt::FindDirectChildrenOnly)) {
             // The unit word stands right of the control and completes its name.
-            auto* unit = new QLabel(Q(c.unit), this);
-            unit->setObjectName(Q(c.name) + QStringLiteral("Unit"));
-            unit->setTextFormat(Qt::PlainText);
-            unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            unit->setText(FormText(c.unit));
             const QRect box = ToQRect(c.rect);
             unit->setGeometry(box.right() + 1 + Scaled(4), box.top(),
                               unit->fontMetrics().horizontalAdvance(unit->text()) + 4, box.height());
-            const QString named = widget->accessibleName();
-            widget->setAccessibleName(named.isEmpty() ? unit->text() : named + QLatin1Char(' ') + unit->text());
+            name = name.isEmpty() ? unit->text() : name + QLatin1Char(' ') + unit->text();
+        }
+        if (!name.isEmpty()) widget->setAccessibleName(name);
+        if (c.kind == ControlKind::Button) static_cast<QPushButton*>(widget)->setText(FormText(c.text));
+        if (c.kind == ControlKind::Label) static_cast<QLabel*>(widget)->setText(FormText(c.text));
+        if (c.kind == ControlKind::ListView) {
+            QStringList captions;
+            for (const Column& col : c.columns) captions << FormText(col.caption);
+            static_cast<QTreeWidget*>(widget)->setHeaderLabels(captions);
         }
     }
-
-    for (const ControlDecl& c : decl_.controls) PlaceTextWarning(c);
-    UpdateTextWarnings();
-    ConnectListKeys();
-    WatchParameters();
-
-    if (decl_.generate) {
-        auto* generate = new QPushButton(QStringLiteral("&Generate Codes..."), this);
-        generate->setObjectName(QStringLiteral("XP_Button1"));
-        generate->setGeometry(Scaled(QRect(384, 384, 99, 24)));
-        generate->setDefault(true);
-        connect(generate, &QPushButton::clicked, this, &TMDIChild::Generate);
+    if (auto* generate = findChild<QPushButton*>(QStringLiteral("XP_Button1"), Qt::FindDirectChildrenOnly)) {
+        generate->setText(tr("&Generate Codes..."));
     }
+    for (auto& [name, w] : warnings_) w.fix->setText(tr("Fix"));
+    UpdateTextWarnings();
+}
+
+void TMDIChild::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void TMDIChild::WatchParameters() {
@@ -289,9 +390,6 @@ QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
             view->setAllColumnsShowFocus(true);
             const int columns = static_cast<int>(c.columns.size());
             view->setColumnCount(std::max(1, columns));
-            QStringList captions;
-            for (const Column& col : c.columns) captions << Q(col.caption);
-            view->setHeaderLabels(captions);
             view->header()->setStretchLastSection(false);
             view->header()->setSectionsMovable(false);
             SizeColumns(view, c.columns, ToQRect(c.rect).width());
@@ -305,12 +403,12 @@ QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
             return view;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(Q(c.text), this);
+            auto* button = new QPushButton(this);
             connect(button, &QPushButton::clicked, this, [this, &c] { RunButton(c); });
             return button;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(Q(c.text), this);
+            auto* label = new QLabel(this);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             return label;
@@ -335,7 +433,7 @@ void TMDIChild::PlaceTextWarning(const ControlDecl& c) {
         return;
     }
     Warning w;
-    w.fix = new QPushButton(tr("Fix"), this);
+    w.fix = new QPushButton(this);
     w.fix->setObjectName(Q(c.name) + QStringLiteral("Fix"));
     w.label = new QLabel(this);
     w.label->setObjectName(Q(c.name) + QStringLiteral("Warning"));
@@ -366,6 +464,40 @@ void TMDIChild::PlaceTextWarning(const ControlDecl& c) {
     warnings_[LowerAscii(c.name)] = w;
 }
 
+// A hidden note for a list whose script has lines for only so many entries,
+// shown below the parameter panel while the list holds more than that (the
+// list still takes them; Generate then says which line is missing).
+void TMDIChild::PlaceCapacityNote(const ControlDecl& c) {
+    if (!decl_.generate || c.capacity == 0) return;
+    auto* view = qobject_cast<QAbstractItemView*>(Control(Q(c.name)));
+    if (!view) return;
+    auto* note = new QLabel(this);
+    note->setObjectName(Q(c.name) + QStringLiteral("Capacity"));
+    note->setTextFormat(Qt::PlainText);
+    QPalette warn = note->palette();
+    warn.setColor(QPalette::WindowText, QColor(0xB0, 0x20, 0x20));
+    note->setPalette(warn);
+    const int top = decl_.panel.top + decl_.panel.height + 6 + 24 * warningsBelow_++;
+    note->setGeometry(Scaled(QRect(layout::kPanelLeft, top, 384 - 8 - layout::kPanelLeft, 21)));
+    note->hide();
+    const auto capacity = static_cast<int>(std::min<std::size_t>(c.capacity, INT_MAX));
+    auto update = [note, view, capacity] {
+        const int count = view->model()->rowCount();
+        note->setVisible(count > capacity);
+        note->setText(tr("This effect holds %1 entries; the list has %2.").arg(capacity).arg(count));
+        note->setAccessibleName(note->text());
+    };
+    capacityWatch_.push_back(connect(view->model(), &QAbstractItemModel::rowsInserted, note, update));
+    capacityWatch_.push_back(connect(view->model(), &QAbstractItemModel::rowsRemoved, note, update));
+    capacityWatch_.push_back(connect(view->model(), &QAbstractItemModel::modelReset, note, update));
+    update();
+}
+
+TMDIChild::~TMDIChild() {
+    // The lists empty themselves as they go, after this form's own part.
+    for (const QMetaObject::Connection& c : capacityWatch_) disconnect(c);
+}
+
 void TMDIChild::UpdateTextWarnings() {
     if (warnings_.empty()) return;
     // Only text that may break the code is looked at further: the form's
@@ -385,16 +517,15 @@ void TMDIChild::UpdateTextWarnings() {
         w.fix->setVisible(show);
         if (!show) continue;
         const ControlDecl* c = decl_.Control(name);
-        QString label = c ? Q(c->label) : QString();
-        if (label.endsWith(QLatin1Char(':'))) label.chop(1);
-        const QString brief = Q(it->second.brief);
+        const QString label = c ? AccessibleLabel(FormText(c->label)) : QString();
+        const QString brief = WarningBrief(it->second);
         w.label->setText(w.label->property("below").toBool() ? label + QStringLiteral(": ") + brief : brief);
         w.fixed = Q(it->second.fixed);
-        const QString tip = Q(it->second.message) + QStringLiteral("\n") + tr("Fix writes: %1").arg(w.fixed);
+        const QString tip = WarningMessage(it->second) + QStringLiteral("\n") + tr("Fix writes: %1").arg(w.fixed);
         w.label->setToolTip(tip);
         w.fix->setToolTip(tip);
         w.fix->setAccessibleName(tr("Insert the escapes into %1").arg(label));
-        w.label->setAccessibleName(Q(it->second.message));
+        w.label->setAccessibleName(WarningMessage(it->second));
     }
 }
 
@@ -416,8 +547,11 @@ QString TMDIChild::ControlText(const QString& name) const {
     if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
     if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) return spin->text();
     if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentText();
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-    if (auto* button = qobject_cast<QPushButton*>(w)) return button->text();
+    // A caption as declared: the interface language never reaches the code.
+    if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)) {
+        const ControlDecl* c = decl_.Control(ToBytes(name));
+        return c ? Q(c->text) : QString();
+    }
     if (auto* swatch = qobject_cast<ColorSwatch*>(w)) return QString::fromStdString(ColorToHex(swatch->colorValue()));
     return QString();
 }
@@ -458,21 +592,119 @@ FormValues TMDIChild::CollectValues() const {
 }
 
 void TMDIChild::ShowError(const QString& message, const QString& detail) {
-    shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(), Q(ErrorBoxText(ToBytes(message))), detail);
+    shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(), ErrorText(ToBytes(message)), detail);
+}
+
+namespace {
+
+// Keeps the values an entry was generated with in the user's settings, for
+// zentrava-cli insert --last.
+void RememberValues(const Tplugin& entry, const FormDecl& form, const FormValues& values) {
+    const Category* category = FindCategory(entry.category);
+    const std::string file = LastValuesFile();
+    if (!category || file.empty() || entry.ename.empty()) return;
+    const Recipe recipe{CategoryBase(*category), entry.ename, ChangesFromDefaults(form, values)};
+    QSettings settings(FromPath(file), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("lastValues/") +
+                          QString::fromLatin1(LastValuesKey(recipe.category, recipe.entry).c_str()),
+                      QString::fromLatin1(EncodeSettingText(EncodeRecipe(recipe)).c_str()));
+}
+
+}  // namespace
+
+// The values last generated with, kept by RememberValues; a recipe that no
+// longer fits the form (the form changed since) is passed over.
+void TMDIChild::RestoreLastValues() {
+    const Tplugin& entry = shell_.CurrentEntry();
+    const Category* category = FindCategory(entry.category);
+    const std::string file = LastValuesFile();
+    if (!category || file.empty() || entry.ename.empty()) return;
+    const std::optional<Recipe> recipe = ReadLastValues(file, CategoryBase(*category), entry.ename);
+    if (!recipe || recipe->changes.empty()) return;
+    FormValues values = DefaultValues(decl_);
+    try {
+        ApplyChanges(decl_, values, recipe->changes);
+    } catch (const EngineError&) {
+        return;
+    }
+    ApplyValues(values);
+}
+
+void TMDIChild::ApplyValues(const FormValues& values) {
+    for (const ControlDecl& c : decl_.controls) {
+        const ControlValue* v = values.Find(c.name);
+        QWidget* w = Control(Q(c.name));
+        if (!v || !w) continue;
+        switch (c.kind) {
+            case ControlKind::Button:
+            case ControlKind::Label:
+                break;
+            case ControlKind::Swatch:
+                static_cast<ColorSwatch*>(w)->setColorValue(v->color);
+                break;
+            case ControlKind::ListBox: {
+                auto* list = static_cast<QListWidget*>(w);
+                list->clear();
+                for (const ListEntry& e : v->entries) list->addItem(Q(e.empty() ? std::string() : e.front()));
+                break;
+            }
+            case ControlKind::ListView: {
+                auto* view = static_cast<QTreeWidget*>(w);
+                view->clear();
+                for (const ListEntry& e : v->entries) {
+                    view->addTopLevelItem(NewRow(e, view->columnCount(), c.editableCaptions));
+                }
+                break;
+            }
+            case ControlKind::Edit:
+                if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+                    edit->setText(Q(v->text));
+                    edit->setCursorPosition(0);
+                }
+                break;
+            default:
+                SetControlText(Q(c.name), Q(v->text));
+                break;
+        }
+    }
+    UpdateTextWarnings();
+}
+
+void TMDIChild::ResetValues() { ApplyValues(DefaultValues(decl_)); }
+
+void TMDIChild::SetInsertTarget(std::string page, std::string block) {
+    insertPage_ = std::move(page);
+    insertBlock_ = std::move(block);
 }
 
 void TMDIChild::Generate() {
     if (!decl_.generate) return;
     const FormValues values = CollectValues();
+    // A number box left empty or half typed would leave a gap in the script.
+    for (const ControlDecl& c : decl_.controls) {
+        if (!TakesNumber(c) || IsNumberText(values.Text(c.name))) continue;
+        QString label = FormText(c.label).trimmed();
+        while (label.endsWith(u':') || label.endsWith(u'\uff1a')) label.chop(1);
+        ShowError(tr("%1 takes a number.").arg(label.isEmpty() ? Q(c.name) : label));
+        if (QWidget* w = Control(Q(c.name))) w->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     try {
         zentrava::Generate(decl_, values, shell_.CurrentEntry(), shell_.ProgramDir(), shell_.PageSkeleton(), lines_);
     } catch (const EngineError& e) {
-        // The file that is too short goes into the detail text.
-        ShowError(Q(e.what()), FromPath(e.File()));
+        // Why a file could not be read, or the file that is too short, goes into the detail text.
+        ShowError(Q(e.what()), e.Reason().empty() ? FromPath(e.File()) : Q(e.Reason()));
         return;
     } catch (const std::exception& e) {
         ShowError(Q(e.what()));
         return;
+    }
+    RememberValues(shell_.CurrentEntry(), decl_, values);
+    if (const Category* category = FindCategory(shell_.CurrentEntry().category)) {
+        if (const FormDecl* form = FormRegistry::Instance().Find(decl_.className)) {
+            shell_.OfferInsertion(
+                {ChosenEffect{CategoryBase(*category), shell_.CurrentEntry(), form, values}, insertPage_, insertBlock_});
+        }
     }
     shell_.ShowCodeWindow(lines_);
 }
@@ -501,10 +733,13 @@ void TMDIChild::RunButton(const ControlDecl& c) {
             if (auto* list = qobject_cast<QListWidget*>(target)) {
                 list->addItem(Q(entry.empty() ? std::string() : entry.front()));
                 list->clearSelection();  // any change of a list box clears its selection
+                list->scrollToItem(list->item(list->count() - 1));
             } else if (auto* view = qobject_cast<QTreeWidget*>(target)) {
                 const ControlDecl* decl = decl_.Control(c.target);
                 const bool editable = decl && decl->editableCaptions;
-                view->addTopLevelItem(NewRow(entry, view->columnCount(), editable));
+                QTreeWidgetItem* row = NewRow(entry, view->columnCount(), editable);
+                view->addTopLevelItem(row);
+                view->scrollToItem(row);  // the new entry in sight, at the end of a long list
             }
             return;
         }
@@ -529,7 +764,7 @@ void TMDIChild::RunButton(const ControlDecl& c) {
             SharedDialogs& dialogs = shell_.Dialogs();
             const bool picture = c.action == ButtonAction::BrowsePicture;
             QString& last = picture ? dialogs.lastPicture : dialogs.lastFile;
-            const QString filter = picture ? PictureFilter() : QtFileFilter(Q(c.filter));
+            const QString filter = picture ? PictureFilter() : QtFileFilter(TranslatedFilter(c.filter));
             // The first time, the dialog starts among the pictures beside the program.
             const QString start = last.isEmpty() ? PictureFolder(FromPath(shell_.ProgramDir())) : last;
             const std::optional<QString> file = shell_.Services().RunOpenDialog(

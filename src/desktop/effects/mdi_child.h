@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include <QMdiSubWindow>
 #include <QWidget>
@@ -33,6 +34,7 @@ public:
     // Builds the form from `decl` (FormCreate: the script lines start empty
     // and the title shows two blanks and the current entry's ename).
     TMDIChild(FormDecl decl, Shell& shell, QWidget* parent = nullptr);
+    ~TMDIChild() override;
 
     const FormDecl& Decl() const { return decl_; }
     TScriptCodeStrings& ScriptLines() { return lines_; }
@@ -42,6 +44,15 @@ public:
     QWidget* Control(const QString& name) const;
     // The values of the controls as they stand.
     FormValues CollectValues() const;
+
+    // Puts values into the controls (the ones `values` names; lists are
+    // filled anew).
+    void ApplyValues(const FormValues& values);
+    // The form's next insertion into `page` replaces its block `block` (the
+    // form was opened from that page, or inserted there).
+    void SetInsertTarget(std::string page, std::string block);
+    const std::string& InsertPage() const { return insertPage_; }
+    const std::string& InsertBlock() const { return insertBlock_; }
 
     // Shows, beside each text control whose text would end the script
     // string it is written into, a short warning and a button that inserts
@@ -61,12 +72,17 @@ public Q_SLOTS:
     // XP_Button1Click: the Generate flow. An engine error is shown in the
     // application's error box and the code window is not shown.
     void Generate();
+    // "Reset": the controls get the form's own defaults back.
+    void ResetValues();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The captions, labels and names in the interface language.
+    void RetranslateUi();
     QWidget* CreateControl(const ControlDecl& c);
     void ConnectListKeys();
     void WatchParameters();
@@ -74,8 +90,11 @@ private:
     void SwatchClick(const ControlDecl& c, ColorSwatch* swatch);
     QString ControlText(const QString& name) const;
     void SetControlText(const QString& name, const QString& text);
+    void PlaceCapacityNote(const ControlDecl& c);
+    std::vector<QMetaObject::Connection> capacityWatch_;  // the lists' notes follow their rows
     void PlaceTextWarning(const ControlDecl& c);
     void ShowError(const QString& message, const QString& detail = QString());
+    void RestoreLastValues();
 
     FormDecl decl_;
     Shell& shell_;
@@ -89,6 +108,7 @@ private:
     };
     std::map<std::string, Warning> warnings_;  // lower-case name of a text control -> its warning
     int warningsBelow_ = 0;  // warnings placed below the parameter panel so far
+    std::string insertPage_, insertBlock_;
 };
 
 // The MDI subwindow that hosts an effect form: no title bar, fixed size,

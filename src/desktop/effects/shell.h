@@ -8,6 +8,7 @@
 
 #include "catalogue/plugin.h"
 #include "effects/script_lines.h"
+#include "output/insert_effect.h"
 
 class QWidget;
 
@@ -15,6 +16,16 @@ namespace zentrava::desktop {
 
 class UiServices;
 struct SharedDialogs;
+
+// What the code window's "Insert into Page..." puts into a page: the effect
+// as it was generated last, and the page and block it came from when the
+// form was opened from a page (the next insertion into that page replaces
+// that block).
+struct InsertSource {
+    ChosenEffect effect;
+    std::string page;   // full file name; empty when the form was not opened from a page
+    std::string block;  // the block's name in that page
+};
 
 class Shell {
 public:
@@ -32,6 +43,9 @@ public:
     virtual QWidget* DialogParent() = 0;
     // Generate's last step: show the code window for these script lines.
     virtual void ShowCodeWindow(TScriptCodeStrings& lines) = 0;
+    // Generate tells what it generated, before it shows the code window, for
+    // the code window to insert into a page. A shell without one ignores it.
+    virtual void OfferInsertion(const InsertSource& source) { (void)source; }
 };
 
 }  // namespace zentrava::desktop

@@ -3,6 +3,7 @@
 // it only hides it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 
 #include "catalogue/plugin.h"
 #include "effects/script_lines.h"
+#include "effects/shell.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -36,6 +38,10 @@ public:
     // shows the preview.
     void ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, std::vector<std::string>& skeleton);
 
+    // What "Insert into Page..." inserts from now on (the last Generate's effect).
+    void SetInsertSource(InsertSource source);
+    const std::optional<InsertSource>& CurrentInsertSource() const { return insertSource_; }
+
     int CurrentPage() const;
     void ShowPage(int page);
     QString PreviewFile() const;
@@ -61,15 +67,26 @@ public Q_SLOTS:
     void XP_Button1Click();   // "Refresh"
     void XP_Button2Click();   // "View In Browser"
     void SavePageClick();     // "Save Page..."
+    // "Insert into Page...": inserts the generated effect into a page the
+    // user chooses, after showing the difference; the old page is kept as
+    // FILE.bak.
+    void InsertIntoPageClick();
     // Shows the page view with line `line` (from 1) selected; just the page
     // view when the line is 0 or past its end.
     void ShowPageLine(int line);
 
+Q_SIGNALS:
+    // An effect went into `page` as block `block`.
+    void inserted(const QString& page, const QString& block);
+
 protected:
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery: hide only
+    void changeEvent(QEvent* event) override;      // retranslates the captions
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes
 
 private:
-    QPushButton* AddButton(const char* name, const QString& caption, const QString& hint, int top);
+    // `caption` and `hint` (none: null) are untranslated; they follow the interface language.
+    QPushButton* AddButton(const char* name, const char* caption, const char* hint, int top);
     bool SavePreviewFile();
     void SaveAndPreview();
     // The page view's lines: as assembled until the user edits the text.
@@ -89,6 +106,14 @@ private:
     bool shownBefore_ = false;
     QString previewFile_;  // where the preview file went last
     QString lastSaved_;    // the page saved last with "Save Page..."
+    struct Caption {
+        QPushButton* button;
+        const char* caption;
+        const char* hint;
+    };
+    std::vector<Caption> captions_;
+    std::optional<InsertSource> insertSource_;
+    QString lastInserted_;  // the page inserted into last
 };
 
 }  // namespace zentrava::desktop

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QUrl>
@@ -10,9 +11,9 @@ namespace zentrava::desktop {
 
 namespace {
 
+// "1 error", "3 errors": the one and the many both translated whole.
 QString Counted(int n, const char* one, const char* many) {
-    return n == 1 ? QStringLiteral("1 %1").arg(QLatin1String(one))
-                  : QStringLiteral("%1 %2").arg(n).arg(QLatin1String(many));
+    return n == 1 ? PageMessages::tr(one) : PageMessages::tr(many).arg(n);
 }
 
 QString LevelName(int level) {
@@ -35,7 +36,9 @@ PageMessages::PageMessages(QWidget* parent) : QPushButton(parent) {
     list_->setObjectName(QStringLiteral("PageMessagesList"));
     list_->setToolTipsVisible(true);
     connect(list_, &QMenu::aboutToShow, this, &PageMessages::FillList);
-    setMenu(list_);
+    // Opened once the click (or Space) is over, so that the release that
+    // ends the click does not close the list again at once.
+    connect(this, &QPushButton::clicked, this, [this] { list_->popup(mapToGlobal(QPoint(0, height()))); });
     hide();
 }
 
@@ -63,6 +66,14 @@ void PageMessages::Add(int level, const QString& message, int line, const QStrin
     Update();
 }
 
+void PageMessages::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        setToolTip(tr("What the page wrote to its console while it ran: click to list it"));
+        Update();
+    }
+    QPushButton::changeEvent(event);
+}
+
 void PageMessages::SetPreviewShown(bool shown) {
     previewShown_ = shown;
     Update();
@@ -74,10 +85,10 @@ int PageMessages::Count(int level) const {
 
 QString PageMessages::Summary() const {
     QStringList parts;
-    if (counts_[PageMessage::kError]) parts << Counted(counts_[PageMessage::kError], "error", "errors");
-    if (counts_[PageMessage::kWarning]) parts << Counted(counts_[PageMessage::kWarning], "warning", "warnings");
-    if (counts_[PageMessage::kInfo]) parts << Counted(counts_[PageMessage::kInfo], "message", "messages");
-    return parts.join(QStringLiteral(", "));
+    if (counts_[PageMessage::kError]) parts << Counted(counts_[PageMessage::kError], QT_TR_NOOP("1 error"), QT_TR_NOOP("%1 errors"));
+    if (counts_[PageMessage::kWarning]) parts << Counted(counts_[PageMessage::kWarning], QT_TR_NOOP("1 warning"), QT_TR_NOOP("%1 warnings"));
+    if (counts_[PageMessage::kInfo]) parts << Counted(counts_[PageMessage::kInfo], QT_TR_NOOP("1 message"), QT_TR_NOOP("%1 messages"));
+    return parts.join(tr(", "));
 }
 
 QString PageMessages::ItemText(const PageMessage& m) {

@@ -55,6 +55,9 @@ Q_SIGNALS:
     // a line of the page itself.
     void lineChosen(int line);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void Update();
 

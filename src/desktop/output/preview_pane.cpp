@@ -1,6 +1,7 @@
 #include "output/preview_pane.h"
 
 #include <csignal>
+#include <utility>
 
 #include <sys/types.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <QOpenGLContext>
 #include <QPalette>
 #include <QSurfaceFormat>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -55,6 +57,12 @@ int& StallTimeoutStore() {
     static int milliseconds = 4000;
     return milliseconds;
 }
+
+// How often a page that waits for its user, and a view waiting to be
+// released, are looked at again.
+constexpr int kRecheck = 250;
+
+int LoopLevel() { return QThread::currentThread()->loopLevel(); }
 }  // namespace
 
 int PreviewPane::StallTimeout() { return StallTimeoutStore(); }
@@ -118,6 +126,8 @@ bool PreviewPane::Navigate(const QString& file) {
     if (!CreateBrowser()) return false;
     if (stallNotice_) stallNotice_->hide();
     requested_ = QUrl::fromLocalFile(file);
+    waitedForUser_ = false;
+    loopLevel_ = LoopLevel();
     // A page still loading (or running) stops; one whose script never
     // yields cannot, and the stall timer deals with it.
     QMetaObject::invokeMethod(browser_, "stop");
@@ -138,6 +148,19 @@ void PreviewPane::BrowserLoadFinished(bool ok) {
 
 void PreviewPane::ReplaceStalledBrowser() {
     if (!browser_) return;
+    // A page that shows a dialog of its own (an alert, a file chooser) waits
+    // for its user and is not busy; its time starts again once the dialog
+    // is gone. Its view runs that dialog's event loop and must live on.
+    if (browser_->property("waitingForUser").toInt() > 0) {
+        waitedForUser_ = true;
+        stall_.start(kRecheck);
+        return;
+    }
+    if (waitedForUser_) {
+        waitedForUser_ = false;
+        stall_.start(StallTimeout());
+        return;
+    }
     // The renderer that holds the previous page is ended at once: its
     // script would otherwise keep a processor busy until it finished.
     QWidget* old = browser_;
@@ -148,7 +171,8 @@ void PreviewPane::ReplaceStalledBrowser() {
     }
     old->hide();
     layout()->removeWidget(old);
-    old->deleteLater();
+    retired_.append(old);
+    ReleaseRetired();
     if (!stallNotice_) {
         stallNotice_ = new QLabel(tr("The previous page did not finish, so it was stopped and the preview "
                                      "started afresh."),
@@ -168,6 +192,18 @@ void PreviewPane::ReplaceStalledBrowser() {
     // No second replacement for the same page: if even a fresh renderer is
     // kept busy by it, the next preview ends it.
     browser_->setProperty("url", requested_);
+}
+
+void PreviewPane::ReleaseRetired() {
+    // Inside a nested event loop (a dialog opened since the preview), a view
+    // may be on the call stack below: it is released once that loop is left.
+    if (LoopLevel() > loopLevel_) {
+        QTimer::singleShot(kRecheck, this, &PreviewPane::ReleaseRetired);
+        return;
+    }
+    for (const QPointer<QWidget>& view : std::as_const(retired_))
+        if (view) view->deleteLater();
+    retired_.clear();
 }
 
 }  // namespace zentrava::desktop

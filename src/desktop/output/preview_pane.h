@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -25,7 +26,9 @@ public:
     // within StallTimeout() (a script of the previous page that never
     // yields holds the renderer), the busy renderer is ended and a fresh
     // browser shows the page, with a note that the previous page did not
-    // finish. False, with LoadError() set and a notice shown in the panel,
+    // finish. A page waiting for its user in a dialog of its own (an alert,
+    // a file chooser) is not busy and is never replaced; a replaced view is
+    // released only outside any event loop entered since. False, with LoadError() set and a notice shown in the panel,
     // when the browser module cannot be loaded.
     bool Navigate(const QString& file);
 
@@ -61,6 +64,7 @@ private Q_SLOTS:
 private:
     bool CreateBrowser();
     void ReplaceStalledBrowser();
+    void ReleaseRetired();
 
     QPointer<QWidget> browser_;
     QLabel* notice_ = nullptr;
@@ -68,6 +72,9 @@ private:
     QString error_;
     QUrl requested_;
     QTimer stall_;
+    bool waitedForUser_ = false;  // the stall timer found the page in a dialog
+    int loopLevel_ = 0;           // the event loop level of the last navigation
+    QList<QPointer<QWidget>> retired_;  // replaced views not yet released
 };
 
 }  // namespace zentrava::desktop

@@ -4,6 +4,11 @@
 //   RecordPageMessage(QObject* view, int level, QString message, int line, QString source)
 // found by name, so that the app itself links no WebEngine. Levels are
 // QWebEnginePage's: 0 info, 1 warning, 2 error.
+//
+// While the page waits for its user in a dialog of its own (alert, confirm,
+// prompt, a file chooser), the view's property `waitingForUser` counts the
+// dialogs open: the panel must not take such a page for a busy one, nor end
+// the view from inside the dialog's event loop.
 #pragma once
 
 #include <QWebEnginePage>
@@ -20,6 +25,12 @@ public:
     Q_INVOKABLE void runScript(const QString& script) { runJavaScript(script); }
 
 protected:
+    void javaScriptAlert(const QUrl& securityOrigin, const QString& message) override;
+    bool javaScriptConfirm(const QUrl& securityOrigin, const QString& message) override;
+    bool javaScriptPrompt(const QUrl& securityOrigin, const QString& message, const QString& defaultValue,
+                          QString* result) override;
+    QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                            const QStringList& acceptedMimeTypes) override;
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int lineNumber,
                                   const QString& sourceID) override;
 };

@@ -40,7 +40,11 @@ if (opener) {
   const panel = document.getElementById(opener.getAttribute('aria-controls'));
   if (!panel) return ['the menu button controls no element'];
   await z.hover(opener);
-  await z.wait(250);
+  await z.wait(400);
+  // what opens under the pointer must not move the button away from it
+  const box = opener.getBoundingClientRect();
+  const under = document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2);
+  if (!under || !(opener === under || opener.contains(under))) failures.push('resting on the menu button moved it from under the pointer');
   await z.click(opener);
   if (!await until(() => opener.getAttribute('aria-expanded') === 'true')) {
     failures.push('the menu button did not open its menu');
@@ -54,10 +58,22 @@ if (opener) {
   if (!await until(() => opener.getAttribute('aria-expanded') === 'true' && shown(panel, ITEMS).length)) {
     failures.push('Enter on the menu button did not open the menu');
   }
+  // Tab goes round inside the open menu or closes it; it never leaves it open behind
+  for (let i = 0, n = shown(panel, ITEMS).length + 2; i < n; i++) {
+    await z.key('Tab');
+    const at = document.activeElement;
+    if (opener.getAttribute('aria-expanded') === 'true' && at !== opener && !panel.contains(at) &&
+        !(at && at.closest && at.closest('[role=dialog]') === panel.closest('[role=dialog]') && at.closest('[role=dialog]'))) {
+      await z.wait(300);
+      if (opener.getAttribute('aria-expanded') === 'true') { failures.push('Tab left the open menu open behind it'); break; }
+    }
+  }
   return failures;
 }
 
-const menu = Array.from(document.querySelectorAll('nav, [role=navigation], [role=tablist]')).find(m => m.querySelector(ITEMS));
+// (a menu in a part of the page that is not displayed at all comes last)
+const menus = Array.from(document.querySelectorAll('nav, [role=navigation], [role=tablist]')).filter(m => m.querySelector(ITEMS));
+const menu = menus.find(m => m.getClientRects().length) || menus[0];
 if (!menu) return empty ? failures : ['no menu with items in the page'];
 const first = menu.querySelector(ITEMS);
 if (!await until(() => z.visible(first))) return ['the first menu item never became visible'];  // items glide in

@@ -7,6 +7,9 @@ FormDecl MenuForm10() {
     static constexpr menu::EditorNames kNames{"FlatEdit53", "FlatEdit54", nullptr, "ListView10"};
     FormDecl f = menu::MenuForm("TMenuForm10", "menu10", kNames, menu::BottomRow::Used);
     f.controls.push_back(menu::BottomEdit("FlatEdit55", "Titile:", "Menu"));
+    // The script's last 100 lines, from line 38 on, are its slots.
+    for (ControlDecl& c : f.controls)
+        if (c.name == kNames.list) c.capacity = 100;
     f.generate = [](const FormValues& v, ScriptWriter& out) {
         out.Load();
         long long i = 0;

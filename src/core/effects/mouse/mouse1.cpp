@@ -22,6 +22,15 @@ FormDecl AlertOnButtonForm(const char* className, const char* unit, const char* 
         out.Add("}");
         out.Add("document.onmousedown=click");
         out.Add("</script>");
+        // The lines above name one global click and the one document.onmousedown,
+        // which the next alert of this kind (or the page's own handler) replaces:
+        // this alert's click goes on listening by itself.
+        out.Add("<script>");
+        out.Add("(function (own) {");
+        out.Add("  if (document.onmousedown === own) document.onmousedown = null;");
+        out.Add("  document.addEventListener('mousedown', function () { own(); });");
+        out.Add("})(click);");
+        out.Add("</script>");
     };
     return f;
 }

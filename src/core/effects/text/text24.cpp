@@ -36,8 +36,10 @@ FormDecl TextForm24() {
                 "\" class=\"link\" onmouseover=\"javascript:reset();Scroll('prem_hint');\" "
                 "onmouseout=\"javascript:StopScroll('prem_hint');\">" +
                 v.Text("FlatEdit100") + "</a>");
+        // The box is closed here: the classic line ended with an opening <div>, which swallowed
+        // the rest of the page into the hidden box.
         out.Add("<div id=\"prem_hint\" style=\"position:relative; visibility:hidden\" class=\"prem_hint\"><b>" +
-                v.Text("FlatEdit102") + "</b><div>");
+                v.Text("FlatEdit102") + "</b></div>");
     };
     return f;
 }
