@@ -26,6 +26,7 @@
 #include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -61,9 +62,14 @@ pid_t Start(const Command& c) {
     return pid;
 }
 
+double cpuSeconds = 0;  // processor time (user and system) of the processes waited for
+
 int Wait(pid_t pid) {
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    cpuSeconds += usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
+                  usage.ru_stime.tv_usec / 1e6;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
@@ -142,15 +148,21 @@ int Cli(const std::string& programDir, int rounds) {
 int Startup(const std::string& app, const std::string& empty, int rounds) {
     const Command a{{app, "--quit-after-startup"}};
     const Command e{{empty, "--quit-after-startup"}};
-    std::vector<double> ta, te;
+    std::vector<double> ta, te, ca, ce;
     Run({a, e});  // warm the page cache
     for (int r = 0; r < rounds; ++r) {
+        cpuSeconds = 0;
         ta.push_back(Run({a}));
+        ca.push_back(cpuSeconds);
+        cpuSeconds = 0;
         te.push_back(Run({e}));
+        ce.push_back(cpuSeconds);
     }
     std::printf("start-up to the first shown form: app %.1f ms, empty window %.1f ms (median of %d)\n",
                 Median(ta) * 1e3, Median(te) * 1e3, rounds);
-    Ratio("app start-up to first form / empty Qt Widgets window", Median(ta) / Median(te), "(target <= 1.3)");
+    std::printf("processor time of the same: app %.1f ms, empty window %.1f ms\n", Median(ca) * 1e3, Median(ce) * 1e3);
+    Ratio("app start-up to first form / empty Qt Widgets window", Median(ta) / Median(te), "(target <= 1.1 under X, 1.25 offscreen)");
+    Ratio("app start-up to first form / empty Qt Widgets window, CPU", Median(ca) / Median(ce), "(target <= 1.1 under X)");
     return 0;
 }
 

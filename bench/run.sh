@@ -64,6 +64,11 @@ if [ -x "$bin/zentrava" ] && [ -x "$bench/bench_empty_window" ]; then
     | sed 's/^RATIO app/RATIO [offscreen] app/' | tee -a "$log"
   QT_QPA_PLATFORM=offscreen "$bench/bench_processes" memory "$bin/zentrava" "$bench/bench_empty_window" 3 \
     | sed 's/^RATIO app/RATIO [offscreen] app/' | tee -a "$log"
+  if command -v xvfb-run >/dev/null && [ -x "$bench/bench_live_preview" ]; then
+    echo "== Live Preview: a parameter change to the new page's first paint, against a bare web view (Xvfb)"
+    xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb \
+      "$bench/bench_live_preview" "$bin" "$rounds" 2>/dev/null | tee -a "$log"
+  fi
   if command -v xvfb-run >/dev/null; then
     echo "== desktop app against an empty Qt Widgets window (Xvfb)"
     xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \

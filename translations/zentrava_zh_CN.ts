@@ -366,6 +366,17 @@ Please open it by hand.</source>
     </message>
 </context>
 <context>
+    <name>zentrava::desktop::CodeView</name>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Find in the code</source>
+        <translation>在代码中查找</translation>
+    </message>
+</context>
+<context>
     <name>zentrava::desktop::CodeWindow</name>
     <message>
         <source>JavaScript Codes</source>
@@ -475,6 +486,14 @@ Please open it by hand.</source>
         <source>Preview the page, edits included, in the pane on the left</source>
         <translation>在左侧窗格中预览网页（包括所做的修改）</translation>
     </message>
+    <message>
+        <source>Live Preview</source>
+        <translation>实时预览</translation>
+    </message>
+    <message>
+        <source>Show the page in a large window that follows the form (F5)</source>
+        <translation>在随表单更新的大窗口中显示网页 (F5)</translation>
+    </message>
 </context>
 <context>
     <name>zentrava::desktop::DesktopServices</name>
@@ -492,6 +511,48 @@ Please open it by hand.</source>
     <message>
         <source>&amp;Find (English or Chinese name):</source>
         <translation>查找(&amp;F)（英文或中文名称）：</translation>
+    </message>
+</context>
+<context>
+    <name>zentrava::desktop::HelpWindow</name>
+    <message>
+        <source>Zentrava Help</source>
+        <translation>Zentrava 帮助</translation>
+    </message>
+</context>
+<context>
+    <name>zentrava::desktop::LivePreview</name>
+    <message>
+        <source>Live Preview</source>
+        <translation>实时预览</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>宽度(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Phone (375)</source>
+        <translation>手机 (375)</translation>
+    </message>
+    <message>
+        <source>Tablet (768)</source>
+        <translation>平板 (768)</translation>
+    </message>
+    <message>
+        <source>Laptop (1280)</source>
+        <translation>笔记本 (1280)</translation>
+    </message>
+    <message>
+        <source>Window width</source>
+        <translation>窗口宽度</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the form</source>
+        <translation>跟随表单(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Show the page again after each change of a parameter in the form</source>
+        <translation>表单中的参数每次更改后重新显示网页</translation>
     </message>
 </context>
 <context>
@@ -633,6 +694,10 @@ Please open it by hand.</source>
     <message>
         <source>No effect is open. Choose one in the list on the left; Enter or Space opens the selected one again.</source>
         <translation>没有打开的特效。请在左侧列表中选择一个；按 Enter 或空格键可再次打开所选的特效。</translation>
+    </message>
+    <message>
+        <source>The open effect has no code to show.</source>
+        <translation>打开的特效没有可显示的代码。</translation>
     </message>
 </context>
 <context>

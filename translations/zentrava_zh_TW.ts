@@ -366,6 +366,17 @@ Please open it by hand.</source>
     </message>
 </context>
 <context>
+    <name>zentrava::desktop::CodeView</name>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
+        <source>Find in the code</source>
+        <translation>在程式碼中尋找</translation>
+    </message>
+</context>
+<context>
     <name>zentrava::desktop::CodeWindow</name>
     <message>
         <source>JavaScript Codes</source>
@@ -475,6 +486,14 @@ Please open it by hand.</source>
         <source>Preview the page, edits included, in the pane on the left</source>
         <translation>在左側窗格中預覽網頁（包括所做的修改）</translation>
     </message>
+    <message>
+        <source>Live Preview</source>
+        <translation>即時預覽</translation>
+    </message>
+    <message>
+        <source>Show the page in a large window that follows the form (F5)</source>
+        <translation>在隨表單更新的大視窗中顯示網頁 (F5)</translation>
+    </message>
 </context>
 <context>
     <name>zentrava::desktop::DesktopServices</name>
@@ -492,6 +511,48 @@ Please open it by hand.</source>
     <message>
         <source>&amp;Find (English or Chinese name):</source>
         <translation>尋找(&amp;F)（英文或中文名稱）：</translation>
+    </message>
+</context>
+<context>
+    <name>zentrava::desktop::HelpWindow</name>
+    <message>
+        <source>Zentrava Help</source>
+        <translation>Zentrava 說明</translation>
+    </message>
+</context>
+<context>
+    <name>zentrava::desktop::LivePreview</name>
+    <message>
+        <source>Live Preview</source>
+        <translation>即時預覽</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>寬度(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Phone (375)</source>
+        <translation>手機 (375)</translation>
+    </message>
+    <message>
+        <source>Tablet (768)</source>
+        <translation>平板 (768)</translation>
+    </message>
+    <message>
+        <source>Laptop (1280)</source>
+        <translation>筆電 (1280)</translation>
+    </message>
+    <message>
+        <source>Window width</source>
+        <translation>視窗寬度</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the form</source>
+        <translation>跟隨表單(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Show the page again after each change of a parameter in the form</source>
+        <translation>表單中的參數每次變更後重新顯示網頁</translation>
     </message>
 </context>
 <context>
@@ -633,6 +694,10 @@ Please open it by hand.</source>
     <message>
         <source>No effect is open. Choose one in the list on the left; Enter or Space opens the selected one again.</source>
         <translation>沒有開啟的特效。請在左側清單中選擇一個；按 Enter 或空白鍵可再次開啟所選的特效。</translation>
+    </message>
+    <message>
+        <source>The open effect has no code to show.</source>
+        <translation>開啟的特效沒有可顯示的程式碼。</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@
 #include "output/page_messages.h"
 #include "output/preview_pane.h"
 #include "output/system_colors.h"
+#include "app/interface_font.h"
 #include "support.h"
 
 using namespace zentrava;
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void initTestCase() {
         InstallSystemColorResolver();
         PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
+        // The classic pixel layout, which the geometry checks compare with.
+        SetInterfaceFont(QApplication::font(), 1.0);
     }
 
     void windowLayout() {

@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 
 #include "app/main_window.h"
+#include "app/picture_button.h"
 #include "app/interface_font.h"
 #include "app/language.h"
 #include "app/services.h"
@@ -104,6 +105,8 @@ private Q_SLOTS:
     void initTestCase() {
         InstallSystemColorResolver();
         PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
+        // The classic pixel layout, which the geometry checks compare with.
+        SetInterfaceFont(QApplication::font(), 1.0);
     }
 
     void titleFrameAndGenerateButtonFollowTheFramework() {
@@ -140,22 +143,51 @@ private Q_SLOTS:
     }
 
     // Every caption and label of every registered form fits its box with a
-    // margin in the font it is drawn in (forms added later included), in
-    // every interface language.
+    // margin in the font it is drawn in (forms added later included), with
+    // the layout scaled for the desktop's font size, in every interface
+    // language. The suite runs again at 1.5 and 2 device pixels per pixel
+    // (QT_SCALE_FACTOR, see CMakeLists).
     void everyCaptionFitsItsBox_data() {
         QTest::addColumn<QString>("language");
-        for (const char* code : kLanguageCodes) QTest::newRow(code) << QString::fromLatin1(code);
+        QTest::addColumn<qreal>("points");
+        for (const char* code : kLanguageCodes) {
+            for (const qreal points : {9.0, 10.0, 11.0, 12.0}) {
+                QTest::addRow("%s %g pt", code, points) << QString::fromLatin1(code) << points;
+            }
+        }
     }
     void everyCaptionFitsItsBox() {
         QFETCH(QString, language);
+        QFETCH(qreal, points);
         SetTranslationsFolder(QStringLiteral(ZENTRAVA_TRANSLATIONS_DIR));
         QVERIFY2(SetInterfaceLanguage(language), qPrintable(language + QStringLiteral(" translation missing")));
         const auto english = qScopeGuard([] { SetInterfaceLanguage(QStringLiteral("en")); });
+        QFont font = QApplication::font();
+        font.setPointSizeF(points);
+        SetInterfaceFont(font);
+        const auto restore = qScopeGuard([] { SetInterfaceFont(QApplication::font(), 1.0); });
+        const qreal scale = InterfaceScale();
+        QVERIFY(scale > 1.0);
+        auto fits = [](QWidget* w, const QString& text, int margin, const QString& where) {
+            const int needed = w->fontMetrics().horizontalAdvance(text) + margin;
+            QVERIFY2(needed <= w->width(), qPrintable(QStringLiteral("%1 %2 \"%3\": %4 pixels needed, %5 wide")
+                                                          .arg(where, w->objectName(), text)
+                                                          .arg(needed)
+                                                          .arg(w->width())));
+        };
         FakeShell shell;
         int checked = 0, translated = 0;
         for (const FormDecl& decl : FormRegistry::Instance().All()) {
             TMDIChild form(decl, shell);
+            const QString where = QString::fromStdString(decl.className);
+            QCOMPARE(form.size(), Scaled(QSize(TMDIChild::kWidth, TMDIChild::kHeight)));
+            for (const ControlDecl& c : decl.controls) {
+                QCOMPARE(form.Control(QString::fromStdString(c.name))->geometry(),
+                         Scaled(QRect(c.rect.left, c.rect.top, c.rect.width, c.rect.height)));
+            }
             for (QWidget* w : form.findChildren<QWidget*>()) {
+                QVERIFY2(form.rect().contains(w->geometry()) || !w->isVisibleTo(&form),
+                         qPrintable(where + QLatin1Char(' ') + w->objectName()));
                 QString text;
                 int margin = 0;
                 if (auto* label = qobject_cast<QLabel*>(w); label && w->objectName() != QStringLiteral("TitlePanel")) {
@@ -166,11 +198,8 @@ private Q_SLOTS:
                     margin = 2 * kButtonMargin;
                 }
                 if (text.isEmpty()) continue;
-                const int needed = w->fontMetrics().horizontalAdvance(text) + margin;
-                QVERIFY2(needed <= w->width(), qPrintable(QStringLiteral("%1 %2 \"%3\": %4 pixels needed, %5 wide")
-                                                              .arg(QString::fromStdString(decl.className), w->objectName(), text)
-                                                              .arg(needed)
-                                                              .arg(w->width())));
+                fits(w, text, margin, where);
+                if (QTest::currentTestFailed()) return;
                 ++checked;
                 translated += std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00; });
             }
@@ -178,24 +207,26 @@ private Q_SLOTS:
         QVERIFY(checked > 20);
         // The Chinese forms are drawn in Chinese.
         QCOMPARE(translated > checked / 2, language != QStringLiteral("en"));
-        // The code window's buttons too.
+        // The code window's buttons too, in a window the same factor larger.
         FakeServices services;
         CodeWindow code(services, QDir::tempPath());
+        QCOMPARE(code.size(), Scaled(QSize(601, 316)));
         for (QPushButton* button : code.findChildren<QPushButton*>()) {
-            QVERIFY2(button->fontMetrics().horizontalAdvance(ShownCaption(button->text())) + 2 * kButtonMargin <= button->width(),
-                     qPrintable(button->text()));
+            fits(button, ShownCaption(button->text()), 2 * kButtonMargin, QStringLiteral("code window"));
+            if (QTest::currentTestFailed()) return;
         }
-        // The size is the largest that fits in every language: half a point more does not.
-        QFont larger = InterfaceFont();
-        larger.setPointSizeF(larger.pointSizeF() + 0.5);
-        if (InterfaceFont().pointSizeF() < 8.0) {
-            QCOMPARE(InterfacePointSizeInEveryLanguage(larger, FormRegistry::Instance().All()),
-                     InterfaceFont().pointSizeF());
-            FormDecl generateOnly = NewForm("TOnlyGenerate", "only", 0);
-            generateOnly.generate = [](const FormValues&, ScriptWriter&) {};
-            QVERIFY(InterfacePointSize(larger, {generateOnly}) >= InterfaceFont().pointSizeF());
+        // And the main window's toolbar, each caption in bold as when it is selected.
+        ProgramDir dir;
+        MainWindow w(dir.Path(), services);
+        QCOMPARE(w.size(), Scaled(QSize(MainWindow::kClientWidth, MainWindow::kClientHeight)));
+        QVERIFY(w.minimumSize() == w.maximumSize());  // fixed: nothing to maximise
+        for (int i = 0; w.CategoryButton(i); ++i) {
+            QFont bold = w.CategoryButton(i)->font();
+            bold.setBold(true);
+            QVERIFY2(QFontMetrics(bold).horizontalAdvance(w.CategoryButton(i)->text()) <= w.CategoryButton(i)->width(),
+                     qPrintable(w.CategoryButton(i)->text()));
         }
-        qInfo("interface font: %s %.1f pt", qPrintable(InterfaceFont().family()), InterfaceFont().pointSizeF());
+        qInfo("interface font: %s %.1f pt, scale %.3f", qPrintable(font.family()), points, scale);
     }
 
     // The forms' texts are listed for the translation tools, every one of

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include "app/interface_font.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
 #include "effects/mdi_child.h"
@@ -70,6 +71,32 @@ private Q_SLOTS:
         }
         qInfo("%d entries generated", generated);
         QVERIFY(generated > 0);
+    }
+
+    // The layout's scale is display only: every shipped entry's page is the
+    // same byte for byte whether the forms are drawn at the classic pixels or twice as large.
+    void generatedPagesDoNotDependOnTheScale() {
+        ProgramDir dir(QStringLiteral(ZENTRAVA_DATA_DIR));
+        FakeServices services;
+        std::vector<QString> pages[2];
+        for (const qreal scale : {1.0, 2.0}) {
+            SetInterfaceFont(QApplication::font(), scale);
+            MainWindow w(dir.Path(), services);
+            for (int category = 0; category < static_cast<int>(Categories().size()); ++category) {
+                QTest::mouseClick(w.CategoryButton(category), Qt::LeftButton);
+                for (int row = 0; row < w.ScriptList()->count(); ++row) {
+                    w.ScriptList()->setCurrentRow(row);
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                    TMDIChild* form = w.CurrentForm();
+                    if (!form || !form->Decl().generate) continue;
+                    form->Generate();
+                    pages[scale > 1 ? 1 : 0].push_back(w.CodeWindowIfCreated()->PageView()->toPlainText());
+                }
+            }
+        }
+        SetInterfaceFont(QApplication::font());  // the desktop's own again
+        QVERIFY(pages[0].size() > 50);
+        QCOMPARE(pages[1], pages[0]);
     }
 
     // The text forms' captions ("Fluorescence Color:", "Shine Color:") are wide

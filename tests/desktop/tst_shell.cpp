@@ -24,6 +24,7 @@
 #include "output/code_window.h"
 #include "output/preview_pane.h"
 #include "output/system_colors.h"
+#include "app/interface_font.h"
 #include "support.h"
 
 using namespace zentrava;
@@ -61,6 +62,8 @@ private Q_SLOTS:
     void initTestCase() {
         InstallSystemColorResolver();
         PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
+        // The classic pixel layout, which the geometry checks compare with.
+        SetInterfaceFont(QApplication::font(), 1.0);
         QStandardPaths::setTestModeEnabled(true);  // the remembered language goes to a scratch settings file
         SetTranslationsFolder(QStringLiteral(ZENTRAVA_TRANSLATIONS_DIR));
     }

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/interface_font.h"
 #include "catalogue/plugin.h"
 #include "effects/controls.h"
 #include "effects/forms.h"
@@ -45,6 +46,9 @@ void Click(TMDIChild& form, const char* button) {
 class TextForms2Test : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The classic pixel layout, which the size checks compare with.
+    void initTestCase() { SetInterfaceFont(QApplication::font(), 1.0); }
+
     void everyFormOpensAndGeneratesFromItsShippedEntry() {
         for (int n = 13; n <= 25; ++n) {
             const std::string name = "TTextForm" + std::to_string(n);

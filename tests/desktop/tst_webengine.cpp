@@ -4,15 +4,21 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 
 #include "app/environment.h"
+#include "app/help_window.h"
+#include "app/live_preview.h"
 #include "app/focus_marker.h"
 #include "app/main_window.h"
+#include "app/picture_button.h"
 #include "effects/mdi_child.h"
 #include "output/code_window.h"
 #include "output/page_messages.h"
@@ -44,6 +50,9 @@ private Q_SLOTS:
     void initTestCase() {
         InstallSystemColorResolver();
         PreviewPane::SetModulePath(QStringLiteral(ZENTRAVA_PREVIEW_MODULE));
+        // The Live Preview's remembered place goes to a scratch folder.
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
     }
 
     void previewShowsTheGeneratedPageAndRefreshShowsEdits() {
@@ -78,6 +87,72 @@ private Q_SLOTS:
         QVERIFY(g.window.Focus().Marked()->isAncestorOf(preview->Browser()));
         QVERIFY(g.window.Focus().Frame()->isVisible());
         QVERIFY(code->rect().contains(g.window.Focus().Frame()->geometry()));
+    }
+
+    // Help with neither help.chm nor a browser to open it: the user guide
+    // shows in the app's own window, and its links work there.
+    void helpShowsTheGuideInItsOwnWindowWhenNothingOpensIt() {
+        ProgramDir dir;
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("help")));
+        dir.Write(QStringLiteral("help/index.html"),
+                  "<html><head><title>Guide</title></head><body style='margin:0'>"
+                  "<a href='forms.html' style='display:block;position:fixed;left:0;top:0;right:0;bottom:0'>Forms</a>"
+                  "</body></html>");
+        dir.Write(QStringLiteral("help/forms.html"), "<html><head><title>Forms</title></head><body>f</body></html>");
+        FakeServices services;
+        services.openStarts = false;
+        MainWindow w(dir.Path(), services);
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("helpButton")), Qt::LeftButton);
+        QVERIFY(services.boxes.empty());
+        HelpWindow* help = w.HelpWindowIfCreated();
+        QVERIFY(help && help->isVisible());
+        QWidget* browser = help->Browser()->Browser();
+        QVERIFY2(browser, qPrintable(help->Browser()->LoadError()));
+        QTRY_COMPARE_WITH_TIMEOUT(browser->property("title").toString(), QStringLiteral("Guide"), 60000);
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        // A click anywhere on the page follows its one link.
+        QWidget* surface = browser->focusProxy() ? browser->focusProxy() : browser;
+        QTRY_VERIFY_WITH_TIMEOUT(surface->isVisible(), 10000);
+        QTest::mouseClick(surface, Qt::LeftButton, {}, surface->rect().center());
+        QTRY_COMPARE_WITH_TIMEOUT(browser->property("title").toString(), QStringLiteral("Forms"), 20000);
+        // Website still says so in its error box.
+        QTest::mouseClick(w.findChild<PictureButton*>(QStringLiteral("welcomeButton")), Qt::LeftButton);
+        QCOMPARE(services.boxes.size(), std::size_t(1));
+        QVERIFY(services.boxes[0].text.contains(QString::fromLatin1(kWebsite)));
+    }
+
+    // The live preview in the browser: a change in the form shows the new
+    // page scrolled where the page before was, zoomed to fit its width.
+    void livePreviewKeepsItsScrollPositionAcrossChanges() {
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        w.ScriptList()->setCurrentRow(1);  // "Message": its text goes into the script
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The message is written into the page: a tall one.
+        auto* text = qobject_cast<QLineEdit*>(w.CurrentForm()->Control(QStringLiteral("FlatEdit3")));
+        text->setText(QStringLiteral("<div style=\"height:5000px\">A</div>"));
+        w.ShowLivePreview(false);
+        LivePreview* live = w.LivePreviewIfCreated();
+        QVERIFY(live);
+        live->resize(600, 400);
+        QSignalSpy loaded(live, &LivePreview::pageLoaded);
+        QVERIFY(loaded.wait(60000));
+        QWidget* browser = live->Pane()->Browser();
+        QVERIFY(browser);
+        QObject* page = browser->findChild<QObject*>(QStringLiteral("WebPage"));
+        QVERIFY(page);
+        QMetaObject::invokeMethod(page, "runScript", Q_ARG(QString, QStringLiteral("window.scrollTo(0, 1200);")));
+        QTRY_COMPARE_WITH_TIMEOUT(page->property("scrollPosition").toPointF().y(), 1200.0, 10000);
+
+        text->setText(QStringLiteral("<div style=\"height:5000px\">B</div>"));
+        QVERIFY(loaded.wait(20000));
+        QVERIFY(dir.Read(QStringLiteral("live.htm")).contains(">B</div>"));
+        QTRY_COMPARE_WITH_TIMEOUT(page->property("scrollPosition").toPointF().y(), 1200.0, 10000);
+        live->Widths()->setCurrentIndex(live->Widths()->findData(1280));
+        QCOMPARE(browser->property("zoomFactor").toReal(), live->FitZoom());
+        QVERIFY(live->FitZoom() < 0.5);
+        QVERIFY(services.boxes.empty());
     }
 
     // A page whose script never yields holds the renderer; the next preview
@@ -226,6 +301,9 @@ private Q_SLOTS:
         messages->FillList();
         QVERIFY(messages->List()->actions().isEmpty());
     }
+
+private:
+    QTemporaryDir settingsDir_;
 };
 
 int main(int argc, char** argv) {

@@ -88,8 +88,9 @@ std::string UserPreviewDir() {
     return {};
 }
 
-std::string SavePreviewFile(const std::string& programDir, const std::vector<std::string>& page) {
-    const std::string inProgramDir = JoinPath(programDir, kPreviewFileName);
+std::string SavePreviewFile(const std::string& programDir, const std::vector<std::string>& page,
+                            const char* fileName) {
+    const std::string inProgramDir = JoinPath(programDir, fileName);
     try {
         SaveLinesToFile(inProgramDir, page, FileUse::Scratch);
         return inProgramDir;
@@ -100,7 +101,7 @@ std::string SavePreviewFile(const std::string& programDir, const std::vector<std
     }
     const std::string userDir = UserPreviewDir();
     if (userDir.empty()) ThrowCannotCreate(inProgramDir);
-    const std::string inUserDir = JoinPath(userDir, kPreviewFileName);
+    const std::string inUserDir = JoinPath(userDir, fileName);
     CheckUserPreviewDir(userDir);
     LinkProgramFolders(programDir, userDir);
     SaveLinesToFile(inUserDir, page, FileUse::Scratch);

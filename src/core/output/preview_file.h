@@ -24,6 +24,8 @@ void CheckUserPreviewDir(const std::string& userDir);
 // otherwise the per-user folder (checked as above), in which every folder of the program
 // directory is linked under its own name. Raises "Cannot create file <path>"
 // naming the file last tried; a file that was there before stays as it was.
-std::string SavePreviewFile(const std::string& programDir, const std::vector<std::string>& page);
+// `fileName` names another preview file kept the same way (the live preview's).
+std::string SavePreviewFile(const std::string& programDir, const std::vector<std::string>& page,
+                            const char* fileName = "temp.htm");
 
 }  // namespace zentrava

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/interface_font.h"
 #include "app/language.h"
 #include "output/text_codec.h"
 
@@ -15,7 +16,7 @@ namespace zentrava::desktop {
 FindBox::FindBox(QString programDir, QWidget* parent) : QDialog(parent), programDir_(std::move(programDir)) {
     setObjectName(QStringLiteral("FindBox"));
     setModal(false);
-    resize(420, 320);
+    resize(Scaled(QSize(420, 320)));
     auto* layout = new QVBoxLayout(this);
     label_ = new QLabel(this);
     auto* label = label_;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <stdexcept>
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -34,6 +36,8 @@
 
 #include "app/focus_marker.h"
 #include "app/form_manager.h"
+#include "app/help_window.h"
+#include "app/live_preview.h"
 #include "app/interface_font.h"
 #include "app/language.h"
 #include "app/picture_button.h"
@@ -70,6 +74,9 @@ constexpr ToolButtonDecl kCategoryButtons[] = {
 };
 constexpr ToolButtonDecl kWelcomeButton = {"welcomeButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Website"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Zentrava on web"), ":/icons/website.svg", 592};
 constexpr ToolButtonDecl kHelpButton = {"helpButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Help"), QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Help"), ":/icons/help.svg", 648};
+constexpr const char* kEmptyAreaHint = QT_TRANSLATE_NOOP(
+    "zentrava::desktop::MainWindow",
+    "No effect is open. Choose one in the list on the left; Enter or Space opens the selected one again.");
 constexpr ToolButtonDecl kOpenPageButton = {"openPageButton", QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow", "Open Page..."),
                                             QT_TRANSLATE_NOOP("zentrava::desktop::MainWindow",
                                                               "Change the effects inserted into a page of yours (Ctrl+O)"),
@@ -147,7 +154,7 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
 
     scriptListBox_ = new QListWidget(this);
     scriptListBox_->setObjectName(QStringLiteral("scriptListBox"));
-    scriptListBox_->setGeometry(8, 72, 185, 423);
+    scriptListBox_->setGeometry(Scaled(QRect(8, 72, 185, 423)));
     scriptListBox_->setSelectionMode(QAbstractItemView::SingleSelection);
     scriptListBox_->setFrameStyle(QFrame::Box | QFrame::Plain);
     scriptListBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -165,31 +172,29 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     // window is created. Panel2 is never shown.
     welcomePanel_ = new QFrame(this);
     welcomePanel_->setObjectName(QStringLiteral("welcomePanel"));
-    welcomePanel_->setGeometry(200, 70, 502, 425);
+    welcomePanel_->setGeometry(Scaled(QRect(200, 70, 502, 425)));
     auto* shape = new QFrame(welcomePanel_);
     shape->setObjectName(QStringLiteral("Shape1"));
-    shape->setGeometry(0, 0, 502, 425);
+    shape->setGeometry(Scaled(QRect(0, 0, 502, 425)));
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape->setLineWidth(1);
     auto* panel2 = new QFrame(this);
     panel2->setObjectName(QStringLiteral("Panel2"));
-    panel2->setGeometry(264, 144, 333, 262);
+    panel2->setGeometry(Scaled(QRect(264, 144, 333, 262)));
 
     effectArea_ = new QMdiArea(this);
     effectArea_->setObjectName(QStringLiteral("EffectArea"));
-    effectArea_->setGeometry(kEffectLeft, kEffectTop, TMDIChild::kWidth, TMDIChild::kHeight);
+    effectArea_->setGeometry(Scaled(QRect(kEffectLeft, kEffectTop, TMDIChild::kWidth, TMDIChild::kHeight)));
     effectArea_->setFrameShape(QFrame::NoFrame);
     effectArea_->setBackground(Qt::white);
     effectArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     effectArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     forms_ = new FormManager(*this, *effectArea_, this);
-    emptyHint_ = new QLabel(tr("No effect is open. Choose one in the list on the left; Enter or Space opens the "
-                               "selected one again."),
-                            this);
+    emptyHint_ = new QLabel(tr(kEmptyAreaHint), this);
     emptyHint_->setObjectName(QStringLiteral("EmptyAreaHint"));
     emptyHint_->setWordWrap(true);
     emptyHint_->setAlignment(Qt::AlignCenter);
-    emptyHint_->setGeometry(kEffectLeft + 40, kEffectTop + 160, TMDIChild::kWidth - 80, 80);
+    emptyHint_->setGeometry(Scaled(QRect(kEffectLeft + 40, kEffectTop + 160, TMDIChild::kWidth - 80, 80)));
     emptyHint_->hide();
     connect(forms_, &FormManager::currentChanged, emptyHint_, [this](bool open) {
         emptyHint_->setVisible(!open);
@@ -203,6 +208,12 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     auto* closeChild = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
     connect(closeChild, &QShortcut::activated, this, [this] {
         if (QMdiSubWindow* child = effectArea_->activeSubWindow()) child->close();
+    });
+    auto* live = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(live, &QShortcut::activated, this, [this] { ShowLivePreview(false); });
+    // The live preview follows whichever effect form is open.
+    connect(effectArea_, &QMdiArea::subWindowActivated, this, [this] {
+        if (livePreview_) livePreview_->Follow(CurrentForm());
     });
     auto* openPage = new QShortcut(QKeySequence::Open, this);
     connect(openPage, &QShortcut::activated, this, &MainWindow::OpenPageClick);
@@ -233,11 +244,11 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     // 6. Panel2 stays hidden.
     panel2->hide();
     // 4. A fixed size: no resizing, no maximising.
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(Scaled(QSize(kClientWidth, kClientHeight)));
     // 7. Shown, centred on the desktop.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect desktop = screen->availableGeometry();
-        move(desktop.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+        move(desktop.center() - QPoint(width() / 2, height() / 2));
     }
     show();
     AskForNoMaximiseButton(this);
@@ -260,6 +271,7 @@ void MainWindow::RetranslateUi() {
         toolbarButtons_[i]->update();
     }
     scriptListBox_->setAccessibleName(tr("Effects"));
+    emptyHint_->setText(tr(kEmptyAreaHint));
     openPageButton_->setText(tr(kOpenPageButton.caption));
     openPageButton_->setToolTip(tr(kOpenPageButton.hint));
     languageBox_->setAccessibleName(tr("Language"));
@@ -282,11 +294,11 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildToolbar() {
     auto* toolbarPanel = new QWidget(this);
     toolbarPanel->setObjectName(QStringLiteral("toolbarPanel"));
-    toolbarPanel->setGeometry(-1, 2, 712, 63);
+    toolbarPanel->setGeometry(Scaled(QRect(-1, 2, 712, 63)));
     auto make = [&](const ToolButtonDecl& d) {
         auto* button = new PictureButton(tr(d.caption), tr(d.hint), QString::fromLatin1(d.picture), toolbarPanel);
         button->setObjectName(QString::fromLatin1(d.name));
-        button->setGeometry(d.left, 2, 52, 52);
+        button->setGeometry(Scaled(QRect(d.left, 2, 52, 52)));
         toolbarButtons_.push_back(button);
         return button;
     };
@@ -302,13 +314,13 @@ void MainWindow::BuildToolbar() {
     // interface language, each language by its own name.
     openPageButton_ = new QPushButton(toolbarPanel);
     openPageButton_->setObjectName(QString::fromLatin1(kOpenPageButton.name));
-    openPageButton_->setGeometry(474, 4, 112, 22);
+    openPageButton_->setGeometry(Scaled(QRect(474, 4, 112, 22)));
     openPageButton_->setFont(InterfaceFont());
     openPageButton_->setAutoDefault(false);
     connect(openPageButton_, &QPushButton::clicked, this, &MainWindow::OpenPageClick);
     languageBox_ = new QComboBox(toolbarPanel);
     languageBox_->setObjectName(QStringLiteral("languageBox"));
-    languageBox_->setGeometry(474, 30, 112, 22);
+    languageBox_->setGeometry(Scaled(QRect(474, 30, 112, 22)));
     languageBox_->setFocusPolicy(Qt::StrongFocus);
     for (const char* code : kLanguageCodes) languageBox_->addItem(LanguageName(QLatin1String(code)), QLatin1String(code));
     languageBox_->setCurrentIndex(languageBox_->findData(InterfaceLanguage()));
@@ -327,7 +339,7 @@ void MainWindow::BuildToolbar() {
     // A thin line under the toolbar.
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("toolbarRule"));
-    rule->setGeometry(8, 64, kClientWidth - 16, 1);
+    rule->setGeometry(Scaled(8), Scaled(64), Scaled(kClientWidth - 16), 1);
     rule->setAutoFillBackground(true);
     QPalette rulePalette = rule->palette();
     rulePalette.setColor(QPalette::Window, QColor(0xD5, 0xDF, 0xEA));
@@ -502,7 +514,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::welcomeButtonClick() { OpenWithDefaultHandler(services_, this, QUrl(QString::fromLatin1(kWebsite))); }
 
-void MainWindow::helpButtonClick() { OpenWithDefaultHandler(services_, this, QUrl::fromLocalFile(HelpFile(programDir_, InterfaceLanguage()))); }
+void MainWindow::helpButtonClick() {
+    const QString guide = HelpFile(programDir_, InterfaceLanguage());
+    const QUrl help = QUrl::fromLocalFile(guide);
+    // When nothing on the desktop opens it, the user guide shows in the app's
+    // own help window; the error box is left for when even that cannot be.
+    QPointer<MainWindow> self(this);
+    auto failed = [self, help, guide] {
+        if (!self) return;
+        if (!self->helpWindow_) self->helpWindow_ = new HelpWindow(self);
+        if (self->helpWindow_->ShowGuide(guide)) return;
+        OpenWithDefaultHandler(self->services_, self, help, /*tryFirst=*/false);
+    };
+    if (!services_.OpenUrl(help, this, failed)) failed();
+}
 
 const Tplugin& MainWindow::CurrentEntry() const { return currentEntry_ ? *currentEntry_ : NoEntry(); }
 
@@ -525,8 +550,28 @@ CodeWindow* MainWindow::EnsureCodeWindow() {
             }
         });
         focusMarker_->Watch(codeWindow_);
+        connect(codeWindow_, &CodeWindow::livePreviewRequested, this, [this] { ShowLivePreview(true); });
     }
     return codeWindow_;
+}
+
+void MainWindow::ShowLivePreview(bool fromCodeWindow) {
+    if (!livePreview_) {
+        livePreview_ = new LivePreview(programDir_, this);
+        livePreview_->SetSource([this]() -> std::vector<std::string> {
+            TMDIChild* form = CurrentForm();
+            if (!form || !form->Decl().generate) {
+                throw std::runtime_error(tr("The open effect has no code to show.").toStdString());
+            }
+            return form->GeneratePage();
+        });
+    }
+    livePreview_->Follow(CurrentForm());
+    livePreview_->show();
+    livePreview_->raise();
+    livePreview_->activateWindow();
+    if (fromCodeWindow && codeWindow_) livePreview_->ShowPage(codeWindow_->CurrentPageLines());
+    else livePreview_->Regenerate();
 }
 
 void MainWindow::OfferInsertion(const InsertSource& source) { EnsureCodeWindow()->SetInsertSource(source); }

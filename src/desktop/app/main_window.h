@@ -27,6 +27,8 @@ class CodeWindow;
 class FindBox;
 class FocusMarker;
 class FormManager;
+class HelpWindow;
+class LivePreview;
 class PictureButton;
 class TMDIChild;
 
@@ -73,6 +75,13 @@ public:
     // The code window, created at start-up (null before FinishStartUp or the first Generate).
     CodeWindow* CodeWindowIfCreated() const { return codeWindow_; }
     QWidget* WelcomePanel() const { return welcomePanel_; }
+    // The app's own help window, null until Help needed it.
+    HelpWindow* HelpWindowIfCreated() const { return helpWindow_; }
+    // The Live Preview window (null until first opened): from the code window
+    // (`fromCodeWindow`) it starts with the page view's page, from the form
+    // (Ctrl+L) with the page made from the form's values.
+    LivePreview* LivePreviewIfCreated() const { return livePreview_; }
+    void ShowLivePreview(bool fromCodeWindow);
     // The hint shown in the effect area while no form is open.
     QLabel* EmptyAreaHint() const { return emptyHint_; }
     // The find box, made at its first use (Ctrl+F).
@@ -138,6 +147,8 @@ private:
     QPushButton* openPageButton_ = nullptr;
     QComboBox* languageBox_ = nullptr;
     FocusMarker* focusMarker_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;  // made when the desktop cannot open the help
+    LivePreview* livePreview_ = nullptr;  // made when first opened
     QString lastOpenedPage_;  // the page "Open Page..." opened last
 };
 

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QSvgRenderer>
 
+#include "app/interface_font.h"
+
 namespace zentrava::desktop {
 
 namespace {
@@ -17,9 +19,8 @@ PictureButton::PictureButton(const QString& caption, const QString& hint, QStrin
     setAccessibleName(caption);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
+    // Drawn in the interface font, bold while its category is shown.
+    setFont(InterfaceFont());
 }
 
 void PictureButton::setBold(bool bold) {
@@ -57,8 +58,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
         p.drawPath(path);
     }
     const qreal dpr = devicePixelRatioF();
-    if (rendered_.isNull() || rendered_.devicePixelRatio() != dpr) {
-        rendered_ = QPixmap(QSize(kPicture, kPicture) * dpr);
+    const int picture = Scaled(kPicture);
+    if (rendered_.isNull() || rendered_.devicePixelRatio() != dpr || rendered_.width() != qRound(picture * dpr)) {
+        rendered_ = QPixmap(QSize(picture, picture) * dpr);
         rendered_.fill(Qt::transparent);
         QPainter painter(&rendered_);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -68,10 +70,10 @@ void PictureButton::paintEvent(QPaintEvent*) {
         rendered_.setDevicePixelRatio(dpr);
     }
     const int shift = isDown() ? 1 : 0;
-    p.drawPixmap((width() - kPicture) / 2 + shift, 4 + shift, rendered_);
+    p.drawPixmap((width() - picture) / 2 + shift, Scaled(4) + shift, rendered_);
     p.setPen(Qt::black);
     p.setFont(font());
-    p.drawText(QRect(0 + shift, 33 + shift, width(), 16), Qt::AlignHCenter | Qt::AlignTop, text());
+    p.drawText(QRect(0 + shift, Scaled(33) + shift, width(), Scaled(49) - Scaled(33)), Qt::AlignHCenter | Qt::AlignTop, text());
 }
 
 }  // namespace zentrava::desktop

@@ -172,7 +172,7 @@ std::optional<int> DesktopServices::RunChoiceDialog(QWidget* parent, const QStri
     return list->currentRow();
 }
 
-void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url) {
+void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url, bool tryFirst) {
     const QString where = url.isLocalFile() ? url.toLocalFile() : url.toString();
     QPointer<QWidget> owner(parent);
     auto failed = [&services, owner, where] {
@@ -180,7 +180,7 @@ void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& u
                            QCoreApplication::translate("Services", "No program could be started to open\n%1\nPlease open it by hand.")
                                .arg(where));
     };
-    if (!services.OpenUrl(url, parent, failed)) failed();
+    if (!tryFirst || !services.OpenUrl(url, parent, failed)) failed();
 }
 
 QString QtFileFilter(const QString& pipeFilter) {

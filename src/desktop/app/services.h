@@ -79,8 +79,9 @@ public:
 };
 
 // Opens `url` with its default handler; when none starts, or it fails, the
-// error box names the address or file for the user to open by hand.
-void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url);
+// error box names the address or file for the user to open by hand (at once,
+// without trying, when `tryFirst` is false).
+void OpenWithDefaultHandler(UiServices& services, QWidget* parent, const QUrl& url, bool tryFirst = true);
 
 // The state of the main window's shared dialog components: one colour
 // dialog, one font dialog, one picture open dialog, one file open dialog and

@@ -50,9 +50,11 @@ ColorSwatch::ColorSwatch(QWidget* parent) : QFrame(parent) {
 }
 
 void ColorSwatch::setColorValue(TColor color) {
+    const bool changed = color != color_;
     color_ = color;
     setToolTip(QString::fromStdString(ColorToHtml(color)));
     update();
+    if (changed) Q_EMIT colorChanged();
 }
 
 QColor ColorSwatch::shownColor() const { return ToQColor(color_); }

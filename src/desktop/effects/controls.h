@@ -43,6 +43,7 @@ public:
 
 Q_SIGNALS:
     void clicked();
+    void colorChanged();  // a new colour value, set or chosen
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -28,6 +28,7 @@
 #include "effects/typed_text.h"
 #include "errors.h"
 #include "output/insert_effect.h"
+#include "output/page.h"
 #include "output/system_colors.h"
 #include "output/text_codec.h"
 
@@ -37,7 +38,8 @@ namespace {
 
 constexpr QRgb kTitleColor = 0x004080;  // colour value 8404992: red 0, green 64, blue 128
 
-QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
+// A declared rectangle (classic pixels) at the interface scale.
+QRect ToQRect(const Rect& r) { return Scaled(QRect(r.left, r.top, r.width, r.height)); }
 
 QString Q(const std::string& text) { return FromBytes(text); }
 
@@ -96,12 +98,12 @@ QString TranslatedFilter(const std::string& filter) {
 void SizeColumns(QTreeWidget* view, const std::vector<Column>& columns, int listWidth) {
     int fixed = 0, shared = 0;
     for (const Column& c : columns) {
-        if (c.width >= 0) fixed += c.width;
+        if (c.width >= 0) fixed += Scaled(c.width);
         else ++shared;
     }
     const int room = std::max(0, listWidth - 2 * view->frameWidth() - fixed);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const int width = columns[i].width >= 0 ? columns[i].width : (shared ? room / shared : 0);
+        const int width = columns[i].width >= 0 ? Scaled(columns[i].width) : (shared ? room / shared : 0);
         view->setColumnWidth(static_cast<int>(i), width);
     }
 }
@@ -144,7 +146,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     : QWidget(parent), decl_(std::move(decl)), shell_(shell) {
     setObjectName(QString::fromStdString(decl_.className));
     setAutoFillBackground(true);
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(Scaled(QSize(kWidth, kHeight)));
     setFont(InterfaceFont());
     // The window background colour (a welcome form is white); the main
     // window's white is not inherited.
@@ -168,7 +170,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         QFont titleFont = InterfaceFont();
         titleFont.setBold(true);
         title_->setFont(titleFont);
-        title_->setGeometry(kFrameWidth, kFrameWidth, kWidth - 2 * kFrameWidth, kTitleHeight);
+        title_->setGeometry(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, Scaled(kTitleHeight));
     }
 
     if (decl_.panel.width > 0) {
@@ -211,11 +213,12 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     UpdateTextWarnings();
     for (const ControlDecl& c : decl_.controls) PlaceCapacityNote(c);
     ConnectListKeys();
+    WatchParameters();
 
     if (decl_.generate) {
         auto* generate = new QPushButton(this);
         generate->setObjectName(QStringLiteral("XP_Button1"));
-        generate->setGeometry(384, 384, 99, 24);
+        generate->setGeometry(Scaled(QRect(384, 384, 99, 24)));
         generate->setDefault(true);
         connect(generate, &QPushButton::clicked, this, &TMDIChild::Generate);
         // A form with values to set can have its own defaults back; it
@@ -227,7 +230,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
             auto* reset = new QPushButton(tr("&Reset"), this);
             reset->setObjectName(QStringLiteral("ResetButton"));
             reset->setToolTip(tr("Restore the form's own default values"));
-            reset->setGeometry(278, 384, 99, 24);
+            reset->setGeometry(Scaled(QRect(278, 384, 99, 24)));
             reset->setAutoDefault(false);
             connect(reset, &QPushButton::clicked, this, &TMDIChild::ResetValues);
             // Tab reaches it after the parameters, before Generate.
@@ -246,19 +249,21 @@ void TMDIChild::RetranslateUi() {
         QString name;
         if (auto* label = findChild<QLabel*>(Q(c.name) + QStringLiteral("Label"), Qt::FindDirectChildrenOnly)) {
             label->setText(FormText(c.label));
-            const int left = c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left;
-            int width = std::max(0, c.rect.left - 6 - left);
+            const int left = Scaled(c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left);
+            int width = std::max(0, Scaled(c.rect.left - 6) - left);
             // a caption wider than its room in this font takes it from the gap before its control
             const int need = label->sizeHint().width();
-            if (need > width) width = std::min(need, std::max(0, c.rect.left - 2 - left));
-            label->setGeometry(left, c.rect.top, width, c.rect.height);
+            if (need > width) width = std::min(need, std::max(0, Scaled(c.rect.left - 2) - left));
+            const QRect box = ToQRect(c.rect);
+            label->setGeometry(left, box.top(), width, box.height());
             name = AccessibleLabel(label->text());
         }
         if (auto* unit = findChild<QLabel*>(Q(c.name) + QStringLiteral("Unit"), Qt::FindDirectChildrenOnly)) {
             // The unit word stands right of the control and completes its name.
             unit->setText(FormText(c.unit));
-            unit->setGeometry(c.rect.left + c.rect.width + 4, c.rect.top,
-                              unit->fontMetrics().horizontalAdvance(unit->text()) + 4, c.rect.height);
+            const QRect box = ToQRect(c.rect);
+            unit->setGeometry(box.right() + 1 + Scaled(4), box.top(),
+                              unit->fontMetrics().horizontalAdvance(unit->text()) + 4, box.height());
             name = name.isEmpty() ? unit->text() : name + QLatin1Char(' ') + unit->text();
         }
         if (!name.isEmpty()) widget->setAccessibleName(name);
@@ -280,6 +285,35 @@ void TMDIChild::RetranslateUi() {
 void TMDIChild::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) RetranslateUi();
     QWidget::changeEvent(event);
+}
+
+void TMDIChild::WatchParameters() {
+    const auto changed = [this] { Q_EMIT parametersChanged(); };
+    for (const auto& [name, widget] : controls_) {
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            connect(edit, &QLineEdit::textChanged, this, changed);
+        } else if (auto* spin = qobject_cast<TextSpinBox*>(widget)) {
+            connect(spin, &TextSpinBox::textChanged, this, changed);
+        } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
+            connect(box, &QComboBox::editTextChanged, this, changed);
+        } else if (auto* swatch = qobject_cast<ColorSwatch*>(widget)) {
+            connect(swatch, &ColorSwatch::colorChanged, this, changed);
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
+            // A list entry added, removed or edited in place.
+            QAbstractItemModel* model = view->model();
+            connect(model, &QAbstractItemModel::rowsInserted, this, changed);
+            connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
+            connect(model, &QAbstractItemModel::dataChanged, this, changed);
+            connect(model, &QAbstractItemModel::modelReset, this, changed);
+        }
+    }
+}
+
+std::vector<std::string> TMDIChild::GeneratePage() const {
+    TScriptCodeStrings lines;
+    std::vector<std::string> skeleton = shell_.PageSkeleton();
+    zentrava::Generate(decl_, CollectValues(), shell_.CurrentEntry(), shell_.ProgramDir(), skeleton, lines);
+    return ActivateCodeWindow(lines, shell_.CurrentEntry(), skeleton).page;
 }
 
 void TMDIChild::ConnectListKeys() {
@@ -358,7 +392,7 @@ QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
             view->setColumnCount(std::max(1, columns));
             view->header()->setStretchLastSection(false);
             view->header()->setSectionsMovable(false);
-            SizeColumns(view, c.columns, c.rect.width);
+            SizeColumns(view, c.columns, ToQRect(c.rect).width());
             if (c.editableCaptions) {
                 view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                       QAbstractItemView::SelectedClicked);
@@ -411,12 +445,13 @@ void TMDIChild::PlaceTextWarning(const ControlDecl& c) {
     const int right = c.rect.left + c.rect.width + kGap;
     const int room = kWidth - kFrameWidth - 4 - right;
     if (room >= kMinRoom) {
-        w.fix->setGeometry(right, c.rect.top, kFixWidth, c.rect.height);
-        w.label->setGeometry(right + kFixWidth + 4, c.rect.top, room - kFixWidth - 4, c.rect.height);
+        w.fix->setGeometry(Scaled(QRect(right, c.rect.top, kFixWidth, c.rect.height)));
+        w.label->setGeometry(Scaled(QRect(right + kFixWidth + 4, c.rect.top, room - kFixWidth - 4, c.rect.height)));
     } else {
         const int top = decl_.panel.top + decl_.panel.height + 6 + 24 * warningsBelow_++;
-        w.fix->setGeometry(layout::kFieldLeft, top, kFixWidth, 21);
-        w.label->setGeometry(layout::kFieldLeft + kFixWidth + 4, top, kWidth - layout::kFieldLeft - kFixWidth - 12, 21);
+        w.fix->setGeometry(Scaled(QRect(layout::kFieldLeft, top, kFixWidth, 21)));
+        w.label->setGeometry(
+            Scaled(QRect(layout::kFieldLeft + kFixWidth + 4, top, kWidth - layout::kFieldLeft - kFixWidth - 12, 21)));
         w.label->setProperty("below", true);
     }
     w.fix->hide();
@@ -443,7 +478,7 @@ void TMDIChild::PlaceCapacityNote(const ControlDecl& c) {
     warn.setColor(QPalette::WindowText, QColor(0xB0, 0x20, 0x20));
     note->setPalette(warn);
     const int top = decl_.panel.top + decl_.panel.height + 6 + 24 * warningsBelow_++;
-    note->setGeometry(layout::kPanelLeft, top, 384 - 8 - layout::kPanelLeft, 21);
+    note->setGeometry(Scaled(QRect(layout::kPanelLeft, top, 384 - 8 - layout::kPanelLeft, 21)));
     note->hide();
     const auto capacity = static_cast<int>(std::min<std::size_t>(c.capacity, INT_MAX));
     auto update = [note, view, capacity] {
@@ -754,7 +789,7 @@ void TMDIChild::paintEvent(QPaintEvent* event) {
 
 void TMDIChild::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (title_) title_->setGeometry(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, kTitleHeight);
+    if (title_) title_->setGeometry(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, Scaled(kTitleHeight));
 }
 
 ChildWindow::ChildWindow(TMDIChild* form, QWidget* parent) : QMdiSubWindow(parent), form_(form) {
@@ -764,14 +799,14 @@ ChildWindow::ChildWindow(TMDIChild* form, QWidget* parent) : QMdiSubWindow(paren
     setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     if (form->Decl().style == FormStyle::Effect) {
         setWidget(form);
-        setFixedSize(TMDIChild::kWidth, TMDIChild::kHeight);
+        setFixedSize(Scaled(QSize(TMDIChild::kWidth, TMDIChild::kHeight)));
     } else {
         // A welcome form keeps a thick frame that resizes it.
         form->setMinimumSize(0, 0);
         form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWidget(new SizingFrame(form));
         setMinimumSize(4 * SizingFrame::kBorder, 4 * SizingFrame::kBorder);
-        resize(TMDIChild::kWidth, TMDIChild::kHeight);
+        resize(Scaled(QSize(TMDIChild::kWidth, TMDIChild::kHeight)));
     }
 }
 

@@ -59,6 +59,15 @@ public:
     // the escapes; hides the others. Runs whenever a text changes.
     void UpdateTextWarnings();
 
+    // The whole page that Generate would show for the values as they stand,
+    // made without the code window and without changing the form's script
+    // lines or the shell's skeleton. Raises the engine's errors.
+    std::vector<std::string> GeneratePage() const;
+
+Q_SIGNALS:
+    // A parameter changed: a text typed, a colour, a number, a font, a list entry.
+    void parametersChanged();
+
 public Q_SLOTS:
     // XP_Button1Click: the Generate flow. An engine error is shown in the
     // application's error box and the code window is not shown.
@@ -76,6 +85,7 @@ private:
     void RetranslateUi();
     QWidget* CreateControl(const ControlDecl& c);
     void ConnectListKeys();
+    void WatchParameters();
     void RunButton(const ControlDecl& c);
     void SwatchClick(const ControlDecl& c, ColorSwatch* swatch);
     QString ControlText(const QString& name) const;

@@ -1,5 +1,7 @@
 #include "output/code_window.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -7,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTextBlock>
 #include <QUrl>
@@ -14,6 +17,7 @@
 #include "app/interface_font.h"
 #include "app/services.h"
 #include "errors.h"
+#include "output/code_view.h"
 #include "output/insert_effect.h"
 #include "output/insert_page.h"
 #include "output/page.h"
@@ -28,7 +32,7 @@ namespace zentrava::desktop {
 namespace {
 
 QPlainTextEdit* NewMemo(const char* name, const QFont& font, QWidget* parent) {
-    auto* memo = new QPlainTextEdit(parent);
+    auto* memo = new CodeView(parent);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -46,7 +50,7 @@ QFrame* NewSeparator(const char* name, int top, QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setObjectName(QString::fromLatin1(name));
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    line->setGeometry(488, top, 105, 3);
+    line->setGeometry(Scaled(QRect(488, top, 105, 3)));
     return line;
 }
 
@@ -61,23 +65,24 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
     // The run ends when the main window closes, whether or not this is shown.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("JavaScript Codes"));
-    setFixedSize(601, 316);
+    setFixedSize(Scaled(QSize(601, 316)));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
     QFont windowFont = font();
     windowFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    windowFont.setPointSize(8);
+    // 8 points in the classic window; the interface size now, as the rest is scaled with it.
+    windowFont.setPointSizeF(std::max<qreal>(8, InterfaceFont().pointSizeF()));
     setFont(windowFont);
 
     // pagecontrol2: its tab row is never seen; the buttons change the page.
     pages_ = new QStackedWidget(this);
     pages_->setObjectName(QStringLiteral("pagecontrol2"));
-    pages_->setGeometry(6, 8, 474, 248);
+    pages_->setGeometry(Scaled(QRect(6, 8, 474, 248)));
     QFont pageFont = font();
     pageFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-    pageFont.setPointSize(8);
+    pageFont.setPointSizeF(windowFont.pointSizeF());
     codememo_ = NewMemo("codememo", windowFont, pages_);
     htmlMemo_ = NewMemo("HtmlMemo", pageFont, pages_);
     preview_ = new PreviewPane(pages_);
@@ -105,11 +110,25 @@ CodeWindow::CodeWindow(UiServices& services, QString programDir, QWidget* parent
                       QT_TR_NOOP("Insert the effect into a page of your own, or replace it there"), 280),
             &QPushButton::clicked, this, &CodeWindow::InsertIntoPageClick);
 
+    // The live preview, large and resizable, under the preview pane.
+    static constexpr const char* kLiveCaption = QT_TR_NOOP("Live Preview");
+    static constexpr const char* kLiveHint = QT_TR_NOOP("Show the page in a large window that follows the form (F5)");
+    auto* live = new QPushButton(tr(kLiveCaption), this);
+    live->setObjectName(QStringLiteral("LivePreviewButton"));
+    live->setToolTip(tr(kLiveHint));
+    captions_.push_back({live, kLiveCaption, kLiveHint});
+    live->setGeometry(Scaled(QRect(373, 258, 107, 24)));
+    live->setFont(InterfaceFont());
+    live->setAutoDefault(false);
+    connect(live, &QPushButton::clicked, this, &CodeWindow::livePreviewRequested);
+    auto* liveKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(liveKey, &QShortcut::activated, this, &CodeWindow::livePreviewRequested);
+
     // The page's console messages: counted over the preview's lower right
     // corner, clear of the page's own scroll bars.
     messages_ = new PageMessages(this);
     messages_->setFont(pageFont);
-    messages_->setGeometry(380, 216, 82, 20);
+    messages_->setGeometry(Scaled(QRect(380, 216, 82, 20)));
     connect(preview_, &PreviewPane::pageMessage, messages_, &PageMessages::Add);
     connect(messages_, &PageMessages::lineChosen, this, &CodeWindow::ShowPageLine);
     connect(pages_, &QStackedWidget::currentChanged, messages_,
@@ -121,7 +140,7 @@ QPushButton* CodeWindow::AddButton(const char* name, const char* caption, const 
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(hint ? tr(hint) : QString());
     captions_.push_back({button, caption, hint});
-    button->setGeometry(488, top, 107, 24);
+    button->setGeometry(Scaled(QRect(488, top, 107, 24)));
     button->setFont(InterfaceFont());
     button->setAutoDefault(false);
     return button;
@@ -138,7 +157,7 @@ void CodeWindow::ShowPage(int page) { pages_->setCurrentIndex(page); }
 
 void CodeWindow::ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, std::vector<std::string>& skeleton) {
     if (!shownBefore_) {
-        move(219, 326);
+        move(Scaled(QPoint(219, 326)));
         shownBefore_ = true;
     }
     show();
@@ -153,6 +172,8 @@ void CodeWindow::ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, 
     pageLines_ = std::move(result.page);
     SaveAndPreview();
 }
+
+std::vector<std::string> CodeWindow::CurrentPageLines() { return PageLines(); }
 
 const std::vector<std::string>& CodeWindow::PageLines() {
     // Untouched, the page view holds the assembled page and is saved byte for

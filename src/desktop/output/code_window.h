@@ -52,6 +52,13 @@ public:
     // The count of the previewed page's console messages and their list.
     PageMessages* Messages() const { return messages_; }
 
+    // The page view's lines as they would be saved (edits included).
+    std::vector<std::string> CurrentPageLines();
+
+Q_SIGNALS:
+    // "Live Preview" (or F5): the main window opens its live preview.
+    void livePreviewRequested();
+
 public Q_SLOTS:
     void button_scriptcodeClick();
     void Button_htmlcodeClick();

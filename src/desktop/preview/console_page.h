@@ -16,9 +16,13 @@
 namespace zentrava::desktop {
 
 class ConsolePage : public QWebEnginePage {
+    Q_OBJECT
 public:
     // `view` is the page's view and its parent; the view's parent is the panel.
     explicit ConsolePage(QObject* view);
+
+    // Runs a script in the page (the live preview puts its scroll position back).
+    Q_INVOKABLE void runScript(const QString& script) { runJavaScript(script); }
 
 protected:
     void javaScriptAlert(const QUrl& securityOrigin, const QString& message) override;
