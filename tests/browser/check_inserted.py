@@ -41,9 +41,7 @@ CASES = [
 HOST_ONLOAD = {"own-onload.html", "own-body-onload.html"}
 
 # Cases known to fail, and why; one that passes is reported, so that it leaves this list.
-KNOWN = {
-    ("menu", "Side menu bar that slides out"): "its form's own line sets window.onload, replacing the host's",
-}
+KNOWN = {}
 
 
 def main():
