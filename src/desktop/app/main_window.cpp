@@ -289,7 +289,12 @@ void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The children go after this window's own part: what they say on the
+    // way out (the last form closing) must not reach it.
+    disconnect(effectArea_, nullptr, this, nullptr);
+    forms_->disconnect();
+}
 
 void MainWindow::BuildToolbar() {
     auto* toolbarPanel = new QWidget(this);

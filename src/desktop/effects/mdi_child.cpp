@@ -496,6 +496,10 @@ void TMDIChild::PlaceCapacityNote(const ControlDecl& c) {
 TMDIChild::~TMDIChild() {
     // The lists empty themselves as they go, after this form's own part.
     for (const QMetaObject::Connection& c : capacityWatch_) disconnect(c);
+    for (const auto& [name, widget] : controls_) {
+        disconnect(widget, nullptr, this, nullptr);
+        if (auto* view = qobject_cast<QAbstractItemView*>(widget)) disconnect(view->model(), nullptr, this, nullptr);
+    }
 }
 
 void TMDIChild::UpdateTextWarnings() {
