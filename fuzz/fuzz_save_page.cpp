@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (choice & 0x40) {
         fs::create_directories(cache, ec);
-        ::chmod(cache.c_str(), 0700);
+        if (!(choice & 0x20)) ::chmod(cache.c_str(), 0700);  // open to others stays open
         fs::create_directory_symlink(setup.elsewhere, user, ec);
     }
     try {
