@@ -30,6 +30,12 @@ using namespace zentrava;
 using namespace zentrava::desktop;
 using namespace zentrava::desktop::testing;
 
+// A page of the test's own in its scratch folder.
+bool WritePage(const QTemporaryDir& dir, const char* name, const QByteArray& html) {
+    QFile f(dir.filePath(QString::fromLatin1(name)));
+    return f.open(QIODevice::WriteOnly) && f.write(html) == html.size();
+}
+
 // The test library's first entry generated in a real main window.
 struct FirstEntryGenerated {
     ProgramDir dir;
@@ -159,11 +165,7 @@ private Q_SLOTS:
     // still shows its page, in a fresh browser, and says why.
     void aBusyPageGivesWayToTheNextPreview() {
         QTemporaryDir dir;
-        auto write = [&](const char* name, const QByteArray& html) {
-            QFile f(dir.filePath(QString::fromLatin1(name)));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(html);
-        };
+        auto write = [&](const char* name, const QByteArray& html) { QVERIFY(WritePage(dir, name, html)); };
         write("first.htm", "<html><head><title>First</title></head><body>first</body></html>");
         write("busy.htm", "<html><head><title>Busy</title></head><body><script>for (;;) {}</script></body></html>");
         write("next.htm", "<html><head><title>Next</title></head><body>next</body></html>");
@@ -199,11 +201,7 @@ private Q_SLOTS:
     // event loop), and once answered it finishes loading there.
     void aPageWaitingForItsUserKeepsItsView() {
         QTemporaryDir dir;
-        auto write = [&](const char* name, const QByteArray& html) {
-            QFile f(dir.filePath(QString::fromLatin1(name)));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(html);
-        };
+        auto write = [&](const char* name, const QByteArray& html) { QVERIFY(WritePage(dir, name, html)); };
         write("first.htm", "<html><head><title>First</title></head><body>first</body></html>");
         write("alert.htm", "<html><head><title>Asking</title></head>"
                            "<body onload=\"alert('Loaded'); document.title = 'Answered'\">page</body></html>");
