@@ -3,7 +3,7 @@
 // app takes it) and the app's size (the classic 708 x 501 scaled by the
 // factor worked out from that font, with the app's own code), built with the
 // same compiler, flags and Qt as the app, shown centred the same way and left
-// by the same switch. It draws nothing: what the app does beyond it is the
+// by the same switches. It draws nothing: what the app does beyond it is the
 // toolbar, the list, the form and their text.
 #include <cstring>
 
@@ -12,12 +12,16 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/first_paint.h"
 #include "app/interface_font.h"
 
 int main(int argc, char** argv) {
     using namespace zentrava::desktop;
-    bool quitAfterStartup = false;
-    for (int i = 1; i < argc; ++i) quitAfterStartup |= std::strcmp(argv[i], "--quit-after-startup") == 0;
+    bool quitAfterStartup = false, quitAfterFirstPaint = false;
+    for (int i = 1; i < argc; ++i) {
+        quitAfterStartup |= std::strcmp(argv[i], "--quit-after-startup") == 0;
+        quitAfterFirstPaint |= std::strcmp(argv[i], "--quit-after-first-paint") == 0;
+    }
     QApplication app(argc, argv);
     QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -29,5 +33,6 @@ int main(int argc, char** argv) {
     }
     window.show();
     if (quitAfterStartup) QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    if (quitAfterFirstPaint) new QuitAfterFirstPaint(&window);
     return QApplication::exec();
 }
