@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/environment.h"
+#include "app/first_paint.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/services.h"
@@ -31,12 +32,15 @@ public:
 int main(int argc, char** argv) {
     using namespace zentrava::desktop;
     // --quit-after-startup: leave the message loop as soon as it has run
-    // once, after start-up (for start-up time and memory measurements).
-    bool quitAfterStartup = false;
+    // once, after start-up; --quit-after-first-paint: leave it once the main
+    // window has been painted for the first time (for start-up time and
+    // memory measurements).
+    bool quitAfterStartup = false, quitAfterFirstPaint = false;
     // --lang CODE (en, zh_CN, zh_TW): the interface language for this run only.
     QString requestedLanguage;
     for (int i = 1; i < argc; ++i) {
         quitAfterStartup |= std::strcmp(argv[i], "--quit-after-startup") == 0;
+        quitAfterFirstPaint |= std::strcmp(argv[i], "--quit-after-first-paint") == 0;
         if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) requestedLanguage = QString::fromLocal8Bit(argv[++i]);
         else if (std::strncmp(argv[i], "--lang=", 7) == 0) requestedLanguage = QString::fromLocal8Bit(argv[i] + 7);
     }
@@ -69,6 +73,7 @@ int main(int argc, char** argv) {
         mainWindow.FinishStartUp();
         // 7. The message loop.
         if (quitAfterStartup) QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        if (quitAfterFirstPaint) new QuitAfterFirstPaint(&mainWindow);
         status = QApplication::exec();
     }
     zentrava::SetSystemColorResolver(nullptr);

@@ -90,7 +90,7 @@ private Q_SLOTS:
         QVERIFY(!w.CodeWindowIfCreated());
     }
 
-    void startUpCreatesTheHiddenCodeWindowAndHidesTheWelcomePanel() {
+    void startUpHidesTheWelcomePanelAndLeavesTheCodeWindowToTheFirstGenerate() {
         ProgramDir dir;
         FakeServices services;
         MainWindow w(dir.Path(), services);
@@ -99,11 +99,12 @@ private Q_SLOTS:
         w.FinishStartUp();
         FlushDeletes();
         QVERIFY(!w.WelcomePanel()->isVisible());
-        QVERIFY(w.CodeWindowIfCreated());
-        QVERIFY(!w.CodeWindowIfCreated()->isVisible());
-        QVERIFY(!w.CodeWindowIfCreated()->Preview()->Browser());  // no browser before the first preview
+        QVERIFY(!w.CodeWindowIfCreated());  // nothing hidden is made before the first paint
         QCOMPARE(Title(w.CurrentForm()), QStringLiteral("  Plain"));
         QCOMPARE(w.Dialogs().fontPointSize, 10);
+        w.CurrentForm()->Generate();
+        QVERIFY(w.CodeWindowIfCreated() && w.CodeWindowIfCreated()->isVisible());
+        QVERIFY(!w.CodeWindowIfCreated()->Preview()->Browser());  // no browser before the first preview
     }
 
     void captionAndApplicationTitleAgree() {

@@ -126,7 +126,11 @@ qreal LivePreview::FitZoom() const {
 }
 
 void LivePreview::ApplyZoom() {
-    if (QWidget* browser = pane_->Browser()) browser->setProperty("zoomFactor", FitZoom());
+    // Only a change: the browser sends every zoom it is given to the page's
+    // renderer, the one it has too, and here a new page is on its way.
+    QWidget* browser = pane_->Browser();
+    const qreal zoom = FitZoom();
+    if (browser && !qFuzzyCompare(browser->property("zoomFactor").toReal(), zoom)) browser->setProperty("zoomFactor", zoom);
 }
 
 void LivePreview::PlaceMessages() {

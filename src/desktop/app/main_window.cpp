@@ -465,8 +465,10 @@ bool MainWindow::MoveFocus(bool next) {
 bool MainWindow::focusNextPrevChild(bool next) { return MoveFocus(next); }
 
 void MainWindow::FinishStartUp() {
-    // 3. The code window, hidden; its browser is made at the first preview.
-    EnsureCodeWindow();
+    // 3. The code window is made by the first Generate (or insertion), not
+    //    here: hidden until then, it would only cost start-up time and memory
+    //    (its two code views load a font of their own). Its browser is made
+    //    at the first preview.
     // 4. The welcome panel is hidden.
     welcomePanel_->hide();
     // 6. Entry 0 of the catalogue becomes the current entry; its form opens.

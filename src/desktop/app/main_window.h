@@ -72,7 +72,7 @@ public:
     QMdiArea* EffectArea() const { return effectArea_; }
     PictureButton* SelectedButton() const { return selectedButton_; }
     PictureButton* CategoryButton(int index) const;
-    // The code window, created at start-up (null before FinishStartUp or the first Generate).
+    // The code window, null until the first Generate (or an insertion) needed it.
     CodeWindow* CodeWindowIfCreated() const { return codeWindow_; }
     QWidget* WelcomePanel() const { return welcomePanel_; }
     // The app's own help window, null until Help needed it.
