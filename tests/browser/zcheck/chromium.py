@@ -200,8 +200,10 @@ class Chromium:
             raise CheckFailure(f"{method} failed: {response['error'].get('message')}")
         return response.get("result", {})
 
-    def evaluate(self, session, expression, timeout=CALL_TIMEOUT):
-        result = self.call("Runtime.evaluate", {"expression": expression, "returnByValue": True}, session, timeout)
+    def evaluate(self, session, expression, timeout=CALL_TIMEOUT, wait=False):
+        """The value of `expression` in the page (with `wait`, of the promise it gives)."""
+        result = self.call("Runtime.evaluate", {"expression": expression, "returnByValue": True, "awaitPromise": wait},
+                           session, timeout)
         if "exceptionDetails" in result:
             details = result["exceptionDetails"]
             raise CheckFailure("the check's own script failed in the page: "
@@ -301,8 +303,8 @@ class Chromium:
             if not self.loaded(session, entry.timeout):
                 hung = True
                 raise CheckFailure(f"the page did not finish loading within {entry.timeout:.0f} s")
-            time.sleep(0.3)
-            if self.evaluate(session, "document.visibilityState") != "visible":
+            time.sleep(0.3)  # let the page's start-up timers run
+            if not self.until(session, "() => document.visibilityState === 'visible'", 2.0):
                 raise CheckFailure("the page is not shown, so the check would see nothing move")
             if kind == "still":
                 self.check_still(entry, session, shots, result)
@@ -333,6 +335,12 @@ class Chromium:
             collect(result, events, url)
             if hung or not self.alive():
                 self.close_tab(job, hung)
+
+    def until(self, session, test, seconds):
+        """Waits up to `seconds` for the page's `test` (the source of a
+        function of no arguments) to hold, and a frame more; whether it held."""
+        return self.evaluate(session, f"({js('until.js')})({test}, {int(seconds * 1000)})",
+                             timeout=seconds + CALL_TIMEOUT, wait=True)
 
     def responsive(self, session):
         try:
@@ -403,7 +411,7 @@ class Chromium:
         resting = self.standard and self.probes.marked(entry, "pointer")
         if resting:
             self.evaluate(session, js("rest.js"))
-        time.sleep(0.8)
+        time.sleep(0.8)  # effects that follow the pointer catch up with it for the picture
         png = os.path.join(shots, entry.key + ".png")
         with open(png, "wb") as f:
             f.write(base64.b64decode(self.shot(session)))
@@ -445,14 +453,13 @@ class Chromium:
         """The entry in the blog page: the blog is left alone, the keyboard
         still scrolls it, little work at rest out of view, the probe passes."""
         began = time.monotonic()
-        time.sleep(0.5)
+        time.sleep(0.5)  # what the effect shows first (a fade, a reveal) is shown before the blog is looked at
         allowed = sorted(self.probes.allowed.get(entry.form, set()))
         faults = self.evaluate(session, f"({js('host.js')})({json.dumps(allowed)})") or []
         # The keyboard scrolls the page while the focus is on the page itself.
         self.evaluate(session, js("to_top.js"))
         self.key(session, "PageDown")
-        time.sleep(0.5)
-        if not self.evaluate(session, "scrollY > 0"):
+        if not self.until(session, "() => scrollY > 0", 2.0):
             faults.append("Page Down with the focus on the page did not scroll it")
         # At rest and out of view: main-thread work over two seconds, once what
         # starts with the page (a reveal, a fade) has had four seconds to finish.
@@ -469,8 +476,8 @@ class Chromium:
         if work > max(2 * blank, 0.04):
             faults.append(f"at rest and out of view the page worked {work * 1000:.0f} ms in 2 s "
                           f"(a blank page: {blank * 1000:.0f} ms)")
-        self.evaluate(session, "scrollTo(0, 0); 0")
-        time.sleep(0.3)
+        self.evaluate(session, js("scroll_top.js"))
+        self.until(session, "() => scrollY === 0", 2.0)
         result.standard += [f"host: {f}" for f in faults]
         sources = self.probes.scripts.get(entry.base)
         if sources:
@@ -481,7 +488,7 @@ class Chromium:
                 # The second copy works by itself too: with the first one's block
                 # taken out of the page, the probe finds and plays the second.
                 self.evaluate(session, js("first_copy_out.js"))
-                time.sleep(0.5)
+                self.until(session, "() => scrollY === 0", 2.0)
                 result.standard += [f"second copy: {f}" for f in self.run_probe(entry, session, sources)]
                 time.sleep(0.6)
         png = os.path.join(shots, entry.key + ".png")
@@ -516,7 +523,7 @@ class Chromium:
 
     def check_phone(self, entry, session, shots, result):
         """On a phone: nothing is wider than its screen."""
-        time.sleep(0.8)
+        time.sleep(0.8)  # what the effect adds after load is there to be measured
         wide = self.evaluate(session, js("phone.js"))
         if wide:
             result.standard.append(f"phone: {wide}")
