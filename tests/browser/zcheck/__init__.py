@@ -6,6 +6,7 @@ probes     the probes folder and the driver that runs a probe in the page
 host       the blog page of the host and pair modes (blog.html)
 chromium   Chromium over the DevTools protocol, and the checks run there
 webengine  Qt WebEngine through the checker program
+longtext   the long-text pages, one per text field of a form
 report     the parallel run, the report lines and index.html
 main       the command line
 js/        every script the check runs in a page
@@ -16,11 +17,13 @@ from .common import (CALL_TIMEOUT, CLI_TIMEOUT, HEIGHT, LOAD_TIMEOUT, PROBE_TIME
                      CheckFailure, Result, js)
 from .entries import Entry, expand_args, generate, list_entries, run_cli
 from .host import generate_host, host_page, page_parts, second_values
+from .longtext import LONG_TEXT, long_text_pages, text_fields
 from .main import main
 from .probes import Probes, driver_script
+from .report import report
 from .webengine import Checker, WebEngine
 
 __all__ = ["CALL_TIMEOUT", "CLI_TIMEOUT", "HEIGHT", "LOAD_TIMEOUT", "PROBE_TIMEOUT", "WIDTH", "BrowserGone",
-           "CheckFailure", "Checker", "Chromium", "Entry", "Probes", "Result", "WebEngine", "collect",
+           "CheckFailure", "Checker", "Chromium", "Entry", "Probes", "Result", "WebEngine", "collect", "LONG_TEXT", "long_text_pages", "text_fields", "report",
            "driver_script", "expand_args", "generate", "generate_host", "host_page", "js", "list_entries", "main",
            "page_parts", "run_cli", "second_values"]

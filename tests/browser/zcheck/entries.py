@@ -32,6 +32,7 @@ class Entry:
         self.dialogs = []    # texts of the dialogs that were dismissed
         self.standard = []   # faults the standard checks found
         self.pending = False  # standard faults are reported but do not fail the run
+        self.long_pending = False  # a long-text page whose every fault is reported but does not fail the run
         self.failure = None  # why the entry could not be checked
         self.screenshot = None
         self.still_shot = None
@@ -47,7 +48,11 @@ class Entry:
 
     @property
     def passed(self):
-        return self.failure is None and not self.errors and (self.pending or not self.standard)
+        return self.long_pending or (self.failure is None and not self.errors and (self.pending or not self.standard))
+
+    def faults(self):
+        """Everything the page failed on, pending or not."""
+        return [self.failure] if self.failure else self.errors + self.standard
 
     def reasons(self):
         if self.failure:

@@ -11,6 +11,7 @@ from .chromium import Chromium
 from .common import CheckFailure
 from .entries import Entry, generate, list_entries
 from .host import generate_host, host_kinds
+from .longtext import long_text_pages
 from .probes import Probes
 from .report import run_checks, write_index
 from .webengine import WebEngine
@@ -38,10 +39,15 @@ def main(description=None):
                         help="categories or entries whose standard faults are reported without failing")
     parser.add_argument("--host-pending", nargs="*", default=[], metavar="NAME",
                         help="the same for the host and pair modes only (the blog page, two copies)")
+    parser.add_argument("--long-pending", nargs="*", default=[], metavar="NAME",
+                        help="entries (category-NN) or long-text pages (category-NN-long-CONTROL) whose long-text "
+                             "pages report every fault as PENDING without failing")
     parser.add_argument("--expect-fail", nargs="*", default=None, metavar="KEY",
                         help="pass only if exactly these pages (category-NN, category-NN-vK) fail")
-    parser.add_argument("--modes", nargs="*", default=["plain", "host", "pair"], choices=["plain", "host", "pair"],
-                        help="plain: the generated page; host: the entry in a blog page (and on a phone); "
+    parser.add_argument("--modes", nargs="*", default=["plain", "long", "host", "pair"],
+                        choices=["plain", "long", "host", "pair"],
+                        help="plain: the generated page (and the probes' variants); long: a text of 2,000 characters in "
+                             "each text field of the entry's form; host: the entry in a blog page (and on a phone); "
                              "pair: the entry twice in a blog page (host and pair: Chromium with the standard checks)")
     parser.add_argument("--keep", action="store_true", help="keep the scratch folder")
     parser.add_argument("--only", nargs="*", default=None, metavar="NAME",
@@ -81,6 +87,8 @@ def main(description=None):
     try:
         entries, problems = list_entries(args.cli, program)
         pages = (entries + probes.variants(entries)) if "plain" in args.modes else []
+        if "long" in args.modes:
+            pages += long_text_pages(args.cli, program, entries)
         if standard:
             pages += [Entry(e.base, e.caption, e.index, e.ename, e.form, mode=mode)
                       for e in entries for mode, wanted in (("host", "host"), ("twice", "pair"))
@@ -95,6 +103,8 @@ def main(description=None):
         def prepare(entry):
             names = args.host_pending if entry.mode else args.pending
             entry.pending = entry.base in names or entry.entry_key in names
+            entry.long_pending = bool(entry.variant and entry.variant.get("long")) and any(
+                name in args.long_pending for name in (entry.base, entry.entry_key, entry.key))
             try:
                 entry.page = (generate_host(args.cli, program, entry) if entry.mode
                               else generate(args.cli, program, entry))
@@ -114,9 +124,11 @@ def main(description=None):
     for p in problems:
         print(f"FAIL {p}")
     failed = [e.key for e in pages if not e.passed]
-    pending = [e.key for e in pages if e.passed and e.standard]
+    pending = [e.key for e in pages if e.passed and e.standard and not e.long_pending]
+    long_pending = [e.key for e in pages if e.long_pending and e.faults()]
     print(f"{len(pages) - len(failed)} pages passed, {len(failed)} failed in {args.browser}"
           + (f"; {len(pending)} with pending standard faults: {' '.join(pending)}" if pending else "")
+          + (f"; {len(long_pending)} with pending long-text faults: {' '.join(long_pending)}" if long_pending else "")
           + f" ({time.monotonic() - began:.0f} s)")
     if args.expect_fail is not None:
         expected = set(args.expect_fail)
