@@ -12,7 +12,10 @@ confirms and prompts are dismissed.
 Categories add what their effects must visibly do in the probes folder
 (--probes, by default `probes/` beside this script; its README describes the
 files): variants (an entry generated with other values), the probe run in the
-page, and the names each form may define.
+page, and the names each form may define. Every text field of every form
+(an edit or memo that takes neither a link nor a file name) also gets a page
+of its own with a 2,000-character text, 5 s to load and 5 s for the probe
+(the `long` mode, key <entry>-long-<control>).
 
 The standard checks (Chromium, on unless --no-standard):
   globals      every name the page adds to `window` (or declares with let,
@@ -31,7 +34,10 @@ The standard checks (Chromium, on unless --no-standard):
 Entries named with --pending report their standard faults as PENDING
 without failing the run; --host-pending does the same for what the host and
 pair modes find (the blog page, two copies), and only for that: an entry
-named there still fails on a fault of its own generated page.
+named there still fails on a fault of its own generated page. The host and
+pair modes run in WebEngine too, as probes (without the work at rest).
+--long-pending names long-text pages (or their entries) whose every fault is
+reported as PENDING.
 
 Pages run in parallel (--jobs), generated while the first ones are checked:
 in Chromium each job has a window of its own in one browser process, into

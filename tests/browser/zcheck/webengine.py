@@ -10,7 +10,7 @@ import subprocess
 import threading
 import time
 
-from .common import DRIVER_PREFIX, HEIGHT, WIDTH, CheckFailure, Result, pointer_path, text_of
+from .common import DRIVER_PREFIX, HEIGHT, PHONE, WIDTH, CheckFailure, Result, js, pointer_path, text_of
 from .probes import driver_script
 
 
@@ -36,31 +36,68 @@ class WebEngine:
                 self.checkers[job] = Checker(self.program, self.work_dir, job)
             checker = self.checkers[job]
         result = Result()
-        png = os.path.join(shots, entry.key + ".png")
+        png = os.path.join(shots, entry.key + ("-phone.png" if kind == "phone" else ".png"))
         sweep, corner, back = pointer_path()
-        request = {"page": os.path.abspath(entry.page), "png": png, "size": [WIDTH, HEIGHT],
+        if kind == "phone":
+            sweep, corner, back = [], (PHONE[0] - 20, PHONE[1] - 20), []
+        request = {"page": os.path.abspath(entry.page), "png": png,
+                   "size": list(PHONE) if kind == "phone" else [WIDTH, HEIGHT],
                    "sweep": sweep, "corner": corner, "back": back, "timeout": entry.timeout,
                    # the entry with its defaults: a variant (a text that fills the
                    # window, say) may rightly stand still
-                   "pointer": self.probes.marked(entry, "pointer") and not entry.variant}
-        sources = self.probes.scripts.get(entry.base)
+                   "pointer": self.probes.marked(entry, "pointer") and not entry.variant and kind == "main"}
+        sources, runs = self.sources(entry, kind)
         if sources:
             request["probe"] = driver_script("(m => console.log('" + DRIVER_PREFIX + " ' + m))", entry, sources)
-            request["probe_timeout"] = entry.probe_timeout
+            request["probe_timeout"] = entry.probe_timeout * runs
         try:
-            answer = checker.ask(request, entry.timeout + entry.probe_timeout + 30)
+            answer = checker.ask(request, entry.timeout + request.get("probe_timeout", 0) + 30)
             result.errors += answer.get("errors", [])
-            result.errors += answer.get("probe", [])
+            if kind == "main":
+                result.errors += answer.get("probe", [])
+            else:
+                # What only the blog page finds is a fault of the standard, as in Chromium.
+                for said in answer.get("probe", []):
+                    said = said[len("probe: "):] if said.startswith("probe: ") else said
+                    known = said.startswith(("host: ", "second copy: ", "phone: "))
+                    result.standard.append(said if known else "host: " + said)
             result.notes += answer.get("notes", [])
             result.dialogs += answer.get("dialogs", [])
             if answer.get("failure"):
                 raise CheckFailure(answer["failure"])
             if not answer.get("screenshot"):
                 raise CheckFailure("the screenshot could not be saved")
-            result.screenshot = png
+            if kind == "phone":
+                result.still_shot = png
+            else:
+                result.screenshot = png
         except CheckFailure as e:
             result.failure = str(e)
         return result
+
+
+    def sources(self, entry, kind):
+        """The probe sources of a page and how many runs of the category's
+        probes they hold. In the blog page the blog's own checks come first,
+        then the category's probes, and with two copies the probes once more
+        on the second copy alone."""
+        own = self.probes.scripts.get(entry.base) or []
+        if kind == "main":
+            return own, 1
+        if kind == "phone":
+            return [f"const wide = () => {js('phone.js')};\n" + js("phone_probe.js")], 1
+
+        def labelled(prefix):
+            return [f"const found = await (async () => {{\n{source}\n}})();\n"
+                    f"return Array.isArray(found) ? found.map(f => {json.dumps(prefix)} + f) : found;"
+                    for source in own]
+        allowed = sorted(self.probes.allowed.get(entry.form, set()))
+        sources = [f"const check = {js('host.js')};\nconst allowed = {json.dumps(allowed)};\n" + js("host_probe.js")]
+        sources += labelled("host: probe: ")
+        if entry.mode == "twice":
+            sources += [js("second_copy_probe.js")] + labelled("second copy: probe: ")
+            return sources, 2
+        return sources, 1
 
 
 class Checker:
