@@ -18,7 +18,7 @@ import time
 import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import check_library as lib  # noqa: E402  (the browser driver of the library check)
+import zcheck as lib  # noqa: E402  (the browser driver of the library check)
 
 # (category, entry, host page): entries with body handlers go into hosts with their own.
 CASES = [

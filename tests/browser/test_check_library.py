@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Unit test of the browser check's own pieces that no fixture page reaches:
-how a variant's options are expanded and how probe files are read."""
+how a variant's options are expanded, how probe files are read, which form
+controls get a long text and how a pending long-text fault is reported."""
 
 import json
 import os
@@ -76,6 +77,34 @@ class BlogPage(unittest.TestCase):
             self.assertEqual(two.count('<div class="host-copy">'), 2)
             self.assertLess(two.index("one"), two.index("two"))
             self.assertNotIn("host-copy", body([]))  # the blank page the work at rest is measured against
+
+class LongTexts(unittest.TestCase):
+    def test_the_text_fields_of_a_form(self):
+        # zentrava-cli form: name, kind, caption, value; a list's items are indented under it.
+        lines = ["FlatEdit3\tedit\tText:\thttps://www.example.com/",  # a text, though its default is an address
+                 "FlatEdit6\tedit\tLink:\thttps://www.example.com/", "flatedit52\tedit\tURL:\thttps://x/",
+                 "FlatEdit7\tedit\tImage:\timage\\Dog.jpg", "FlatEdit90\tedit\tCursor:\tImage/cur.ani",
+                 "FlatEdit50\tedit\tTitle:\t", "FlatEdit17\tedit\tDescription:\tThis is a short description",
+                 "Memo1\tmemo\tContent:\tThis is a word.", "ListView1\tlistview\t\t",
+                 "  Google\tedit\tx\ty", "sSpinEdit1\tspinedit\tYear:\t2024", "Label1\tlabel\t\tNo Parameters",
+                 "Panel2\tswatch\tBackground:\t#FF0000", "FontComboBox1\tfontbox\tFont:\t", "broken"]
+        self.assertEqual(check.text_fields(lines), [("FlatEdit3", "Text"), ("FlatEdit50", "Title"),
+                                                    ("FlatEdit17", "Description"), ("Memo1", "Content")])
+
+    def test_the_long_text_tests_length_not_quoting(self):
+        self.assertEqual(len(check.LONG_TEXT), 2000)
+        self.assertFalse(set("'\"<>&\\") & set(check.LONG_TEXT))  # quotes and markup have variants of their own
+
+    def test_a_pending_long_text_fault_is_reported_without_failing(self):
+        variant = {"label": "2,000 characters in Text", "long": "FlatEdit2", "args": []}
+        for pending, failure, passed, said in ((False, None, False, "FAIL"), (True, None, True, "PENDING long text"),
+                                               (True, "did not load", True, "PENDING long text: did not load")):
+            page = check.Entry("mouse", "Mouse", 1, "Alert", "TMouseForm1", variant, 0)
+            page.errors, page.failure, page.long_pending = ["probe: no alert"], failure, pending
+            self.assertEqual(page.passed, passed)
+            self.assertIn(said, check.report(page))
+        page.errors, page.failure = [], None
+        self.assertIn("take it off the list", check.report(page))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,140 @@
+"""The check's command line: what to check, in which browser, and the verdict."""
+
+import argparse
+import os
+import shutil
+import signal
+import tempfile
+import time
+
+from .chromium import Chromium
+from .common import CheckFailure
+from .entries import Entry, generate, list_entries
+from .host import generate_host, host_kinds
+from .longtext import long_text_pages
+from .probes import Probes
+from .report import run_checks, write_index
+from .webengine import WebEngine
+
+# The probes folder beside the package, unless --probes names another.
+PROBES = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "probes")
+
+
+def main(description=None):
+    """The check's command line; `description` is its help text."""
+    parser = argparse.ArgumentParser(description=description, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--browser", choices=["chromium", "webengine"], required=True)
+    parser.add_argument("--cli", required=True, help="the zentrava-cli to generate with")
+    parser.add_argument("--program-dir", required=True, help="program directory to copy (catalogues, scripts)")
+    parser.add_argument("--shots", required=True, help="folder for the screenshots and index.html")
+    parser.add_argument("--chromium", default="/usr/bin/chromium")
+    parser.add_argument("--checker", help="the WebEngine checker program (for --browser webengine)")
+    parser.add_argument("--probes", default=PROBES,
+                        help="folder of the category probes (default: probes/ beside this script)")
+    parser.add_argument("--jobs", type=int, default=None,
+                        help="pages checked at the same time (default: 6 in Chromium, 4 in WebEngine)")
+    parser.add_argument("--no-standard", dest="standard", action="store_false",
+                        help="leave out the standard checks (globals, still, rest, decoration)")
+    parser.add_argument("--pending", nargs="*", default=[], metavar="NAME",
+                        help="categories or entries whose standard faults are reported without failing")
+    parser.add_argument("--host-pending", nargs="*", default=[], metavar="NAME",
+                        help="the same for the host and pair modes only (the blog page, two copies)")
+    parser.add_argument("--long-pending", nargs="*", default=[], metavar="NAME",
+                        help="entries (category-NN) or long-text pages (category-NN-long-CONTROL) whose long-text "
+                             "pages report every fault as PENDING without failing")
+    parser.add_argument("--expect-fail", nargs="*", default=None, metavar="KEY",
+                        help="pass only if exactly these pages (category-NN, category-NN-vK) fail")
+    parser.add_argument("--modes", nargs="*", default=["plain", "long", "host", "pair"],
+                        choices=["plain", "long", "host", "pair"],
+                        help="plain: the generated page (and the probes' variants); long: a text of 2,000 characters in "
+                             "each text field of the entry's form; host: the entry in a blog page (and on a phone); "
+                             "pair: the entry twice in a blog page (host and pair: with the standard checks; WebEngine leaves out the work at rest)")
+    parser.add_argument("--keep", action="store_true", help="keep the scratch folder")
+    parser.add_argument("--only", nargs="*", default=None, metavar="NAME",
+                        help="check only these categories (catalogue base names) or entries (category-NN)")
+    args = parser.parse_args()
+
+    if args.browser == "chromium" and not os.access(args.chromium, os.X_OK):
+        print(f"FAIL: no Chromium at {args.chromium} (scripts/setup.sh installs Debian's chromium)")
+        return 1
+    if args.browser == "webengine" and not (args.checker and os.access(args.checker, os.X_OK)):
+        print(f"FAIL: no WebEngine checker program at {args.checker}")
+        return 1
+    standard = args.standard and args.browser == "chromium"
+    # Pages mostly wait (for timers, for the pointer to rest): more of them
+    # than cores keeps both busy. Each WebEngine job is a checker process.
+    jobs = max(1, args.jobs or (6 if args.browser == "chromium" else 4))
+
+    def interrupted(signum, frame):
+        raise KeyboardInterrupt  # ends the browsers on the way out, as Ctrl+C does
+    signal.signal(signal.SIGTERM, interrupted)
+
+    shots = os.path.abspath(args.shots)
+    shutil.rmtree(shots, ignore_errors=True)
+    os.makedirs(shots)
+    work = tempfile.mkdtemp(prefix="zentrava-browser-")
+    program = os.path.join(work, "program")
+    shutil.copytree(args.program_dir, program, ignore=shutil.ignore_patterns("temp.htm"))
+    probes = Probes(os.path.abspath(args.probes))
+    browser = (Chromium(args.chromium, work, probes, standard) if args.browser == "chromium"
+               else WebEngine(args.checker, work, probes))
+
+    print(f"Checking the effect library of {args.program_dir} in {args.browser} "
+          f"({jobs} at a time; standard checks {'on' if standard else 'off'}; probes {probes.folder})")
+    print(f"Screenshots: {shots}/index.html", flush=True)
+    began = time.monotonic()
+    problems = []
+    try:
+        entries, problems = list_entries(args.cli, program)
+        pages = (entries + probes.variants(entries)) if "plain" in args.modes else []
+        if "long" in args.modes:
+            pages += long_text_pages(args.cli, program, entries)
+        # The blog page's checks are standard checks; WebEngine runs those of them a page can run itself.
+        if standard or (args.standard and args.browser == "webengine"):
+            pages += [Entry(e.base, e.caption, e.index, e.ename, e.form, mode=mode)
+                      for e in entries for mode, wanted in (("host", "host"), ("twice", "pair"))
+                      if wanted in args.modes]
+        pages.sort(key=lambda e: (e.entry_key, e.key))
+        problems += probes.problems
+        if args.only is not None:
+            pages = [e for e in pages if e.base in args.only or e.key in args.only or e.entry_key in args.only]
+        if not pages:
+            problems.append(f"no catalogue in {args.program_dir} lists any entry")
+
+        def prepare(entry):
+            names = args.host_pending if entry.mode else args.pending
+            entry.pending = entry.base in names or entry.entry_key in names
+            entry.long_pending = bool(entry.variant and entry.variant.get("long")) and any(
+                name in args.long_pending for name in (entry.base, entry.entry_key, entry.key))
+            try:
+                entry.page = (generate_host(args.cli, program, entry) if entry.mode
+                              else generate(args.cli, program, entry))
+            except CheckFailure as e:
+                entry.failure = str(e)
+
+        run_checks(browser, pages, lambda e: host_kinds(e) if e.mode else
+                   ["main", "still"] if standard and not e.variant else ["main"], shots, jobs, prepare)
+    finally:
+        browser.stop()
+        if args.keep:
+            print(f"Scratch folder kept: {work}")
+        else:
+            shutil.rmtree(work, ignore_errors=True)
+
+    write_index(shots, args.browser, pages, problems)
+    for p in problems:
+        print(f"FAIL {p}")
+    failed = [e.key for e in pages if not e.passed]
+    pending = [e.key for e in pages if e.passed and e.standard and not e.long_pending]
+    long_pending = [e.key for e in pages if e.long_pending and e.faults()]
+    print(f"{len(pages) - len(failed)} pages passed, {len(failed)} failed in {args.browser}"
+          + (f"; {len(pending)} with pending standard faults: {' '.join(pending)}" if pending else "")
+          + (f"; {len(long_pending)} with pending long-text faults: {' '.join(long_pending)}" if long_pending else "")
+          + f" ({time.monotonic() - began:.0f} s)")
+    if args.expect_fail is not None:
+        expected = set(args.expect_fail)
+        if set(failed) != expected or problems:
+            print(f"expected exactly these to fail: {sorted(expected)}; failed: {sorted(failed)}")
+            return 1
+        return 0
+    return 1 if failed or problems else 0
