@@ -13,6 +13,14 @@ for (const img of pictures) {
 }
 if (!pictures.some((img) => z.visible(img))) failures.push('no picture is visible');
 
+// What moves by itself moves by transform or opacity, which the browser animates without the page's own work.
+for (const run of document.getAnimations()) {
+  if (run.playState !== 'running' || !run.effect || !run.effect.getKeyframes) continue;
+  const moved = new Set(run.effect.getKeyframes().flatMap((k) => Object.keys(k)));
+  const other = [...moved].filter((p) => !['offset', 'computedOffset', 'easing', 'composite', 'transform', 'opacity'].includes(p));
+  if (other.length) { failures.push(`an animation moves ${other.join(', ')}, not by transform or opacity`); break; }
+}
+
 const slider = document.querySelector('.zi14-range');
 if (slider) {
   const box = slider.closest('.zi14');
@@ -60,6 +68,30 @@ if (floater && entry.form === 'TImageForm7') {
   await z.wait(1500);
   const now = floater.getBoundingClientRect().top;
   if (Math.abs(now - home) > 2) failures.push(`the floating picture did not come back to its place (${home} -> ${now})`);
+  window.scrollTo(0, 0);
+}
+const ball = document.getElementById('soccer');
+if (ball && entry.form === 'TImageForm6') {
+  // It rolls by itself, and stays in the window while the page scrolls.
+  const img = ball.querySelector('img');
+  const at = () => { const r = img.getBoundingClientRect(); return [r.left, r.top, r.bottom]; };
+  if (ball.matches(':hover')) {
+    // it rests under the pointer: the pointer goes to the corner farthest from it
+    const spot = document.createElement('div'), r = img.getBoundingClientRect();
+    spot.style.cssText = `position:fixed;width:4px;height:4px;z-index:2147483647;${r.left > innerWidth / 2 ? 'left' : 'right'}:0;` +
+      `${r.top > innerHeight / 2 ? 'top' : 'bottom'}:0`;
+    document.body.appendChild(spot);
+    await z.hover(spot);
+    spot.remove();
+  }
+  const before = at();
+  await z.wait(600);
+  const after = at();
+  if (after[0] === before[0] && after[1] === before[1]) failures.push('the bouncing picture did not move');
+  window.scrollTo(0, 400);
+  await z.wait(300);
+  const now = at();
+  if (now[2] <= 0 || now[1] >= innerHeight) failures.push('the bouncing picture left the window when the page scrolled');
   window.scrollTo(0, 0);
 }
 return failures;
