@@ -27,6 +27,7 @@
 #include "effects/shell.h"
 #include "effects/typed_text.h"
 #include "errors.h"
+#include "output/generated_page.h"
 #include "output/insert_effect.h"
 #include "output/page.h"
 #include "output/system_colors.h"
@@ -310,10 +311,7 @@ void TMDIChild::WatchParameters() {
 }
 
 std::vector<std::string> TMDIChild::GeneratePage() const {
-    TScriptCodeStrings lines;
-    std::vector<std::string> skeleton = shell_.PageSkeleton();
-    zentrava::Generate(decl_, CollectValues(), shell_.CurrentEntry(), shell_.ProgramDir(), skeleton, lines);
-    return ActivateCodeWindow(lines, shell_.CurrentEntry(), skeleton).page;
+    return MakePage(decl_, CollectValues(), shell_.CurrentEntry(), shell_.ProgramDir()).view.page;
 }
 
 void TMDIChild::ConnectListKeys() {
