@@ -12,6 +12,7 @@
 
 #include "catalogue/plugin.h"
 #include "catalogue/search.h"
+#include "effects/control_kind.h"
 #include "effects/form.h"
 #include "effects/registry.h"
 #include "effects/typed_text.h"
@@ -143,7 +144,7 @@ Selected RequireEntry(const std::string& dir, const std::string& categoryName, c
 
 const ControlDecl& RequireControl(const FormDecl& form, const std::string& name) {
     const ControlDecl* c = form.Control(name);
-    if (!c || c->kind == ControlKind::Button || c->kind == ControlKind::Label) {
+    if (!c || !HoldsValue(*c)) {
         throw UsageError{form.className + " has no control '" + name + "' that holds a value"};
     }
     return *c;
@@ -155,12 +156,10 @@ std::pair<std::string, std::string> SplitAssignment(const std::string& option, c
     return {text.substr(0, eq), text.substr(eq + 1)};
 }
 
-bool IsList(const ControlDecl& c) { return c.kind == ControlKind::ListBox || c.kind == ControlKind::ListView; }
-
 void PrintForm(const FormDecl& form, std::ostream& out) {
     for (const ControlDecl& c : form.controls) {
         std::string def = c.text;
-        if (c.kind == ControlKind::Swatch) def = ColorToHtml(c.color);
+        if (ValueOf(c) == ValueKind::Colour) def = ColorToHtml(c.color);
         if (IsList(c)) def.clear();
         std::string kind = KindName(c.kind);
         if (c.kind == ControlKind::Swatch && c.preset) kind += " preset";
@@ -186,26 +185,23 @@ void Apply(const FormDecl& form, FormValues& values, const Change& change) {
         auto [name, text] = SplitAssignment(option, change.value);
         const ControlDecl& c = RequireControl(form, name);
         if (!IsList(c)) throw UsageError{"--add: '" + c.name + "' is not a list"};
-        ListEntry entry = SplitFields(text);
-        const std::size_t columns = c.kind == ControlKind::ListView ? c.columns.size() : 1;
-        if (entry.size() > columns) {
+        const std::size_t fields = SplitFields(text).size(), columns = EntryFields(c);
+        if (fields > columns) {
             throw UsageError{"--add: '" + c.name + "' has " + std::to_string(columns) + " column(s), got " +
-                             std::to_string(entry.size()) + " fields"};
+                             std::to_string(fields) + " fields"};
         }
-        entry.resize(columns);
-        values[c.name].entries.push_back(std::move(entry));
+        values[c.name].entries.push_back(EntryFromFields(c, text));
     } else {  // --set
         auto [name, text] = SplitAssignment(option, change.value);
         const ControlDecl& c = RequireControl(form, name);
         if (IsList(c)) throw UsageError{"--set: '" + c.name + "' is a list; use --clear and --add"};
-        if (c.kind == ControlKind::Swatch) {
-            std::optional<TColor> color = ParseColor(text);
-            if (!color) throw UsageError{"--set: '" + text + "' is not a colour (#RRGGBB or a decimal value)"};
-            values[c.name].color = *color;
-        } else if (TakesNumber(c) && !IsNumberText(text)) {
-            throw UsageError{"--set: '" + c.name + "' takes a number, got '" + text + "'"};
-        } else {
-            values[c.name].text = text;
+        switch (SetValueText(c, values[c.name], text, true)) {
+            case ValueTextError::NotColour:
+                throw UsageError{"--set: '" + text + "' is not a colour (#RRGGBB or a decimal value)"};
+            case ValueTextError::NotNumber:
+                throw UsageError{"--set: '" + c.name + "' takes a number, got '" + text + "'"};
+            case ValueTextError::None:
+                break;
         }
     }
 }
