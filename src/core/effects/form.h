@@ -171,9 +171,7 @@ bool ScriptNameStaysInside(const std::string& script);
 // optional sign, digits and at most one decimal point. Anything else would
 // leave a gap in the script ("var speed=,").
 bool IsNumberText(const std::string& text);
-inline bool TakesNumber(const ControlDecl& c) {
-    return c.kind == ControlKind::SpinEdit || c.kind == ControlKind::SizeBox;
-}
+bool TakesNumber(const ControlDecl& c);
 
 // The Generate flow: rebuild the page skeleton from the entry, then fill the
 // script lines. Errors propagate as EngineError after the skeleton has been

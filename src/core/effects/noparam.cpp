@@ -25,6 +25,8 @@ FormDecl NoParamForm() {
     return f;
 }
 
+std::vector<FormDecl> FrameworkForms() { return {NoParamForm(), MDIChild(), WelcomeForm()}; }
+
 FormDecl WelcomeForm() {
     FormDecl f;
     f.className = "TwelcomeForm";
