@@ -9,6 +9,7 @@ namespace zentrava::forms {
 FormDecl NoParamForm();
 FormDecl MDIChild();
 FormDecl WelcomeForm();
+FormDecl ParamFormClass();  // the generic form of effects that declare their parameters
 
 // Mouse.
 FormDecl MouseForm1();
