@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -295,7 +296,10 @@ void TMDIChild::WatchParameters() {
         } else if (auto* spin = qobject_cast<TextSpinBox*>(widget)) {
             connect(spin, &TextSpinBox::textChanged, this, changed);
         } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
-            connect(box, &QComboBox::editTextChanged, this, changed);
+            connect(box, box->isEditable() ? &QComboBox::editTextChanged : &QComboBox::currentTextChanged, this,
+                    changed);
+        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+            connect(check, &QCheckBox::toggled, this, changed);
         } else if (auto* swatch = qobject_cast<ColorSwatch*>(widget)) {
             connect(swatch, &ColorSwatch::colorChanged, this, changed);
         } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
@@ -406,6 +410,17 @@ QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
             auto* button = new QPushButton(this);
             connect(button, &QPushButton::clicked, this, [this, &c] { RunButton(c); });
             return button;
+        }
+        case ControlKind::ChoiceBox: {
+            auto* box = new QComboBox(this);
+            for (const std::string& item : c.items) box->addItem(Q(item));
+            box->setCurrentText(Q(c.text));
+            return box;
+        }
+        case ControlKind::CheckBox: {
+            auto* check = new QCheckBox(this);
+            check->setChecked(c.text == "yes");
+            return check;
         }
         case ControlKind::Label: {
             auto* label = new QLabel(this);
@@ -537,7 +552,8 @@ void TMDIChild::SetControlText(const QString& name, const QString& text) {
     QWidget* w = Control(name);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(text);
     else if (auto* spin = qobject_cast<TextSpinBox*>(w)) spin->setText(text);
-    else if (auto* box = qobject_cast<QComboBox*>(w)) box->setEditText(text);
+    else if (auto* box = qobject_cast<QComboBox*>(w)) box->isEditable() ? box->setEditText(text) : box->setCurrentText(text);
+    else if (auto* check = qobject_cast<QCheckBox*>(w)) check->setChecked(text == QLatin1String("yes"));
     UpdateTextWarnings();
 }
 
@@ -551,6 +567,7 @@ QString TMDIChild::ControlText(const QString& name) const {
     if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
     if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) return spin->text();
     if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentText();
+    if (auto* check = qobject_cast<QCheckBox*>(w)) return check->isChecked() ? QStringLiteral("yes") : QStringLiteral("no");
     // A caption as declared: the interface language never reaches the code.
     if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)) {
         const ControlDecl* c = decl_.Control(ToBytes(name));
@@ -686,10 +703,16 @@ void TMDIChild::Generate() {
     const FormValues values = CollectValues();
     // A number box left empty or half typed would leave a gap in the script.
     for (const ControlDecl& c : decl_.controls) {
-        if (!TakesNumber(c) || IsNumberText(values.Text(c.name))) continue;
+        if (!TakesNumber(c) || AcceptsText(c, values.Text(c.name))) continue;
         QString label = FormText(c.label).trimmed();
         while (label.endsWith(u':') || label.endsWith(u'\uff1a')) label.chop(1);
-        ShowError(tr("%1 takes a number.").arg(label.isEmpty() ? Q(c.name) : label));
+        const QString name = label.isEmpty() ? Q(c.name) : label;
+        if (c.ranged && IsNumberText(values.Text(c.name))) {
+            ShowError(tr("%1 takes a number from %2 to %3.")
+                          .arg(name, QString::number(c.minimum), QString::number(c.maximum)));
+        } else {
+            ShowError(tr("%1 takes a number.").arg(name));
+        }
         if (QWidget* w = Control(Q(c.name))) w->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -705,7 +728,13 @@ void TMDIChild::Generate() {
     }
     RememberValues(shell_.CurrentEntry(), decl_, values);
     if (const Category* category = FindCategory(shell_.CurrentEntry().category)) {
-        if (const FormDecl* form = FormRegistry::Instance().Find(decl_.className)) {
+        const FormDecl* form = nullptr;
+        try {
+            form = FormForEntry(shell_.CurrentEntry(), shell_.ProgramDir());
+        } catch (const EngineError&) {
+            // The script file changed since the form opened; the code is still shown.
+        }
+        if (form && form->className == decl_.className) {
             shell_.OfferInsertion(
                 {ChosenEffect{CategoryBase(*category), shell_.CurrentEntry(), form, values}, insertPage_, insertBlock_});
         }
