@@ -22,7 +22,7 @@ struct Tplugin {
     std::string onresize;
     // The user's effects folder the entry was read from, where its script
     // file and pictures are; empty for an entry of the program directory.
-    std::string folder;
+    std::string folder{};
 
     bool operator==(const Tplugin&) const = default;
 };
