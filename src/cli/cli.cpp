@@ -12,10 +12,12 @@
 
 #include "catalogue/plugin.h"
 #include "catalogue/search.h"
+#include "effects/control_kind.h"
 #include "effects/form.h"
 #include "effects/registry.h"
 #include "effects/typed_text.h"
 #include "errors.h"
+#include "output/generated_page.h"
 #include "output/insert_effect.h"
 #include "output/page.h"
 #include "output/preview_file.h"
@@ -154,7 +156,7 @@ Selected RequireEntry(const std::string& dir, const std::string& categoryName, c
 
 const ControlDecl& RequireControl(const FormDecl& form, const std::string& name) {
     const ControlDecl* c = form.Control(name);
-    if (!c || c->kind == ControlKind::Button || c->kind == ControlKind::Label) {
+    if (!c || !HoldsValue(*c)) {
         throw UsageError{form.className + " has no control '" + name + "' that holds a value"};
     }
     return *c;
@@ -166,12 +168,10 @@ std::pair<std::string, std::string> SplitAssignment(const std::string& option, c
     return {text.substr(0, eq), text.substr(eq + 1)};
 }
 
-bool IsList(const ControlDecl& c) { return c.kind == ControlKind::ListBox || c.kind == ControlKind::ListView; }
-
 void PrintForm(const FormDecl& form, std::ostream& out) {
     for (const ControlDecl& c : form.controls) {
         std::string def = c.text;
-        if (c.kind == ControlKind::Swatch) def = ColorToHtml(c.color);
+        if (ValueOf(c) == ValueKind::Colour) def = ColorToHtml(c.color);
         if (IsList(c)) def.clear();
         std::string kind = KindName(c.kind);
         if (c.kind == ControlKind::Swatch && c.preset) kind += " preset";
@@ -201,26 +201,24 @@ void Apply(const FormDecl& form, FormValues& values, const Change& change) {
         auto [name, text] = SplitAssignment(option, change.value);
         const ControlDecl& c = RequireControl(form, name);
         if (!IsList(c)) throw UsageError{"--add: '" + c.name + "' is not a list"};
-        ListEntry entry = SplitFields(text);
-        const std::size_t columns = c.kind == ControlKind::ListView ? c.columns.size() : 1;
-        if (entry.size() > columns) {
+        const std::size_t fields = SplitFields(text).size(), columns = EntryFields(c);
+        if (fields > columns) {
             throw UsageError{"--add: '" + c.name + "' has " + std::to_string(columns) + " column(s), got " +
-                             std::to_string(entry.size()) + " fields"};
+                             std::to_string(fields) + " fields"};
         }
-        entry.resize(columns);
-        values[c.name].entries.push_back(std::move(entry));
+        values[c.name].entries.push_back(EntryFromFields(c, text));
     } else {  // --set
         auto [name, text] = SplitAssignment(option, change.value);
         const ControlDecl& c = RequireControl(form, name);
         if (IsList(c)) throw UsageError{"--set: '" + c.name + "' is a list; use --clear and --add"};
-        if (c.kind == ControlKind::Swatch) {
-            std::optional<TColor> color = ParseColor(text);
-            if (!color) throw UsageError{"--set: '" + text + "' is not a colour (#RRGGBB or a decimal value)"};
-            values[c.name].color = *color;
-        } else if (!AcceptsText(c, text)) {
-            throw UsageError{"--set: '" + c.name + "' takes " + WhatItTakes(c) + ", got '" + text + "'"};
-        } else {
-            values[c.name].text = text;
+        switch (SetValueText(c, values[c.name], text, true)) {
+            case ValueTextError::NotColour:
+                throw UsageError{"--set: '" + text + "' is not a colour (#RRGGBB or a decimal value)"};
+            case ValueTextError::NotNumber:
+            case ValueTextError::NotAccepted:
+                throw UsageError{"--set: '" + c.name + "' takes " + WhatItTakes(c) + ", got '" + text + "'"};
+            case ValueTextError::None:
+                break;
         }
     }
 }
@@ -237,16 +235,16 @@ struct GenerateRequest {
 // Saves the page with its local files and tells each copied file on stderr.
 // Files already there are replaced only when `force` is given; otherwise
 // nothing is written, they are listed and the result is false.
-bool SavePage(const std::vector<std::string>& page, const std::string& dir, const std::string& file, bool force,
+bool SavePage(const GeneratedPage& generated, const std::string& dir, const std::string& file, bool force,
               std::ostream& err) {
-    const PageSavePlan plan = PlanPageSave(page, dir, file);
+    const PageSavePlan plan = PlanPageSave(generated.Page(), generated.localFiles, dir, file);
     for (const std::string& warning : plan.warnings) err << "zentrava-cli: warning: " << warning << '\n';
     if (!plan.replaced.empty() && !force) {
         err << "zentrava-cli: these files are there already; --force replaces them:\n";
         for (const std::string& replaced : plan.replaced) err << "  " << replaced << '\n';
         return false;
     }
-    for (const std::string& copied : SavePageWithFiles(page, plan)) err << "copied " << copied << '\n';
+    for (const std::string& copied : SavePageWithFiles(generated.Page(), plan)) err << "copied " << copied << '\n';
     return true;
 }
 
@@ -257,33 +255,30 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
     for (const Change& change : request.changes) Apply(*s.form, values, change);
     if (!s.form->generate) throw UsageError{s.form->className + " has no Generate"};
 
-    std::vector<std::string> skeleton;
-    TScriptCodeStrings lines;
     // Text is written as typed; say where it would break the script.
     for (const TextWarning& w : TypedTextWarnings(*s.form, values, s.entry, dir)) {
         err << "zentrava-cli: warning: " << w.control << ": " << w.message << " With escapes: " << w.fixed << '\n';
     }
     try {
-        zentrava::Generate(*s.form, values, s.entry, dir, skeleton, lines);
-        if (lines.LoadedFileCut()) {
+        GeneratedPage result = MakePage(*s.form, values, s.entry, dir, request.show == "raw" ? RawLines::Keep : RawLines::Drop);
+        if (result.scriptCut) {
             err << "zentrava-cli: warning: " << ScriptFilePath(dir, s.entry)
                 << " holds a NUL character; the script ends there\n";
         }
         std::vector<std::string> shown;
-        if (request.show == "raw") shown = lines.Lines();
-        CodeWindowResult result = ActivateCodeWindow(lines, s.entry, skeleton);
+        if (request.show == "raw") shown = std::move(result.raw);
         // As in the code window, a file that cannot be saved loses nothing
         // generated: the view is still printed, and the run fails.
         std::optional<EngineError> saveError;
         bool refused = false;
         try {
-            if (request.preview) SavePreviewFile(dir, result.page);
-            if (!request.save.empty()) refused = !SavePage(result.page, dir, request.save, request.force, err);
+            if (request.preview) SavePreviewFile(dir, result.Page());
+            if (!request.save.empty()) refused = !SavePage(result, dir, request.save, request.force, err);
         } catch (const EngineError& e) {
             saveError = e;
         }
         if (request.show == "script") shown.assign(result.Script().begin(), result.Script().end());
-        if (request.show == "page") shown = std::move(result.page);
+        if (request.show == "page") shown = std::move(result.view.page);
         std::string text;
         for (const std::string& line : shown) (text += line) += '\n';
         out << text;
@@ -378,15 +373,13 @@ int Gallery(const std::string& dir, const std::string& target, bool force, std::
                 if (!form || !form->generate) {
                     throw EngineError("the form '" + entry.form + "' cannot generate");
                 }
-                std::vector<std::string> skeleton;
-                TScriptCodeStrings lines;
-                zentrava::Generate(*form, DefaultValues(*form), entry, dir, skeleton, lines);
-                CodeWindowResult result = ActivateCodeWindow(lines, entry, skeleton);
-                const PageSavePlan plan = PlanPageSave(result.page, dir, (fs::path(target) / page).string());
+                const GeneratedPage result = MakePage(*form, DefaultValues(*form), entry, dir);
+                const PageSavePlan plan =
+                    PlanPageSave(result.Page(), result.localFiles, dir, (fs::path(target) / page).string());
                 for (const std::string& warning : plan.warnings) {
                     err << "zentrava-cli: warning: " << category.caption << ' ' << i << ": " << warning << '\n';
                 }
-                SavePageWithFiles(result.page, plan);
+                SavePageWithFiles(result.Page(), plan);
                 index.push_back("<li><a href=\"" + page + "\">" + names + "</a></li>");
                 ++saved;
             } catch (const EngineError& e) {

@@ -25,6 +25,7 @@ const char* const kBanner =
     "bold    yesno         \"Bold\"     = yes\n"
     "-->\n"
     "<!--Insert following codes between <Body></Body>-->\n"
+    "\n"
     "<p id=\"b\" style=\"font-size:/*@size*/24px;color:/*@tint*/#3584e4\"><!--@message-->Hello</p>\n"
     "<script>var shape = /*@shape*/'round', bold = /*@bold*/true, text = /*@message*/'Hello';</script>\n";
 

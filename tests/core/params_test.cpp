@@ -18,6 +18,8 @@ Lines WithBlock(const Lines& declarations, const Lines& script) {
     Lines lines{"<!--parameters"};
     lines.insert(lines.end(), declarations.begin(), declarations.end());
     lines.push_back("-->");
+    lines.push_back("<!--Insert following codes between <Body></Body>-->");
+    lines.push_back("");
     lines.insert(lines.end(), script.begin(), script.end());
     return lines;
 }
@@ -76,10 +78,10 @@ TEST(ParamBlock, NamesEachFaultWithFileAndLine) {
         {{"s yesno \"S\" = true"}, {}, "f.dat:2: the default of s is yes or no"},
         {{"s text \"S\" = a", "", "S text \"T\" = b"}, {"/*@s*/a /*@S*/b"}, "f.dat:4: S is declared twice (first on line 2)"},
         {{"s text \"S\" = a", "t text \"T\" = b"}, {"/*@s*/a"}, "f.dat:3: t is declared but no marker"},
-        {{"s text \"S\" = a"}, {"", "/*@s*/a /*@u*/b"}, "f.dat:5: the marker /*@u*/ names no declared parameter"},
-        {{"s text \"S\" = abc"}, {"x", "/*@s*/abd"}, "f.dat:5: the marker /*@s*/ must be followed by the default 'abc'"},
-        {{"s text \"S\" = abc"}, {"'/*@s*/'abc"}, "f.dat:4: the marker /*@s*/ must be followed"},
-        {{"s yesno \"S\" = yes"}, {"<!--@s-->yes"}, "f.dat:4: the marker <!--@s--> must be followed by the default 'true'"},
+        {{"s text \"S\" = a"}, {"", "/*@s*/a /*@u*/b"}, "f.dat:7: the marker /*@u*/ names no declared parameter"},
+        {{"s text \"S\" = abc"}, {"x", "/*@s*/abd"}, "f.dat:7: the marker /*@s*/ must be followed by the default 'abc'"},
+        {{"s text \"S\" = abc"}, {"'/*@s*/'abc"}, "f.dat:6: the marker /*@s*/ must be followed"},
+        {{"s yesno \"S\" = yes"}, {"<!--@s-->yes"}, "f.dat:6: the marker <!--@s--> must be followed by the default 'true'"},
     };
     for (const Case& c : cases) {
         try {
@@ -89,6 +91,9 @@ TEST(ParamBlock, NamesEachFaultWithFileAndLine) {
             EXPECT_EQ(std::string(e.what()).rfind(c.error, 0), 0u) << e.what() << "\n  expected " << c.error;
         }
     }
+    // The two lines after the block give way to the page's header; a line there would be lost.
+    EXPECT_THROW(ParseParamBlock({"<!--parameters", "-->", "<!--Insert following codes-->", "<p>lost</p>"}, "h"),
+                 EngineError);
     // A block that never ends is named at its first line.
     EXPECT_THROW(
         try { ParseParamBlock({"<!--parameters", "a text \"A\" = x", "# no end"}, "g.dat"); } catch (const EngineError& e) {
@@ -102,7 +107,7 @@ TEST(ParamBlock, PutsValuesInPlaceOfTheDefaultsByteForByte) {
     const Lines lines = WithBlock(
         {"n number 0..100 \"N\" = 6", "c colour \"C\" = #3584e4", "t text \"T\" = Hi", "k choice a|bb \"K\" = a",
          "y yesno \"Y\" = yes", "f font \"F\" = Arial"},
-        {"<!--Insert following codes between <Body></Body>-->", "x=/*@n*/6;y=/*@n*/6px;/*@c*/#3584e4",
+        {"x=/*@n*/6;y=/*@n*/6px;/*@c*/#3584e4",
          "<b><!--@t-->Hi</b> /*@t*/'Hi' /*@k*/\"a\" /*@y*/true /*@f*/Arial /*@cc_on @*/ /*@*/"});
     const ParamBlock block = ParseParamBlock(lines, "f.dat");
     FormValues values = DefaultValues(ParamForm(block));
@@ -118,7 +123,7 @@ TEST(ParamBlock, PutsValuesInPlaceOfTheDefaultsByteForByte) {
     values["f"].text = "";
     Lines changed = lines;
     SubstituteParams(changed, block, values);
-    EXPECT_EQ(changed, (Lines{"<!--Insert following codes between <Body></Body>-->",
+    EXPECT_EQ(changed, (Lines{"<!--Insert following codes between <Body></Body>-->", "",
                               "x=/*@n*/12.5;y=/*@n*/12.5px;/*@c*/#FF0000",
                               "<b><!--@t-->a'b\"c\xe4\xb8\xad <i></b> /*@t*/'a'b\"c\xe4\xb8\xad <i>' "
                               "/*@k*/\"bb\" /*@y*/false /*@f*/ /*@cc_on @*/ /*@*/"}));
@@ -127,7 +132,7 @@ TEST(ParamBlock, PutsValuesInPlaceOfTheDefaultsByteForByte) {
     values["c"].color = *ParseColor("#3584E4");
     Lines spelled = lines;
     SubstituteParams(spelled, block, values);
-    EXPECT_EQ(spelled[1], "x=/*@n*/6;y=/*@n*/6px;/*@c*/#3584e4");
+    EXPECT_EQ(spelled[2], "x=/*@n*/6;y=/*@n*/6px;/*@c*/#3584e4");
 }
 
 TEST(ParamBlock, TheFormHasOneControlPerParameterAndTakesOnlyWhatTheyDeclare) {

@@ -4,27 +4,15 @@
 #include <charconv>
 #include <string_view>
 
+#include "effects/control_kind.h"
 #include "errors.h"
 #include "output/page.h"
 
 namespace zentrava {
 
-const char* KindName(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Edit: return "edit";
-        case ControlKind::SpinEdit: return "spinedit";
-        case ControlKind::SizeBox: return "sizebox";
-        case ControlKind::FontBox: return "fontbox";
-        case ControlKind::Swatch: return "swatch";
-        case ControlKind::ListBox: return "listbox";
-        case ControlKind::ListView: return "listview";
-        case ControlKind::Button: return "button";
-        case ControlKind::Label: return "label";
-        case ControlKind::ChoiceBox: return "choicebox";
-        case ControlKind::CheckBox: return "checkbox";
-    }
-    return "?";
-}
+const char* KindName(ControlKind kind) { return KindInfo(kind).name; }
+
+bool TakesNumber(const ControlDecl& c) { return ValueOf(c) == ValueKind::Number; }
 
 ControlValue& FormValues::operator[](const std::string& name) { return values_[LowerAscii(name)]; }
 
@@ -55,11 +43,7 @@ const ControlDecl* FormDecl::Control(const std::string& name) const {
 FormValues DefaultValues(const FormDecl& form) {
     FormValues values;
     for (const ControlDecl& c : form.controls) {
-        if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) continue;
-        ControlValue& v = values[c.name];
-        v.text = c.text;
-        v.color = c.color;
-        v.entries = c.entries;
+        if (HoldsValue(c)) values[c.name] = DefaultValue(c);
     }
     return values;
 }

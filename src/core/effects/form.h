@@ -175,9 +175,7 @@ bool ScriptNameStaysInside(const std::string& script);
 // optional sign, digits and at most one decimal point. Anything else would
 // leave a gap in the script ("var speed=,").
 bool IsNumberText(const std::string& text);
-inline bool TakesNumber(const ControlDecl& c) {
-    return c.kind == ControlKind::SpinEdit || c.kind == ControlKind::SizeBox;
-}
+bool TakesNumber(const ControlDecl& c);
 // Whether a control takes the text as its value: a number (within its range
 // where it has one), one of a choice box's items, yes or no for a check box.
 bool AcceptsText(const ControlDecl& c, const std::string& text);

@@ -31,6 +31,8 @@ FormDecl NoParamForm() {
 // as it stands.
 FormDecl ParamFormClass() { return ParamForm(ParamBlock{}); }
 
+std::vector<FormDecl> FrameworkForms() { return {NoParamForm(), MDIChild(), WelcomeForm(), ParamFormClass()}; }
+
 FormDecl WelcomeForm() {
     FormDecl f;
     f.className = "TwelcomeForm";

@@ -211,6 +211,13 @@ ParamBlock ParseParamBlock(const std::vector<std::string>& lines, const std::str
     }
     if (i == lines.size()) Fault(file, 1, "the parameter block has no end (a line -->)");
     block.lines = i + 1;
+    // The page's own header replaces the two lines after the block: the
+    // header comment and an empty line. Anything else there would be lost.
+    if (block.lines + 1 < lines.size() && !Trim(lines[block.lines + 1]).empty()) {
+        Fault(file, block.lines + 2,
+              "the two lines after the parameter block give way to the page's header: the header comment, then an "
+              "empty line");
+    }
     (void)FindPlaces(lines, block, file);
     return block;
 }

@@ -14,19 +14,11 @@ namespace zentrava {
 const FormRegistry& FormRegistry::Instance() {
     static const FormRegistry registry = [] {
         FormRegistry r;
-        using namespace forms;
-        // The order in which the classes are registered.
-        for (auto declare : {NoParamForm, MDIChild, WelcomeForm, ParamFormClass}) r.Register(declare());
-        for (FormDecl& f : ImageForms()) r.Register(std::move(f));
-        for (auto declare : {OtherForm1, OtherForm2}) r.Register(declare());
-        for (FormDecl& f : TimeForms()) r.Register(std::move(f));
-        for (FormDecl& f : PageForms()) r.Register(std::move(f));
-        for (auto declare : {MouseForm1, MouseForm2, MouseForm3, MouseForm6, MouseForm8, MouseForm12,
-                             MouseForm16, MouseForm17, MouseForm18, MouseForm19, MouseForm21}) {
-            r.Register(declare());
+        // The categories in the order in which their classes are registered.
+        for (auto list : {forms::FrameworkForms, forms::ImageForms, forms::OtherForms, forms::TimeForms,
+                          forms::PageForms, forms::MouseForms, forms::MenuForms, forms::TextForms}) {
+            for (FormDecl& f : list()) r.Register(std::move(f));
         }
-        for (FormDecl& f : MenuForms()) r.Register(std::move(f));
-        for (FormDecl& f : TextForms()) r.Register(std::move(f));
         return r;
     }();
     return registry;

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "effects/control_kind.h"
 #include "errors.h"
 
 namespace zentrava {
@@ -316,10 +317,7 @@ std::vector<TextWarning> TypedTextWarnings(const FormDecl& form, const FormValue
     std::vector<TextWarning> warnings;
     if (!form.generate) return warnings;
     for (const ControlDecl& c : form.controls) {
-        if (c.kind != ControlKind::Edit && c.kind != ControlKind::SpinEdit && c.kind != ControlKind::SizeBox &&
-            c.kind != ControlKind::FontBox) {
-            continue;
-        }
+        if (!HoldsText(c)) continue;
         const ControlValue* value = values.Find(c.name);
         if (!value || !MayBreakCode(value->text)) continue;
         FormValues probe = values;

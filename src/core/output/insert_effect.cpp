@@ -12,6 +12,7 @@
 
 #include "effects/registry.h"
 #include "errors.h"
+#include "output/generated_page.h"
 #include "output/percent.h"
 #include "output/page.h"
 #include "output/save_page.h"
@@ -137,11 +138,7 @@ ChosenEffect ResolveRecipe(const std::string& programDir, const Recipe& recipe) 
 
 EffectParts GenerateParts(const std::string& programDir, const ChosenEffect& effect) {
     if (!effect.form || !effect.form->generate) throw EngineError("The entry '" + effect.entry.ename + "' cannot generate");
-    std::vector<std::string> skeleton;
-    TScriptCodeStrings lines;
-    Generate(*effect.form, effect.values, effect.entry, programDir, skeleton, lines);
-    const CodeWindowResult result = ActivateCodeWindow(lines, effect.entry, skeleton);
-    return SplitGeneratedPage(result, effect.entry);
+    return SplitGeneratedPage(MakePage(*effect.form, effect.values, effect.entry, programDir).view, effect.entry);
 }
 
 PageEdit PlanInsert(const std::string& programDir, const std::string& path, ChosenEffect effect,

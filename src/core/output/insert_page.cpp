@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "effects/control_kind.h"
 #include "errors.h"
 #include "output/percent.h"
 
@@ -43,9 +44,6 @@ bool KeptInRecipe(char c) {
 std::string Encode(const std::string& text) { return PercentEncode(text, KeptInRecipe); }
 
 std::optional<std::string> Decode(std::string_view text) { return PercentDecode(text, KeptInRecipe); }
-
-bool IsList(const ControlDecl& c) { return c.kind == ControlKind::ListBox || c.kind == ControlKind::ListView; }
-bool HoldsValue(const ControlDecl& c) { return c.kind != ControlKind::Button && c.kind != ControlKind::Label; }
 
 std::string JoinFields(const ListEntry& entry) {
     std::string text;
@@ -450,7 +448,7 @@ std::vector<RecipeChange> ChangesFromDefaults(const FormDecl& form, const FormVa
             if (v->entries == c.entries) continue;
             changes.push_back({RecipeChange::Clear, c.name, {}});
             for (const ListEntry& e : v->entries) changes.push_back({RecipeChange::Add, c.name, JoinFields(e)});
-        } else if (c.kind == ControlKind::Swatch) {
+        } else if (ValueOf(c) == ValueKind::Colour) {
             if (v->color == c.color) continue;
             const bool plain = v->color >= 0 && v->color <= 0xFFFFFF;
             changes.push_back({RecipeChange::Set, c.name, plain ? ColorToHtml(v->color) : std::to_string(v->color)});
@@ -472,22 +470,9 @@ void ApplyChanges(const FormDecl& form, FormValues& values, const std::vector<Re
         if (change.kind == RecipeChange::Clear) {
             v.entries.clear();
         } else if (change.kind == RecipeChange::Add) {
-            ListEntry entry;
-            std::size_t from = 0;
-            for (;;) {
-                const std::size_t tab = change.value.find('\t', from);
-                entry.push_back(change.value.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
-                if (tab == std::string::npos) break;
-                from = tab + 1;
-            }
-            entry.resize(c->kind == ControlKind::ListView ? std::max<std::size_t>(c->columns.size(), 1) : 1);
-            v.entries.push_back(std::move(entry));
-        } else if (c->kind == ControlKind::Swatch) {
-            const std::optional<TColor> color = ParseColor(change.value);
-            if (!color) throw EngineError("'" + change.value + "' is not a colour");
-            v.color = *color;
-        } else {
-            v.text = change.value;
+            v.entries.push_back(EntryFromFields(*c, change.value));
+        } else if (SetValueText(*c, v, change.value, false) == ValueTextError::NotColour) {
+            throw EngineError("'" + change.value + "' is not a colour");
         }
     }
 }

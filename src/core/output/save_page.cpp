@@ -179,6 +179,11 @@ std::vector<std::string> LocalReferences(const std::vector<std::string>& page) {
 
 PageSavePlan PlanPageSave(const std::vector<std::string>& page, const std::string& sourceDir,
                           const std::string& target) {
+    return PlanPageSave(page, LocalReferences(page), sourceDir, target);
+}
+
+PageSavePlan PlanPageSave(const std::vector<std::string>& page, const std::vector<std::string>& localFiles,
+                          const std::string& sourceDir, const std::string& target) {
     CheckFileTarget(target);
     PageSavePlan plan;
     plan.target = target;
@@ -190,7 +195,7 @@ PageSavePlan PlanPageSave(const std::vector<std::string>& page, const std::strin
     std::error_code ec;
     const fs::path sourceRoot = fs::canonical(sourceDir, ec);
     if (ec) return plan;  // no program directory, nothing beside the page
-    for (const std::string& ref : LocalReferences(page)) {
+    for (const std::string& ref : localFiles) {
         const fs::path from = fs::canonical(fs::path(sourceDir) / ref, ec);
         if (ec) continue;  // named but absent: the page shows it missing, as here
         if (!Inside(from, sourceRoot)) {

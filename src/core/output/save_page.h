@@ -39,6 +39,9 @@ struct PageSavePlan {
 // file or new name (a folder, a device, a FIFO). Writes nothing.
 PageSavePlan PlanPageSave(const std::vector<std::string>& page, const std::string& sourceDir,
                           const std::string& target);
+// The same with the page's local references already found (a GeneratedPage's localFiles).
+PageSavePlan PlanPageSave(const std::vector<std::string>& page, const std::vector<std::string>& localFiles,
+                          const std::string& sourceDir, const std::string& target);
 
 // Carries out a plan: makes the target's folder where it is missing, copies
 // the files (by streaming, with their permission bits; a file already the

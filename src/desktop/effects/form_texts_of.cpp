@@ -1,5 +1,7 @@
 #include "effects/form_texts.h"
 
+#include "effects/control_kind.h"
+
 namespace zentrava::desktop {
 
 std::vector<std::string> TranslatableTexts(const FormDecl& form) {
@@ -10,7 +12,7 @@ std::vector<std::string> TranslatableTexts(const FormDecl& form) {
     for (const ControlDecl& c : form.controls) {
         add(c.label);
         add(c.unit);
-        if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) add(c.text);
+        if (HasCaption(c)) add(c.text);
         for (const Column& column : c.columns) add(column.caption);
         // "Name|patterns|Name|patterns": the names.
         std::size_t start = 0;

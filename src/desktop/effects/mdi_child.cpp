@@ -23,11 +23,14 @@
 #include "app/interface_font.h"
 #include "app/language.h"
 #include "app/services.h"
+#include "effects/control_adapter.h"
+#include "effects/control_kind.h"
 #include "effects/controls.h"
 #include "effects/registry.h"
 #include "effects/shell.h"
 #include "effects/typed_text.h"
 #include "errors.h"
+#include "output/generated_page.h"
 #include "output/insert_effect.h"
 #include "output/page.h"
 #include "output/system_colors.h"
@@ -92,30 +95,6 @@ QString TranslatedFilter(const std::string& filter) {
     QStringList parts = Q(filter).split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) parts[i] = FormText(ToBytes(parts[i]));
     return parts.join(QLatin1Char('|'));
-}
-
-// The widths of a list view's columns: sized columns keep their width, the
-// others share what is left of the list's width.
-void SizeColumns(QTreeWidget* view, const std::vector<Column>& columns, int listWidth) {
-    int fixed = 0, shared = 0;
-    for (const Column& c : columns) {
-        if (c.width >= 0) fixed += Scaled(c.width);
-        else ++shared;
-    }
-    const int room = std::max(0, listWidth - 2 * view->frameWidth() - fixed);
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const int width = columns[i].width >= 0 ? Scaled(columns[i].width) : (shared ? room / shared : 0);
-        view->setColumnWidth(static_cast<int>(i), width);
-    }
-}
-
-QTreeWidgetItem* NewRow(const ListEntry& entry, int columns, bool editable) {
-    auto* item = new QTreeWidgetItem;
-    for (int i = 0; i < columns && i < static_cast<int>(entry.size()); ++i) {
-        item->setText(i, Q(entry[static_cast<std::size_t>(i)]));
-    }
-    if (editable) item->setFlags(item->flags() | Qt::ItemIsEditable);
-    return item;
 }
 
 // Runs an action when a key without modifiers is pressed in the watched widget.
@@ -185,7 +164,7 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
     }
 
     for (const ControlDecl& c : decl_.controls) {
-        QWidget* widget = CreateControl(c);
+        QWidget* widget = AdapterFor(c.kind).create(c, this, [this, &c] { Activate(c); });
         widget->setObjectName(Q(c.name));
         widget->setGeometry(ToQRect(c.rect));
         if (!c.fontFamily.empty() || c.fontSize > 0) {
@@ -268,13 +247,7 @@ void TMDIChild::RetranslateUi() {
             name = name.isEmpty() ? unit->text() : name + QLatin1Char(' ') + unit->text();
         }
         if (!name.isEmpty()) widget->setAccessibleName(name);
-        if (c.kind == ControlKind::Button) static_cast<QPushButton*>(widget)->setText(FormText(c.text));
-        if (c.kind == ControlKind::Label) static_cast<QLabel*>(widget)->setText(FormText(c.text));
-        if (c.kind == ControlKind::ListView) {
-            QStringList captions;
-            for (const Column& col : c.columns) captions << FormText(col.caption);
-            static_cast<QTreeWidget*>(widget)->setHeaderLabels(captions);
-        }
+        if (const auto retranslate = AdapterFor(c.kind).retranslate) retranslate(c, widget);
     }
     if (auto* generate = findChild<QPushButton*>(QStringLiteral("XP_Button1"), Qt::FindDirectChildrenOnly)) {
         generate->setText(tr("&Generate Codes..."));
@@ -290,34 +263,13 @@ void TMDIChild::changeEvent(QEvent* event) {
 
 void TMDIChild::WatchParameters() {
     const auto changed = [this] { Q_EMIT parametersChanged(); };
-    for (const auto& [name, widget] : controls_) {
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            connect(edit, &QLineEdit::textChanged, this, changed);
-        } else if (auto* spin = qobject_cast<TextSpinBox*>(widget)) {
-            connect(spin, &TextSpinBox::textChanged, this, changed);
-        } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
-            connect(box, box->isEditable() ? &QComboBox::editTextChanged : &QComboBox::currentTextChanged, this,
-                    changed);
-        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
-            connect(check, &QCheckBox::toggled, this, changed);
-        } else if (auto* swatch = qobject_cast<ColorSwatch*>(widget)) {
-            connect(swatch, &ColorSwatch::colorChanged, this, changed);
-        } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
-            // A list entry added, removed or edited in place.
-            QAbstractItemModel* model = view->model();
-            connect(model, &QAbstractItemModel::rowsInserted, this, changed);
-            connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
-            connect(model, &QAbstractItemModel::dataChanged, this, changed);
-            connect(model, &QAbstractItemModel::modelReset, this, changed);
-        }
+    for (const ControlDecl& c : decl_.controls) {
+        if (QWidget* widget = Control(Q(c.name))) AdapterFor(c.kind).watch(widget, this, changed);
     }
 }
 
 std::vector<std::string> TMDIChild::GeneratePage() const {
-    TScriptCodeStrings lines;
-    std::vector<std::string> skeleton = shell_.PageSkeleton();
-    zentrava::Generate(decl_, CollectValues(), shell_.CurrentEntry(), shell_.ProgramDir(), skeleton, lines);
-    return ActivateCodeWindow(lines, shell_.CurrentEntry(), skeleton).page;
+    return MakePage(decl_, CollectValues(), shell_.CurrentEntry(), shell_.ProgramDir()).view.page;
 }
 
 void TMDIChild::ConnectListKeys() {
@@ -343,110 +295,23 @@ void TMDIChild::ConnectListKeys() {
     }
 }
 
-QWidget* TMDIChild::CreateControl(const ControlDecl& c) {
-    switch (c.kind) {
-        case ControlKind::Edit: {
-            auto* edit = new QLineEdit(Q(c.text), this);
-            edit->setCursorPosition(0);
-            return edit;
-        }
-        case ControlKind::SpinEdit: {
-            auto* spin = new TextSpinBox(this);
-            spin->setText(Q(c.text));
-            return spin;
-        }
-        case ControlKind::SizeBox: {
-            auto* box = new QComboBox(this);
-            box->setEditable(true);
-            box->setInsertPolicy(QComboBox::NoInsert);
-            for (const std::string& item : c.items) box->addItem(Q(item));
-            box->setEditText(Q(c.text));
-            return box;
-        }
-        case ControlKind::FontBox: {
-            // The family names as the generated style rules need them, drawn
-            // in the form's own font (a symbol font's name stays readable).
-            auto* box = new QComboBox(this);
-            box->setEditable(true);
-            box->setInsertPolicy(QComboBox::NoInsert);
-            box->addItems(InstalledFontFamilies());
-            box->setCurrentIndex(-1);
-            box->setEditText(Q(c.text));  // empty unless the form sets a font
-            return box;
-        }
-        case ControlKind::Swatch: {
-            auto* swatch = new ColorSwatch(this);
-            swatch->setColorValue(c.color);
-            connect(swatch, &ColorSwatch::clicked, this, [this, &c, swatch] { SwatchClick(c, swatch); });
-            return swatch;
-        }
-        case ControlKind::ListBox: {
-            auto* list = new QListWidget(this);
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
-            for (const ListEntry& e : c.entries) list->addItem(Q(e.empty() ? std::string() : e.front()));
-            return list;
-        }
-        case ControlKind::ListView: {
-            auto* view = new QTreeWidget(this);
-            view->setRootIsDecorated(false);
-            view->setUniformRowHeights(true);
-            view->setSelectionMode(QAbstractItemView::SingleSelection);
-            view->setAllColumnsShowFocus(true);
-            const int columns = static_cast<int>(c.columns.size());
-            view->setColumnCount(std::max(1, columns));
-            view->header()->setStretchLastSection(false);
-            view->header()->setSectionsMovable(false);
-            SizeColumns(view, c.columns, ToQRect(c.rect).width());
-            if (c.editableCaptions) {
-                view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                      QAbstractItemView::SelectedClicked);
-            } else {
-                view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-            }
-            for (const ListEntry& e : c.entries) view->addTopLevelItem(NewRow(e, columns, c.editableCaptions));
-            return view;
-        }
-        case ControlKind::Button: {
-            auto* button = new QPushButton(this);
-            connect(button, &QPushButton::clicked, this, [this, &c] { RunButton(c); });
-            return button;
-        }
-        case ControlKind::ChoiceBox: {
-            auto* box = new QComboBox(this);
-            for (const std::string& item : c.items) box->addItem(Q(item));
-            box->setCurrentText(Q(c.text));
-            return box;
-        }
-        case ControlKind::CheckBox: {
-            auto* check = new QCheckBox(this);
-            check->setChecked(c.text == "yes");
-            return check;
-        }
-        case ControlKind::Label: {
-            auto* label = new QLabel(this);
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            return label;
-        }
+// A click on a swatch or a button.
+void TMDIChild::Activate(const ControlDecl& c) {
+    if (c.kind == ControlKind::Button) {
+        RunButton(c);
+    } else if (auto* swatch = qobject_cast<ColorSwatch*>(Control(Q(c.name)))) {
+        SwatchClick(c, swatch);
     }
-    return new QWidget(this);
 }
 
 // A hidden warning line for a text control: beside it where the form has
 // room on its right, otherwise below the parameter panel, named by the
 // control's label.
 void TMDIChild::PlaceTextWarning(const ControlDecl& c) {
-    if (!decl_.generate) return;
+    if (!decl_.generate || !HoldsText(c)) return;
     QWidget* widget = Control(Q(c.name));
-    if (qobject_cast<QLineEdit*>(widget)) {
-        connect(static_cast<QLineEdit*>(widget), &QLineEdit::textChanged, this, &TMDIChild::UpdateTextWarnings);
-    } else if (auto* spin = qobject_cast<TextSpinBox*>(widget)) {
-        connect(spin, &TextSpinBox::textChanged, this, &TMDIChild::UpdateTextWarnings);
-    } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
-        connect(box, &QComboBox::editTextChanged, this, &TMDIChild::UpdateTextWarnings);
-    } else {
-        return;
-    }
+    if (!widget) return;
+    AdapterFor(c.kind).watch(widget, this, [this] { UpdateTextWarnings(); });
     Warning w;
     w.fix = new QPushButton(this);
     w.fix->setObjectName(Q(c.name) + QStringLiteral("Fix"));
@@ -549,11 +414,9 @@ void TMDIChild::UpdateTextWarnings() {
 }
 
 void TMDIChild::SetControlText(const QString& name, const QString& text) {
+    const ControlDecl* c = decl_.Control(ToBytes(name));
     QWidget* w = Control(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(text);
-    else if (auto* spin = qobject_cast<TextSpinBox*>(w)) spin->setText(text);
-    else if (auto* box = qobject_cast<QComboBox*>(w)) box->isEditable() ? box->setEditText(text) : box->setCurrentText(text);
-    else if (auto* check = qobject_cast<QCheckBox*>(w)) check->setChecked(text == QLatin1String("yes"));
+    if (c && w && AdapterFor(c->kind).setText) AdapterFor(c->kind).setText(w, text);
     UpdateTextWarnings();
 }
 
@@ -563,51 +426,19 @@ QWidget* TMDIChild::Control(const QString& name) const {
 }
 
 QString TMDIChild::ControlText(const QString& name) const {
+    const ControlDecl* c = decl_.Control(ToBytes(name));
     QWidget* w = Control(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) return spin->text();
-    if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentText();
-    if (auto* check = qobject_cast<QCheckBox*>(w)) return check->isChecked() ? QStringLiteral("yes") : QStringLiteral("no");
-    // A caption as declared: the interface language never reaches the code.
-    if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)) {
-        const ControlDecl* c = decl_.Control(ToBytes(name));
-        return c ? Q(c->text) : QString();
-    }
-    if (auto* swatch = qobject_cast<ColorSwatch*>(w)) return QString::fromStdString(ColorToHex(swatch->colorValue()));
-    return QString();
+    return c && w ? AdapterFor(c->kind).text(*c, w) : QString();
 }
 
 FormValues TMDIChild::CollectValues() const {
     FormValues values;
     for (const ControlDecl& c : decl_.controls) {
-        if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) continue;
-        QWidget* w = Control(Q(c.name));
+        if (!HoldsValue(c)) continue;
         ControlValue& v = values[c.name];
         v.text = c.text;
         v.color = c.color;
-        switch (c.kind) {
-            case ControlKind::Swatch:
-                v.color = static_cast<ColorSwatch*>(w)->colorValue();
-                break;
-            case ControlKind::ListBox: {
-                auto* list = static_cast<QListWidget*>(w);
-                for (int i = 0; i < list->count(); ++i) v.entries.push_back({ToBytes(list->item(i)->text())});
-                break;
-            }
-            case ControlKind::ListView: {
-                auto* view = static_cast<QTreeWidget*>(w);
-                const int columns = static_cast<int>(c.columns.size());
-                for (int i = 0; i < view->topLevelItemCount(); ++i) {
-                    ListEntry entry;
-                    for (int col = 0; col < columns; ++col) entry.push_back(ToBytes(view->topLevelItem(i)->text(col)));
-                    v.entries.push_back(std::move(entry));
-                }
-                break;
-            }
-            default:
-                v.text = ToBytes(ControlText(Q(c.name)));
-                break;
-        }
+        if (QWidget* w = Control(Q(c.name))) AdapterFor(c.kind).read(c, w, v);
     }
     return values;
 }
@@ -655,38 +486,7 @@ void TMDIChild::ApplyValues(const FormValues& values) {
     for (const ControlDecl& c : decl_.controls) {
         const ControlValue* v = values.Find(c.name);
         QWidget* w = Control(Q(c.name));
-        if (!v || !w) continue;
-        switch (c.kind) {
-            case ControlKind::Button:
-            case ControlKind::Label:
-                break;
-            case ControlKind::Swatch:
-                static_cast<ColorSwatch*>(w)->setColorValue(v->color);
-                break;
-            case ControlKind::ListBox: {
-                auto* list = static_cast<QListWidget*>(w);
-                list->clear();
-                for (const ListEntry& e : v->entries) list->addItem(Q(e.empty() ? std::string() : e.front()));
-                break;
-            }
-            case ControlKind::ListView: {
-                auto* view = static_cast<QTreeWidget*>(w);
-                view->clear();
-                for (const ListEntry& e : v->entries) {
-                    view->addTopLevelItem(NewRow(e, view->columnCount(), c.editableCaptions));
-                }
-                break;
-            }
-            case ControlKind::Edit:
-                if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-                    edit->setText(Q(v->text));
-                    edit->setCursorPosition(0);
-                }
-                break;
-            default:
-                SetControlText(Q(c.name), Q(v->text));
-                break;
-        }
+        if (v && w) AdapterFor(c.kind).write(c, w, *v);
     }
     UpdateTextWarnings();
 }
@@ -755,6 +555,9 @@ void TMDIChild::SwatchClick(const ControlDecl& c, ColorSwatch* swatch) {
 
 void TMDIChild::RunButton(const ControlDecl& c) {
     QWidget* target = Control(Q(c.target));
+    // The list an entry button works on.
+    const ControlDecl* targetDecl = decl_.Control(c.target);
+    const ControlAdapter* list = target && targetDecl && IsList(*targetDecl) ? &AdapterFor(targetDecl->kind) : nullptr;
     switch (c.action) {
         case ButtonAction::None:
             return;
@@ -763,33 +566,15 @@ void TMDIChild::RunButton(const ControlDecl& c) {
             for (const FieldSource& s : c.sources) {
                 entry.push_back(s.control.empty() ? s.literal : ToBytes(ControlText(Q(s.control))));
             }
-            if (auto* list = qobject_cast<QListWidget*>(target)) {
-                list->addItem(Q(entry.empty() ? std::string() : entry.front()));
-                list->clearSelection();  // any change of a list box clears its selection
-                list->scrollToItem(list->item(list->count() - 1));
-            } else if (auto* view = qobject_cast<QTreeWidget*>(target)) {
-                const ControlDecl* decl = decl_.Control(c.target);
-                const bool editable = decl && decl->editableCaptions;
-                QTreeWidgetItem* row = NewRow(entry, view->columnCount(), editable);
-                view->addTopLevelItem(row);
-                view->scrollToItem(row);  // the new entry in sight, at the end of a long list
-            }
+            if (list) list->addEntry(*targetDecl, target, entry);
             return;
         }
         case ButtonAction::RemoveEntry: {
-            if (auto* list = qobject_cast<QListWidget*>(target)) {
-                const QList<QListWidgetItem*> selected = list->selectedItems();
-                if (!selected.isEmpty()) delete list->takeItem(list->row(selected.front()));
-                list->clearSelection();
-            } else if (auto* view = qobject_cast<QTreeWidget*>(target)) {
-                const QList<QTreeWidgetItem*> selected = view->selectedItems();
-                if (!selected.isEmpty()) delete view->takeTopLevelItem(view->indexOfTopLevelItem(selected.front()));
-            }
+            if (list) list->removeSelected(target);
             return;
         }
         case ButtonAction::ClearEntries: {
-            if (auto* list = qobject_cast<QListWidget*>(target)) list->clear();
-            else if (auto* view = qobject_cast<QTreeWidget*>(target)) view->clear();
+            if (list) list->clearEntries(target);
             return;
         }
         case ButtonAction::ChooseFile:
@@ -824,92 +609,5 @@ void TMDIChild::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (title_) title_->setGeometry(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, Scaled(kTitleHeight));
 }
-
-ChildWindow::ChildWindow(TMDIChild* form, QWidget* parent) : QMdiSubWindow(parent), form_(form) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(form->objectName() + QStringLiteral("Window"));
-    // No caption bar in either style (the window style rule of effect forms).
-    setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
-    if (form->Decl().style == FormStyle::Effect) {
-        setWidget(form);
-        setFixedSize(Scaled(QSize(TMDIChild::kWidth, TMDIChild::kHeight)));
-    } else {
-        // A welcome form keeps a thick frame that resizes it.
-        form->setMinimumSize(0, 0);
-        form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        setWidget(new SizingFrame(form));
-        setMinimumSize(4 * SizingFrame::kBorder, 4 * SizingFrame::kBorder);
-        resize(Scaled(QSize(TMDIChild::kWidth, TMDIChild::kHeight)));
-    }
-}
-
-bool ChildWindow::focusNextPrevChild(bool next) {
-    if (tabHandler_) return tabHandler_(next);
-    return QMdiSubWindow::focusNextPrevChild(next);
-}
-
-void ChildWindow::closeEvent(QCloseEvent* event) {
-    QMdiSubWindow::closeEvent(event);
-    if (event->isAccepted()) Q_EMIT closed(this);
-}
-
-}  // namespace zentrava::desktop
-
-namespace zentrava::desktop {
-
-SizingFrame::SizingFrame(QWidget* content, QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("SizingFrame"));
-    setMouseTracking(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
-    layout->addWidget(content);
-}
-
-Qt::Edges SizingFrame::EdgesAt(const QPoint& pos) const {
-    Qt::Edges edges;
-    if (pos.x() < kBorder) edges |= Qt::LeftEdge;
-    if (pos.x() >= width() - kBorder) edges |= Qt::RightEdge;
-    if (pos.y() < kBorder) edges |= Qt::TopEdge;
-    if (pos.y() >= height() - kBorder) edges |= Qt::BottomEdge;
-    return edges;
-}
-
-void SizingFrame::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Button));
-    p.setPen(palette().color(QPalette::Mid));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void SizingFrame::mousePressEvent(QMouseEvent* event) {
-    dragging_ = EdgesAt(event->position().toPoint());
-    pressGlobal_ = event->globalPosition().toPoint();
-    if (QWidget* window = parentWidget()) pressGeometry_ = window->geometry();
-}
-
-void SizingFrame::mouseMoveEvent(QMouseEvent* event) {
-    QWidget* window = parentWidget();
-    if (!dragging_ || !(event->buttons() & Qt::LeftButton) || !window) {
-        const Qt::Edges edges = EdgesAt(event->position().toPoint());
-        const bool diagonal1 = edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
-        const bool diagonal2 = edges == (Qt::RightEdge | Qt::TopEdge) || edges == (Qt::LeftEdge | Qt::BottomEdge);
-        if (diagonal1) setCursor(Qt::SizeFDiagCursor);
-        else if (diagonal2) setCursor(Qt::SizeBDiagCursor);
-        else if (edges & (Qt::LeftEdge | Qt::RightEdge)) setCursor(Qt::SizeHorCursor);
-        else if (edges & (Qt::TopEdge | Qt::BottomEdge)) setCursor(Qt::SizeVerCursor);
-        else unsetCursor();
-        return;
-    }
-    const QPoint delta = event->globalPosition().toPoint() - pressGlobal_;
-    QRect g = pressGeometry_;
-    const QSize minimum = window->minimumSize();
-    if (dragging_ & Qt::LeftEdge) g.setLeft(std::min(g.left() + delta.x(), g.right() - minimum.width() + 1));
-    if (dragging_ & Qt::RightEdge) g.setRight(std::max(g.right() + delta.x(), g.left() + minimum.width() - 1));
-    if (dragging_ & Qt::TopEdge) g.setTop(std::min(g.top() + delta.y(), g.bottom() - minimum.height() + 1));
-    if (dragging_ & Qt::BottomEdge) g.setBottom(std::max(g.bottom() + delta.y(), g.top() + minimum.height() - 1));
-    window->setGeometry(g);
-}
-
-void SizingFrame::mouseReleaseEvent(QMouseEvent*) { dragging_ = {}; }
 
 }  // namespace zentrava::desktop

@@ -1,4 +1,5 @@
-// TMDIChild: an effect form rendered from its declaration. It
+// TMDIChild: an effect form rendered from its declaration, its controls
+// made and read through their kinds' adapters (control_adapter.h). It
 // shows the title bar panel, the white parameter panel with the declared
 // controls, and the Generate button; it owns the form's script lines.
 #pragma once
@@ -8,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include <QMdiSubWindow>
 #include <QWidget>
 
 #include "effects/form.h"
@@ -83,7 +83,7 @@ protected:
 private:
     // The captions, labels and names in the interface language.
     void RetranslateUi();
-    QWidget* CreateControl(const ControlDecl& c);
+    void Activate(const ControlDecl& c);
     void ConnectListKeys();
     void WatchParameters();
     void RunButton(const ControlDecl& c);
@@ -111,53 +111,8 @@ private:
     std::string insertPage_, insertBlock_;
 };
 
-// The MDI subwindow that hosts an effect form: no title bar, fixed size,
-// not movable or resizable by its frame (a welcome form keeps a resizable
-// frame). It is deleted once closed and says so before it goes.
-class ChildWindow : public QMdiSubWindow {
-    Q_OBJECT
-public:
-    ChildWindow(TMDIChild* form, QWidget* parent = nullptr);
-
-    TMDIChild* Form() const { return form_; }
-
-    // Tab and Shift+Tab inside the form go to `handler` (true: forward), so
-    // that the focus can leave the form at its ends for the rest of the main
-    // window; without a handler they stay inside the form.
-    void SetTabHandler(std::function<bool(bool)> handler) { tabHandler_ = std::move(handler); }
-
-Q_SIGNALS:
-    void closed(ChildWindow* window);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
-
-private:
-    TMDIChild* form_;
-    std::function<bool(bool)> tabHandler_;
-};
-
-// The thick frame of a welcome form: a border that resizes the subwindow
-// when dragged, as the toolkit's own frame would.
-class SizingFrame : public QWidget {
-    Q_OBJECT
-public:
-    static constexpr int kBorder = 4;
-    explicit SizingFrame(QWidget* content, QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    Qt::Edges EdgesAt(const QPoint& pos) const;
-
-    Qt::Edges dragging_;
-    QPoint pressGlobal_;
-    QRect pressGeometry_;
-};
-
 }  // namespace zentrava::desktop
+
+// The subwindow that hosts a form, and its frame, are in files of their own.
+#include "effects/child_window.h"
+#include "effects/sizing_frame.h"

@@ -18,6 +18,7 @@
 #include "app/services.h"
 #include "errors.h"
 #include "output/code_view.h"
+#include "output/generated_page.h"
 #include "output/insert_effect.h"
 #include "output/insert_page.h"
 #include "output/page.h"
@@ -165,11 +166,11 @@ void CodeWindow::ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, 
     activateWindow();
 
     // FormActivate after a Generate: rewrite the header, fill both views.
-    CodeWindowResult result = ActivateCodeWindow(lines, entry, skeleton);
+    GeneratedPage result = AssemblePage(lines, entry, skeleton);
     codememo_->setPlainText(JoinToText(result.Script()));
-    pageText_ = JoinToText(result.page);
+    pageText_ = JoinToText(result.Page());
     htmlMemo_->setPlainText(pageText_);
-    pageLines_ = std::move(result.page);
+    pageLines_ = std::move(result.view.page);
     SaveAndPreview();
 }
 

@@ -8,27 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "effects/forms.h"
-
-namespace zentrava::forms {
-
-// One declaration per menu unit (menu1.cpp ... menu17.cpp).
-FormDecl MenuForm1();
-FormDecl MenuForm2();
-FormDecl MenuForm3();
-FormDecl MenuForm4();
-FormDecl MenuForm5();
-FormDecl MenuForm6();
-FormDecl MenuForm7();
-FormDecl MenuForm8();
-FormDecl MenuForm9();
-FormDecl MenuForm10();
-FormDecl MenuForm11();
-FormDecl MenuForm12();
-FormDecl MenuForm13();
-FormDecl MenuForm17();
-
-}  // namespace zentrava::forms
+#include "effects/menu/menu_forms.h"
 
 namespace zentrava::forms::menu {
 

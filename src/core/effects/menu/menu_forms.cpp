@@ -1,5 +1,5 @@
 // The menu forms in their registration order.
-#include "effects/menu/menu_editor.h"
+#include "effects/menu/menu_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,7 +1,7 @@
 // The two alert-on-button forms share their lines but for the button tested.
 #pragma once
 
-#include "effects/forms.h"
+#include "effects/mouse/mouse_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,5 +1,5 @@
 // Mouse: a clock with hands and the date that follows the pointer.
-#include "effects/forms.h"
+#include "effects/mouse/mouse_forms.h"
 
 namespace zentrava::forms {
 

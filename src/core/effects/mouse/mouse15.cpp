@@ -1,6 +1,6 @@
 // Mouse: a clock that follows the pointer, with a colour for hours, minutes
 // and seconds.
-#include "effects/forms.h"
+#include "effects/mouse/mouse_forms.h"
 
 namespace zentrava::forms {
 

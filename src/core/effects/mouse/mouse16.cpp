@@ -1,5 +1,5 @@
 // Mouse: a custom cursor for the whole page.
-#include "effects/forms.h"
+#include "effects/mouse/mouse_forms.h"
 
 namespace zentrava::forms {
 

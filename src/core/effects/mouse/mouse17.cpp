@@ -1,5 +1,5 @@
 // Mouse: a pointer effect in one colour.
-#include "effects/forms.h"
+#include "effects/mouse/mouse_forms.h"
 
 namespace zentrava::forms {
 

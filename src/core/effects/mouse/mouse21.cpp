@@ -1,5 +1,5 @@
 // Mouse: a message whose letters circle the pointer.
-#include "effects/forms.h"
+#include "effects/mouse/mouse_forms.h"
 
 namespace zentrava::forms {
 

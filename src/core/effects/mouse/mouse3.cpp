@@ -1,5 +1,5 @@
 // Mouse: an effect around the pointer whose speed is set.
-#include "effects/forms.h"
+#include "effects/mouse/mouse_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,5 +1,5 @@
 // Mouse: a message that follows the pointer, with colour, font and size.
-#include "effects/forms.h"
+#include "effects/mouse/mouse_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,5 +1,5 @@
 // Mouse: a message trail with font, size and colour.
-#include "effects/forms.h"
+#include "effects/mouse/mouse_forms.h"
 
 namespace zentrava::forms {
 

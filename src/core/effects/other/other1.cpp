@@ -1,5 +1,5 @@
 // Others: a link that adds a page to the browser's favourites.
-#include "effects/forms.h"
+#include "effects/other/other_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,5 +1,5 @@
 // Others: a link that makes a page the browser's home page.
-#include "effects/forms.h"
+#include "effects/other/other_forms.h"
 
 namespace zentrava::forms {
 

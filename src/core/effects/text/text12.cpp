@@ -1,6 +1,6 @@
 // Text: a message with its own script line 4.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms1.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

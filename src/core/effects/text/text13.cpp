@@ -1,6 +1,6 @@
 // Text: messages that take turns on a turning card, one line of the script per message.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/entry_array.h"
 
 namespace zentrava::forms {
 

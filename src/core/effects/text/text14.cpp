@@ -1,6 +1,6 @@
 // Text: one tip of a list at every visit; the page asks to be refreshed for another.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/entry_array.h"
 
 namespace zentrava::forms {
 

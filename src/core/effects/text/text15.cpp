@@ -1,6 +1,6 @@
 // Text: an outlined text that fills with colour.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

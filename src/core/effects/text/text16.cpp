@@ -1,6 +1,6 @@
 // Text: a link whose letters light up in turn while it is pointed at.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,6 +1,6 @@
 // Text: a text with its mirror image below it.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,6 +1,6 @@
 // Text: a text casting a long shadow away from the mouse.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,6 +1,6 @@
 // Text: a text whose letters stand round a slowly turning circle.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,6 +1,6 @@
 // Text: letters that jump one after another, in a colour of the user's choice.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

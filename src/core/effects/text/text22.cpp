@@ -1,6 +1,6 @@
 // Text: letters that zoom out of the depth into place.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,6 +1,6 @@
 // Text: a link with a band under it through which its description scrolls.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,6 +1,6 @@
 // Text: a link whose description fades in under it in a coloured box.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms2.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,6 +1,6 @@
 // Text: a neon sign whose letters light up in turn.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms1.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

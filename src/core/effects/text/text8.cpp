@@ -1,7 +1,7 @@
 // Text: an effect without parameters; its script file is shown as it is.
 #include "effects/forms.h"
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms1.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,6 +1,6 @@
 // Text: a text with a coloured drop shadow.
 #include "effects/text/text_family.h"
-#include "effects/text/text_forms1.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
 

@@ -1,31 +1,12 @@
-// The text forms TTextForm13 to TTextForm25, one function per unit file, and
-// what the two entry-array forms share.
+// What the two entry-array text forms (TTextForm13, TTextForm14) share.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "effects/forms.h"
+#include "effects/text/text_forms.h"
 
 namespace zentrava::forms {
-
-FormDecl TextForm13();
-FormDecl TextForm14();
-FormDecl TextForm15();
-FormDecl TextForm16();
-FormDecl TextForm17();
-FormDecl TextForm18();
-FormDecl TextForm19();
-FormDecl TextForm20();
-FormDecl TextForm21();
-FormDecl TextForm22();
-FormDecl TextForm23();
-FormDecl TextForm24();
-FormDecl TextForm25();
-
-// TTextForm13 to TTextForm25, in their registration order.
-std::vector<FormDecl> TextForms13To25();
-
 namespace text {
 
 // A form whose entries become one script line each: an edit whose text "Add"

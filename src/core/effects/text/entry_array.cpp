@@ -1,18 +1,8 @@
-#include "effects/text/text_forms2.h"
+#include "effects/text/entry_array.h"
 
 #include "effects/text/text_family.h"
 
 namespace zentrava::forms {
-
-std::vector<FormDecl> TextForms13To25() {
-    std::vector<FormDecl> all;
-    for (auto declare : {TextForm13, TextForm14, TextForm15, TextForm16, TextForm17, TextForm18, TextForm19,
-                         TextForm20, TextForm21, TextForm22, TextForm23, TextForm24, TextForm25}) {
-        all.push_back(declare());
-    }
-    return all;
-}
-
 namespace text {
 
 FormDecl EntryArrayForm(const EntryArray& shape) {
