@@ -177,7 +177,8 @@ def list_entries(cli, program_dir):
     for line in done.stdout.decode("utf-8", "replace").splitlines():
         caption, file_name = line.split("\t")
         base = file_name.rsplit(".", 1)[0]
-        if not os.path.exists(os.path.join(program_dir, file_name)):
+        user_dir = os.path.join(os.environ.get("XDG_DATA_HOME", ""), "zentrava")
+        if not any(os.path.exists(os.path.join(folder, file_name)) for folder in (program_dir, user_dir)):
             continue
         listed = run_cli(cli, program_dir, ["list", base])
         if listed.returncode != 0:
@@ -190,6 +191,97 @@ def list_entries(cli, program_dir):
             fields = row.split("\t")
             entries.append(Entry(base, caption, int(fields[0]), fields[1], fields[2] if len(fields) > 2 else ""))
     return entries, problems
+
+
+# --- declared parameters: each one changed alone must change the effect -----
+
+def declared_parameters(cli, program_dir, entry):
+    """The parameters an entry of the generic form declares, as `form` lists
+    them: (name, kind, default, what it takes)."""
+    done = run_cli(cli, program_dir, ["form", entry.base, str(entry.index)])
+    if done.returncode != 0:
+        raise CheckFailure(f"zentrava-cli form failed: {text_of(done.stderr)}")
+    params = []
+    for line in done.stdout.decode("utf-8", "replace").splitlines():
+        fields = line.split("\t")
+        if len(fields) < 4 or fields[1] in ("button", "label"):
+            continue
+        params.append((fields[0], fields[1], fields[3]))
+    return params
+
+
+def changed_value(kind, default):
+    """Another value than the default, one the declaration takes."""
+    if kind.startswith("swatch"):
+        return "#123456" if default.upper() != "#123456" else "#654321"
+    if kind.startswith("checkbox"):
+        return "no" if default == "yes" else "yes"
+    if kind.startswith("choicebox"):
+        items = kind[kind.index("one of: ") + 8:-1].split(", ")
+        return next(i for i in items if i != default)
+    if kind.startswith("spinedit"):
+        low, high = (kind[kind.index("from ") + 5:-1]).split(" to ")
+        return high if default != high else low
+    if kind.startswith("fontbox"):
+        return "monospace" if default != "monospace" else "serif"
+    return default + " changed"
+
+
+def rendered(chromium, page, work, name):
+    """A hash of the page's picture in headless Chromium once its timers have
+    run for a while, and the page as its scripts left it without their own text."""
+    shot = os.path.join(work, name + ".png")
+    common = [chromium, "--headless", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
+              "--window-size=800,600", "--virtual-time-budget=1500",
+              f"--user-data-dir={os.path.join(work, 'profile-' + name)}"]
+    url = "file://" + page
+    subprocess.run(common + [f"--screenshot={shot}", url], capture_output=True, timeout=60,
+                   stdin=subprocess.DEVNULL)
+    dom = subprocess.run(common + ["--dump-dom", url], capture_output=True, timeout=60,
+                         stdin=subprocess.DEVNULL).stdout.decode("utf-8", "replace")
+    dom = re.sub(r"(?is)(<script\b[^>]*>).*?(</script>)", r"\1\2", dom)
+    dom = re.sub(r"(?is)(<style\b[^>]*>).*?(</style>)", r"\1\2", dom)
+    with open(shot, "rb") as f:
+        picture = hashlib.sha256(f.read()).hexdigest() if os.path.exists(shot) else ""
+    return picture, dom
+
+
+def check_parameters(cli, program_dir, entries, chromium, work):
+    """Generates every entry of the generic form with its defaults and with
+    each parameter changed alone; a change that leaves the generated page the
+    same, or leaves both the picture and the page as its scripts made it (its
+    style sheets and scripts left out) the same, is a failure."""
+    failures = []
+    checked = 0
+    for entry in entries:
+        if entry.form != "TParamForm":
+            continue
+        def page_of(options, name):
+            done = run_cli(cli, program_dir, ["generate", entry.base, str(entry.index), "--show", "page"] + options)
+            if done.returncode != 0:
+                raise CheckFailure(f"{entry.entry_key}: zentrava-cli generate {' '.join(options)} failed: "
+                                   f"{text_of(done.stderr)}")
+            path = os.path.join(program_dir, f"params-{name}.html")
+            with open(path, "wb") as f:
+                f.write(done.stdout)
+            return done.stdout, path
+        try:
+            base_text, base_path = page_of([], entry.entry_key)
+            base_seen = rendered(chromium, base_path, work, entry.entry_key)
+            for name, kind, default in declared_parameters(cli, program_dir, entry):
+                value = changed_value(kind, default)
+                text, path = page_of(["--set", f"{name}={value}"], f"{entry.entry_key}-{name}")
+                checked += 1
+                if text == base_text:
+                    failures.append(f"{entry.entry_key} {name}={value}: the generated page did not change")
+                    continue
+                seen = rendered(chromium, path, work, f"{entry.entry_key}-{name}")
+                if seen[0] == base_seen[0] and seen[1] == base_seen[1]:
+                    failures.append(f"{entry.entry_key} {name}={value}: neither the picture nor the page "
+                                    "as its scripts left it changed")
+        except (CheckFailure, subprocess.TimeoutExpired, StopIteration, ValueError) as e:
+            failures.append(f"{entry.entry_key}: {e}")
+    return checked, failures
 
 
 def generate(cli, program_dir, entry):
@@ -1543,6 +1635,11 @@ def main():
                         help="plain: the generated page; host: the entry in a blog page (and on a phone); "
                              "pair: the entry twice in a blog page (host and pair: Chromium with the standard checks)")
     parser.add_argument("--keep", action="store_true", help="keep the scratch folder")
+    parser.add_argument("--user-dir", help="a folder of the user's own effects to check as well "
+                        "(catalogues, script files and pictures, as in ~/.local/share/zentrava)")
+    parser.add_argument("--parameters", action="store_true",
+                        help="also change each declared parameter alone and check that the effect changes "
+                        "(Chromium only)")
     parser.add_argument("--only", nargs="*", default=None, metavar="NAME",
                         help="check only these categories (catalogue base names) or entries (category-NN)")
     args = parser.parse_args()
@@ -1568,6 +1665,12 @@ def main():
     work = tempfile.mkdtemp(prefix="zentrava-browser-")
     program = os.path.join(work, "program")
     shutil.copytree(args.program_dir, program, ignore=shutil.ignore_patterns("temp.htm"))
+    # The user's effects folder: the one given, copied, or none at all (not
+    # the effects of whoever runs the check).
+    os.environ["XDG_DATA_HOME"] = os.path.join(work, "data")
+    os.makedirs(os.environ["XDG_DATA_HOME"])
+    if args.user_dir:
+        shutil.copytree(args.user_dir, os.path.join(work, "data", "zentrava"))
     probes = Probes(os.path.abspath(args.probes))
     browser = (Chromium(args.chromium, work, probes, standard) if args.browser == "chromium"
                else WebEngine(args.checker, work, probes))
@@ -1599,6 +1702,12 @@ def main():
                               else generate(args.cli, program, entry))
             except CheckFailure as e:
                 entry.failure = str(e)
+
+        if args.parameters and args.browser == "chromium":
+            chosen = [e for e in entries if args.only is None or e.base in args.only or e.entry_key in args.only]
+            checked, failures = check_parameters(args.cli, program, chosen, args.chromium, work)
+            print(f"Declared parameters: {checked} changes checked, {len(failures)} without effect", flush=True)
+            problems += failures
 
         run_checks(browser, pages, lambda e: host_kinds(e) if e.mode else
                    ["main", "still"] if standard and not e.variant else ["main"], shots, jobs, prepare)
