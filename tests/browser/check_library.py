@@ -1691,7 +1691,7 @@ def main():
         problems += probes.problems
         if args.only is not None:
             pages = [e for e in pages if e.base in args.only or e.key in args.only or e.entry_key in args.only]
-        if not pages:
+        if not pages and args.modes:
             problems.append(f"no catalogue in {args.program_dir} lists any entry")
 
         def prepare(entry):
