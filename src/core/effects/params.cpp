@@ -256,6 +256,8 @@ FormDecl ParamForm(const ParamBlock& block) {
     FormDecl f = NewForm(kParamFormClass, "paramForm", rows == 0 ? 0 : 33 + layout::kRow * (rows - 1));
     if (rows == 0) {
         ControlDecl note = Label("Label1", "No Parameters to be set. Use it directly.", {16, 40, 473, 17});
+        note.fontFamily = "宋体";
+        note.fontSize = 10;
         f.panel = {8, 40, 489, 41};
         f.controls.push_back(note);
     }
