@@ -6,10 +6,14 @@
 #include <regex>
 #include <sstream>
 
+#include "effects/control_kind.h"
 #include "effects/forms.h"
 #include "effects/registry.h"
 #include "errors.h"
+#include "output/generated_page.h"
+#include "output/insert_page.h"
 #include "output/page.h"
+#include "output/save_page.h"
 #include "shipped_forms.h"
 #include "temp_dir.h"
 
@@ -194,6 +198,92 @@ TEST(GenerateFlow, FailuresKeepTheRebuiltSkeletonAndTheLinesWrittenSoFar) {
         EXPECT_EQ(e.File(), dir.File("short.dat"));  // the file that is too short
     }
     EXPECT_EQ(lines.Lines(), (Lines{"0", "1", "2", "3"}));
+}
+
+// Every value of every registered form, changed, comes back from the recipe
+// that inserted pages and the remembered values keep: each kind reads back
+// the text it wrote (a colour as a colour, a list entry field by field).
+TEST(ControlKinds, EveryChangedValueComesBackFromItsRecipe) {
+    int checked = 0;
+    for (const FormDecl& form : FormRegistry::Instance().All()) {
+        FormValues changed = DefaultValues(form);
+        for (const ControlDecl& c : form.controls) {
+            ASSERT_STRNE(KindName(c.kind), "?") << form.className << ' ' << c.name;
+            ASSERT_EQ(changed.Find(c.name) != nullptr, HoldsValue(c)) << form.className << ' ' << c.name;
+            if (!HoldsValue(c)) continue;
+            ControlValue& v = changed[c.name];
+            if (IsList(c)) {
+                ListEntry entry;
+                for (std::size_t i = 0; i < EntryFields(c); ++i) entry.push_back("f" + std::to_string(i) + " 'x'");
+                v.entries = {entry, ListEntry(EntryFields(c))};
+            } else if (ValueOf(c) == ValueKind::Colour) {
+                v.color = v.color < 0 ? colors::kBlack : v.color ^ 0x102030;  // a system colour becomes a plain one
+            } else {
+                v.text = ValueOf(c) == ValueKind::Number ? "-12.5" : v.text + " \"typed\" ";
+            }
+            ++checked;
+        }
+        FormValues back = DefaultValues(form);
+        ApplyChanges(form, back, ChangesFromDefaults(form, changed));
+        for (const ControlDecl& c : form.controls) {
+            if (!HoldsValue(c)) continue;
+            EXPECT_EQ(back.Find(c.name)->text, changed.Find(c.name)->text) << form.className << ' ' << c.name;
+            EXPECT_EQ(back.Find(c.name)->color, changed.Find(c.name)->color) << form.className << ' ' << c.name;
+            EXPECT_EQ(back.Find(c.name)->entries, changed.Find(c.name)->entries) << form.className << ' ' << c.name;
+        }
+    }
+    EXPECT_GT(checked, 100);
+}
+
+// Text as the command line gives it: a colour or a number is refused as a
+// whole, and the value is left as it was.
+TEST(ControlKinds, ValueTextRefusesWhatTheKindCannotHold) {
+    const ControlDecl swatch = Swatch("P", "Colour:", 0x0000FF, 0);
+    const ControlDecl spin = SpinEdit("S", "Speed:", "20", 0);
+    const ControlDecl edit = Edit("E", "Text:", "a", 0);
+    ControlValue v = DefaultValue(swatch);
+    EXPECT_EQ(SetValueText(swatch, v, "#zz0000", true), ValueTextError::NotColour);
+    EXPECT_EQ(v.color, 0x0000FF);
+    EXPECT_EQ(SetValueText(swatch, v, "#102030", true), ValueTextError::None);
+    EXPECT_EQ(ColorToHex(v.color), "102030");
+    v = DefaultValue(spin);
+    EXPECT_EQ(SetValueText(spin, v, "2O", true), ValueTextError::NotNumber);
+    EXPECT_EQ(v.text, "20");
+    EXPECT_EQ(SetValueText(spin, v, "2O", false), ValueTextError::None);  // a recipe takes it as kept
+    EXPECT_EQ(v.text, "2O");
+    v = DefaultValue(edit);
+    EXPECT_EQ(SetValueText(edit, v, "#zz", true), ValueTextError::None);
+    EXPECT_EQ(v.text, "#zz");
+}
+
+// One call makes the page of an entry: the lines Generate wrote (when asked
+// for), the page around them and the local files it names; a cut script
+// file is said, a form without Generate refused.
+TEST(MakePage, ReturnsThePageItsScriptAndItsLocalFiles) {
+    testing::TempDir dir;
+    static constexpr char kScript[] = "<!--h-->\n\nvar p='image/a.jpg';\n<img src=\"image/a.jpg\">\n\0cut\n";
+    dir.Write("pic.dat", std::string(kScript, sizeof kScript - 1));
+    Tplugin entry;
+    entry.ename = "Picture";
+    entry.script = "pic";
+    const FormDecl* noParam = FormRegistry::Instance().Find("TNoParamForm");
+    ASSERT_NE(noParam, nullptr);
+    const GeneratedPage kept = MakePage(*noParam, DefaultValues(*noParam), entry, dir.Path(), RawLines::Keep);
+    EXPECT_EQ(kept.raw, (Lines{"<!--h-->", "", "var p='image/a.jpg';", "<img src=\"image/a.jpg\">"}));
+    EXPECT_TRUE(kept.scriptCut);
+    EXPECT_EQ(kept.localFiles, Lines{"image/a.jpg"});
+    EXPECT_EQ(kept.localFiles, LocalReferences(kept.Page()));
+    EXPECT_EQ(kept.Page().back(), "</Html>");
+    EXPECT_EQ(Lines(kept.Script().begin(), kept.Script().end()),
+              Lines(kept.Page().begin() + static_cast<std::ptrdiff_t>(kept.view.scriptBegin),
+                    kept.Page().end() - 2));
+    const GeneratedPage dropped = MakePage(*noParam, DefaultValues(*noParam), entry, dir.Path());
+    EXPECT_TRUE(dropped.raw.empty());
+    EXPECT_EQ(dropped.Page(), kept.Page());
+
+    const FormDecl* common = FormRegistry::Instance().Find("TCommonImageForm");
+    ASSERT_NE(common, nullptr);
+    EXPECT_THROW(MakePage(*common, DefaultValues(*common), entry, dir.Path()), EngineError);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "app/interface_font.h"
 #include "app/language.h"
 #include "app/services.h"
+#include "effects/control_kind.h"
 #include "effects/controls.h"
 #include "effects/form_texts.h"
 #include "effects/mdi_child.h"
@@ -356,6 +357,46 @@ private Q_SLOTS:
                 QCOMPARE(now->entries, def->entries);
             }
         }
+    }
+
+    // Each kind's widget shows exactly the value it is given and gives it
+    // back, on every registered form, and a form with values announces the
+    // change.
+    void everyControlGivesBackTheValueItShows() {
+        FakeShell shell;
+        int checked = 0;
+        for (const FormDecl& decl : FormRegistry::Instance().All()) {
+            TMDIChild form(decl, shell);
+            QSignalSpy changes(&form, &TMDIChild::parametersChanged);
+            FormValues changed = DefaultValues(decl);
+            for (const ControlDecl& c : decl.controls) {
+                if (!HoldsValue(c)) continue;
+                ControlValue& v = changed[c.name];
+                if (IsList(c)) {
+                    ListEntry entry;
+                    for (std::size_t i = 0; i < EntryFields(c); ++i) entry.push_back("\xe5\xad\x97 " + std::to_string(i));
+                    v.entries = {entry, entry};
+                } else if (ValueOf(c) == ValueKind::Colour) {
+                    v.color ^= 0x102030;
+                } else {
+                    v.text = ValueOf(c) == ValueKind::Number ? "-12.5" : "it's \xe5\xad\x97";
+                }
+                ++checked;
+            }
+            form.ApplyValues(changed);
+            const FormValues shown = form.CollectValues();
+            for (const ControlDecl& c : decl.controls) {
+                if (!HoldsValue(c)) continue;
+                const QByteArray where = QByteArray::fromStdString(decl.className + " " + c.name);
+                QVERIFY2(shown.Find(c.name)->text == changed.Find(c.name)->text, where);
+                QVERIFY2(shown.Find(c.name)->color == changed.Find(c.name)->color, where);
+                QVERIFY2(shown.Find(c.name)->entries == changed.Find(c.name)->entries, where);
+            }
+            const bool anyValue = std::any_of(decl.controls.begin(), decl.controls.end(),
+                                              [](const ControlDecl& c) { return HoldsValue(c); });
+            QCOMPARE(changes.isEmpty(), !anyValue);
+        }
+        QVERIFY(checked > 100);
     }
 
     void fontBoxStartsEmptyAndListsInstalledFamiliesOnce() {

@@ -203,9 +203,8 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         connect(generate, &QPushButton::clicked, this, &TMDIChild::Generate);
         // A form with values to set can have its own defaults back; it
         // opens with the values the entry was last generated with.
-        const bool hasValues = std::any_of(decl_.controls.begin(), decl_.controls.end(), [](const ControlDecl& c) {
-            return c.kind != ControlKind::Button && c.kind != ControlKind::Label;
-        });
+        const bool hasValues = std::any_of(decl_.controls.begin(), decl_.controls.end(),
+                                           [](const ControlDecl& c) { return HoldsValue(c); });
         if (hasValues) {
             auto* reset = new QPushButton(tr("&Reset"), this);
             reset->setObjectName(QStringLiteral("ResetButton"));
