@@ -699,6 +699,10 @@ Please open it by hand.</source>
         <source>The open effect has no code to show.</source>
         <translation>開啟的特效沒有可顯示的程式碼。</translation>
     </message>
+    <message>
+        <source>Your own effect, from %1</source>
+        <translation>你自己的特效，來自 %1</translation>
+    </message>
 </context>
 <context>
     <name>zentrava::desktop::PageMessages</name>
@@ -813,6 +817,10 @@ Use &quot;View In Browser&quot; to see the page.</source>
     <message>
         <source>%1 takes a number.</source>
         <translation>%1 只能填寫數字。</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3.</source>
+        <translation>%1 須為 %2 到 %3 之間的數字。</translation>
     </message>
 </context>
 </TS>

@@ -91,15 +91,26 @@ CatalogueList LoadNoting(const std::string& path, std::ostream& err) {
     return list;
 }
 
-// A category's entries; a catalogue that is missing or lists nothing is said on stderr.
-CatalogueList LoadCategory(const std::string& dir, const Category& category, std::ostream& err) {
+// A category's entries, the program directory's and then the user's own; a
+// catalogue that is missing or lists nothing is said on stderr.
+CatalogueList LoadCategory(const std::string& dir, const Category& category, std::ostream& err,
+                           bool quietWhenEmpty = false) {
     const std::string path = JoinPath(dir, category.fileName);
     CatalogueList list = LoadNoting(path, err);
     std::error_code ec;
-    if (list.empty() && !std::filesystem::exists(path, ec)) {
+    if (quietWhenEmpty) {
+    } else if (list.empty() && !std::filesystem::exists(path, ec)) {
         err << "zentrava-cli: " << path << " is missing\n";
     } else if (list.empty() && std::filesystem::is_regular_file(path, ec)) {
         err << "zentrava-cli: " << path << " lists no entries\n";
+    }
+    const std::string userDir = UserEffectsDir();
+    if (userDir.empty() || userDir == dir) return list;
+    const std::string userPath = JoinPath(userDir, category.fileName);
+    if (!std::filesystem::exists(std::filesystem::symlink_status(userPath, ec))) return list;
+    for (Tplugin& entry : LoadNoting(userPath, err)) {
+        entry.folder = userDir;
+        list.push_back(std::move(entry));
     }
     return list;
 }
@@ -137,7 +148,8 @@ Selected RequireEntry(const std::string& dir, const std::string& categoryName, c
         }
     }
     if (!index) throw UsageError{"no entry '" + which + "' in " + JoinPath(dir, category.fileName)};
-    Selected s{list[*index], FormRegistry::Instance().Find(list[*index].form)};
+    // A fault in the parameter block of the entry's script file is an EngineError naming file and line.
+    Selected s{list[*index], FormForEntry(list[*index], dir)};
     if (!s.form) throw UsageError{"entry '" + which + "' names no registered form ('" + s.entry.form + "')"};
     return s;
 }
@@ -164,6 +176,10 @@ void PrintForm(const FormDecl& form, std::ostream& out) {
         std::string kind = KindName(c.kind);
         if (c.kind == ControlKind::Swatch && c.preset) kind += " preset";
         if (c.kind == ControlKind::ListView && c.editableCaptions) kind += " editable";
+        if (c.ranged || c.kind == ControlKind::ChoiceBox) {
+            std::string what = WhatItTakes(c);  // "a number from 1 to 20", "one of: a, b"
+            kind += " (" + what + ")";
+        }
         out << c.name << '\t' << kind << '\t' << c.label << '\t' << def << '\n';
         for (const ListEntry& e : c.entries) out << "  " << JoinFields(e) << '\n';
     }
@@ -199,7 +215,8 @@ void Apply(const FormDecl& form, FormValues& values, const Change& change) {
             case ValueTextError::NotColour:
                 throw UsageError{"--set: '" + text + "' is not a colour (#RRGGBB or a decimal value)"};
             case ValueTextError::NotNumber:
-                throw UsageError{"--set: '" + c.name + "' takes a number, got '" + text + "'"};
+            case ValueTextError::NotAccepted:
+                throw UsageError{"--set: '" + c.name + "' takes " + WhatItTakes(c) + ", got '" + text + "'"};
             case ValueTextError::None:
                 break;
         }
@@ -281,7 +298,7 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
 
 int Find(const std::string& dir, const std::string& text, NameScript names, std::ostream& out, std::ostream& err) {
     std::vector<CatalogueList> catalogues;
-    for (const Category& c : Categories()) catalogues.push_back(LoadNoting(JoinPath(dir, c.fileName), err));
+    for (const Category& c : Categories()) catalogues.push_back(LoadCategory(dir, c, err, /*quietWhenEmpty=*/true));
     const std::vector<SearchHit> hits = FindEffects(catalogues, text);
     for (const SearchHit& h : hits) {
         out << Categories()[h.category].caption << '\t' << h.index << '\t' << ShownName(h.entry, names) << '\n';
@@ -343,7 +360,7 @@ int Gallery(const std::string& dir, const std::string& target, bool force, std::
     int failures = 0, saved = 0;
     for (const Category& category : Categories()) {
         const std::string base = fs::path(category.fileName).stem().string();
-        const CatalogueList list = LoadNoting(JoinPath(dir, category.fileName), err);
+        const CatalogueList list = LoadCategory(dir, category, err, /*quietWhenEmpty=*/true);
         if (list.empty()) continue;
         index.push_back("<h2>" + Html(category.caption) + "</h2><ol start=\"0\">");
         for (std::size_t i = 0; i < list.size(); ++i) {
@@ -352,7 +369,7 @@ int Gallery(const std::string& dir, const std::string& target, bool force, std::
                                       Html(entry.bigname) + "</small>";
             const std::string page = base + "/" + std::to_string(i) + ".html";
             try {
-                const FormDecl* form = FormRegistry::Instance().Find(entry.form);
+                const FormDecl* form = FormForEntry(entry, dir);
                 if (!form || !form->generate) {
                     throw EngineError("the form '" + entry.form + "' cannot generate");
                 }
@@ -627,6 +644,11 @@ int Run(const std::vector<std::string>& args, const std::string& defaultDir, std
         throw UsageError{"no command given"};
     } catch (const UsageError& e) {
         err << "zentrava-cli: " << e.message << "\n" << kUsage;
+        return 2;
+    } catch (const EngineError& e) {
+        // The entry cannot be opened at all: its parameter block is faulty, or its script file unreadable.
+        err << "zentrava-cli: ";
+        PrintError(e, err);
         return 2;
     } catch (const CLI::ParseError&) {
         out << kUsage;

@@ -1,6 +1,10 @@
 // The application shell: start-up, the main window, the category
 // buttons, the effect list and the opening of effect forms.
 #include <QtTest>
+#include <QFile>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QCheckBox>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -196,6 +200,54 @@ private Q_SLOTS:
         QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TNoParamForm"));
         QCOMPARE(w.CurrentEntry().ename, std::string("Plain"));
         QCOMPARE(w.Catalogue().size(), std::size_t(1));
+    }
+
+    void usersOwnEffectsFollowTheShippedOnesAndTakeTheirFormFromTheirScript() {
+        ProgramDir dir;
+        QTemporaryDir data;
+        QVERIFY(data.isValid());
+        QDir(data.path()).mkpath(QStringLiteral("zentrava"));
+        const auto write = [&](const QString& name, const QByteArray& bytes) {
+            QFile f(data.path() + QStringLiteral("/zentrava/") + name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        write(QStringLiteral("other.ini"),
+              "[a]\nename=Banner\nform=TParamForm\nscript=banner\n[b]\nename=Broken\nform=TParamForm\nscript=broken\n");
+        const QByteArray banner =
+            "<!--parameters\nsize number 8..72 \"Size:\" = 24\nshape choice box|round \"Shape:\" = round\n"
+            "bold yesno \"Bold\" = yes\n-->\n<!--Insert following codes between <Body></Body>-->\n\n"
+            "<p style=\"font-size:/*@size*/24px\">x</p><script>var s=/*@shape*/'round', b=/*@bold*/true;</script>\n";
+        write(QStringLiteral("banner.dat"), banner);
+        write(QStringLiteral("broken.dat"), QByteArray(banner).replace("8..72", "8..."));
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        QTest::mouseClick(w.CategoryButton(7), Qt::LeftButton);  // Others
+        QCOMPARE(ListLines(w), (QStringList{"Add to Favourites", "Banner", "Broken"}));
+        QVERIFY(!w.ScriptList()->item(0)->toolTip().contains(QStringLiteral("Your own effect")));
+        QVERIFY(w.ScriptList()->item(1)->toolTip().contains(QStringLiteral("Your own effect")));
+
+        w.ShowEntry(7, 1);
+        FlushDeletes();
+        TMDIChild* form = w.CurrentForm();
+        QVERIFY(form);
+        QCOMPARE(form->objectName(), QStringLiteral("TParamForm"));
+        QVERIFY(qobject_cast<QComboBox*>(form->findChild<QWidget*>(QStringLiteral("shape"))));
+        QVERIFY(qobject_cast<QCheckBox*>(form->findChild<QWidget*>(QStringLiteral("bold"))));
+        QCOMPARE(qobject_cast<QCheckBox*>(form->findChild<QWidget*>(QStringLiteral("bold")))->isChecked(), true);
+        QCOMPARE(qobject_cast<QComboBox*>(form->findChild<QWidget*>(QStringLiteral("shape")))->currentText(),
+                 QStringLiteral("round"));
+        QVERIFY(services.boxes.empty());
+
+        // A faulty block: an error box naming the file and line, and the form before it stays.
+        w.ShowEntry(7, 2);
+        FlushDeletes();
+        QCOMPARE(services.boxes.size(), std::size_t(1));
+        QVERIFY(services.boxes[0].error);
+        QVERIFY2(services.boxes[0].text.contains(QStringLiteral("broken.dat:2: a number needs its range")),
+                 qPrintable(services.boxes[0].text));
+        qunsetenv("XDG_DATA_HOME");
     }
 
     void emptyCategoryLeavesTheFormOpenAndUsable() {

@@ -1,4 +1,5 @@
 #include "catalogue/plugin.h"
+#include <cstdlib>
 
 #include "catalogue/profile.h"
 #include "errors.h"
@@ -81,6 +82,31 @@ std::string JoinPath(const std::string& dir, const std::string& name) {
     if (dir.empty()) return name;
     if (dir.back() == '/') return dir + name;
     return dir + "/" + name;
+}
+
+}  // namespace zentrava
+
+namespace zentrava {
+
+std::string UserEffectsDir() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    // A relative XDG_DATA_HOME is invalid and passed over, as the base directory rules say.
+    if (data && data[0] == '/') return JoinPath(data, "zentrava");
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') return JoinPath(JoinPath(home, ".local/share"), "zentrava");
+    return {};
+}
+
+CatalogueList LoadCategoryEntries(const std::string& programDir, const Category& category,
+                                  const std::string& userDir, CatalogueNotes* notes, CatalogueNotes* userNotes) {
+    CatalogueList list = LoadCatalogue(JoinPath(programDir, category.fileName), notes);
+    if (userDir.empty() || userDir == programDir) return list;
+    CatalogueList own = LoadCatalogue(JoinPath(userDir, category.fileName), userNotes);
+    for (Tplugin& entry : own) {
+        entry.folder = userDir;
+        list.push_back(std::move(entry));
+    }
+    return list;
 }
 
 }  // namespace zentrava

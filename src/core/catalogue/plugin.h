@@ -20,6 +20,9 @@ struct Tplugin {
     std::string onunload;
     std::string onscroll;
     std::string onresize;
+    // The user's effects folder the entry was read from, where its script
+    // file and pictures are; empty for an entry of the program directory.
+    std::string folder{};
 
     bool operator==(const Tplugin&) const = default;
 };
@@ -66,6 +69,17 @@ const std::vector<Category>& Categories();
 // Finds a category by its file's base name ("mouse"), its file name or its
 // toolbar caption ("Others"), ignoring letter case. Null when none matches.
 const Category* FindCategory(const std::string& name);
+
+// The user's own effects folder: $XDG_DATA_HOME/zentrava, else
+// ~/.local/share/zentrava; empty when neither variable is set.
+std::string UserEffectsDir();
+
+// The entries of a category: the program directory's catalogue, then those
+// of the user's effects folder (`userDir`, when not empty), which have their
+// `folder` set. A fault of the user's catalogue goes into `userNotes`.
+CatalogueList LoadCategoryEntries(const std::string& programDir, const Category& category,
+                                  const std::string& userDir, CatalogueNotes* notes = nullptr,
+                                  CatalogueNotes* userNotes = nullptr);
 
 // The program directory joined with a file name.
 std::string JoinPath(const std::string& dir, const std::string& name);

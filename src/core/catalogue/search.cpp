@@ -23,7 +23,7 @@ std::string FoldForSearch(const std::string& text) {
 
 std::vector<CatalogueList> LoadAllCatalogues(const std::string& programDir) {
     std::vector<CatalogueList> all;
-    for (const Category& c : Categories()) all.push_back(LoadCatalogue(JoinPath(programDir, c.fileName)));
+    for (const Category& c : Categories()) all.push_back(LoadCategoryEntries(programDir, c, UserEffectsDir()));
     return all;
 }
 

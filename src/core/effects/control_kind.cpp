@@ -14,6 +14,8 @@ const ControlKindInfo& KindInfo(ControlKind kind) {
     static constexpr ControlKindInfo kListView{"listview", ValueKind::Entries};
     static constexpr ControlKindInfo kButton{"button", ValueKind::None};
     static constexpr ControlKindInfo kLabel{"label", ValueKind::None};
+    static constexpr ControlKindInfo kChoiceBox{"choicebox", ValueKind::Text};
+    static constexpr ControlKindInfo kCheckBox{"checkbox", ValueKind::Text};
     static constexpr ControlKindInfo kUnknown{"?", ValueKind::None};
     switch (kind) {
         case ControlKind::Edit: return kEdit;
@@ -25,6 +27,8 @@ const ControlKindInfo& KindInfo(ControlKind kind) {
         case ControlKind::ListView: return kListView;
         case ControlKind::Button: return kButton;
         case ControlKind::Label: return kLabel;
+        case ControlKind::ChoiceBox: return kChoiceBox;
+        case ControlKind::CheckBox: return kCheckBox;
     }
     return kUnknown;
 }
@@ -51,6 +55,10 @@ ValueTextError SetValueText(const ControlDecl& c, ControlValue& value, const std
         }
         case ValueKind::Number:
             if (checkNumber && !IsNumberText(text)) return ValueTextError::NotNumber;
+            if (checkNumber && !AcceptsText(c, text)) return ValueTextError::NotAccepted;
+            break;
+        case ValueKind::Text:
+            if (checkNumber && !AcceptsText(c, text)) return ValueTextError::NotAccepted;
             break;
         default:
             break;

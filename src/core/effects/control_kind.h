@@ -43,11 +43,12 @@ std::size_t EntryFields(const ControlDecl& c);
 ControlValue DefaultValue(const ControlDecl& c);
 
 // Why a text cannot be a control's value, when it cannot.
-enum class ValueTextError { None, NotColour, NotNumber };
+enum class ValueTextError { None, NotColour, NotNumber, NotAccepted };
 
 // Sets a control that is no list from a text: a swatch from "#RRGGBB" or a
-// decimal colour value, the others to the text as it is. A numeric control
-// refuses what is no number when `checkNumber` is set. Leaves `value` as it
+// decimal colour value, the others to the text as it is. When `checkNumber`
+// is set, a numeric control refuses what is no number (or lies outside its
+// range), a choice box what is none of its items, a check box all but yes or no. Leaves `value` as it
 // was when the text is refused.
 ValueTextError SetValueText(const ControlDecl& c, ControlValue& value, const std::string& text, bool checkNumber);
 

@@ -1,5 +1,9 @@
 #include "effects/form.h"
 
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
 #include "effects/control_kind.h"
 #include "errors.h"
 #include "output/page.h"
@@ -45,7 +49,7 @@ FormValues DefaultValues(const FormDecl& form) {
 }
 
 std::string ScriptFilePath(const std::string& programDir, const Tplugin& entry) {
-    return JoinPath(programDir, entry.script + ".dat");
+    return JoinPath(entry.folder.empty() ? programDir : entry.folder, entry.script + ".dat");
 }
 
 bool ScriptNameStaysInside(const std::string& script) {
@@ -75,13 +79,46 @@ bool IsNumberText(const std::string& text) {
     return digits;
 }
 
+namespace {
+std::string ShownNumber(double value) {
+    char buffer[32];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("?");
+}
+}  // namespace
+
+bool AcceptsText(const ControlDecl& c, const std::string& text) {
+    if (c.kind == ControlKind::ChoiceBox) return std::find(c.items.begin(), c.items.end(), text) != c.items.end();
+    if (c.kind == ControlKind::CheckBox) return text == "yes" || text == "no";
+    if (!TakesNumber(c)) return true;
+    if (!IsNumberText(text)) return false;
+    if (!c.ranged) return true;
+    std::string_view digits = text;
+    if (digits.front() == '+') digits.remove_prefix(1);
+    double value = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return ec == std::errc() && end == digits.data() + digits.size() && value >= c.minimum && value <= c.maximum;
+}
+
+std::string WhatItTakes(const ControlDecl& c) {
+    if (c.kind == ControlKind::CheckBox) return "yes or no";
+    if (c.kind == ControlKind::ChoiceBox) {
+        std::string items;
+        for (const std::string& item : c.items) items += (items.empty() ? "" : ", ") + item;
+        return "one of: " + items;
+    }
+    if (c.ranged) return "a number from " + ShownNumber(c.minimum) + " to " + ShownNumber(c.maximum);
+    return "a number";
+}
+
 void Generate(const FormDecl& form, const FormValues& values, const Tplugin& entry,
               const std::string& programDir, std::vector<std::string>& skeleton,
               TScriptCodeStrings& lines) {
     skeleton = BuildPageSkeleton(entry);
     ScriptWriter writer(lines, ScriptFilePath(programDir, entry), &skeleton);
     if (!ScriptNameStaysInside(entry.script)) {
-        writer.Refuse("The script name '" + entry.script + "' leads outside the program directory");
+        writer.Refuse("The script name '" + entry.script + "' leads outside " +
+                      (entry.folder.empty() ? std::string("the program directory") : "the folder " + entry.folder));
     }
     if (form.generate) form.generate(values, writer);
 }

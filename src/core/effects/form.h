@@ -27,6 +27,8 @@ enum class ControlKind {
     ListView,  // multi-column report list of entries
     Button,    // runs an action on the form's controls
     Label,     // static text
+    ChoiceBox, // drop-down of fixed items, one of them chosen
+    CheckBox,  // yes or no, its text "yes" or "no"
 };
 
 const char* KindName(ControlKind kind);
@@ -80,6 +82,8 @@ struct ControlDecl {
     Rect rect;                          // in form client pixels
     int labelLeft = -1;                 // label's left edge; -1 puts it at the panel's left
     std::string unit;                   // a word shown right of the control (a spin edit's unit)
+    bool ranged = false;                // spin edit: the number must lie from minimum to maximum
+    double minimum = 0, maximum = 0;
 };
 
 // The values of a form's controls, by control name (letter case ignored).
@@ -172,6 +176,11 @@ bool ScriptNameStaysInside(const std::string& script);
 // leave a gap in the script ("var speed=,").
 bool IsNumberText(const std::string& text);
 bool TakesNumber(const ControlDecl& c);
+// Whether a control takes the text as its value: a number (within its range
+// where it has one), one of a choice box's items, yes or no for a check box.
+bool AcceptsText(const ControlDecl& c, const std::string& text);
+// What a control takes, for a message: "a number from 1 to 20", "one of: a, b".
+std::string WhatItTakes(const ControlDecl& c);
 
 // The Generate flow: rebuild the page skeleton from the entry, then fill the
 // script lines. Errors propagate as EngineError after the skeleton has been

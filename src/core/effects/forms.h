@@ -11,13 +11,14 @@ namespace zentrava::forms {
 FormDecl NoParamForm();
 FormDecl MDIChild();
 FormDecl WelcomeForm();
+FormDecl ParamFormClass();  // the generic form of effects that declare their parameters
 
 // Every category's forms, each list in its registration order. A category
 // keeps its forms in effects/<category>/: one file per form, the header
 // <category>_forms.h that declares them, and <category>_forms.cpp with the
 // list below. A new form goes into its category's header and list; a new
 // category adds its list here and in the registry.
-std::vector<FormDecl> FrameworkForms();  // TNoParamForm, TMDIChild, TwelcomeForm (effects/noparam.cpp)
+std::vector<FormDecl> FrameworkForms();  // TNoParamForm, TMDIChild, TwelcomeForm, TParamForm (effects/noparam.cpp)
 std::vector<FormDecl> ImageForms();      // TCommonImageForm, TImageForm1 to TImageForm13
 std::vector<FormDecl> OtherForms();      // TOtherForm1, TOtherForm2
 std::vector<FormDecl> TimeForms();       // TTime7, TTimeForm8, TTimeForm18, TTimeForm20

@@ -1,6 +1,7 @@
 // The framework's own forms: the bare effect form, the parameterless form
 // and the welcome form.
 #include "effects/forms.h"
+#include "effects/params.h"
 
 namespace zentrava::forms {
 
@@ -25,7 +26,12 @@ FormDecl NoParamForm() {
     return f;
 }
 
-std::vector<FormDecl> FrameworkForms() { return {NoParamForm(), MDIChild(), WelcomeForm()}; }
+// The generic form as registered: an entry of it gets its controls from its
+// script file's parameter block (FormForEntry); without one it shows the file
+// as it stands.
+FormDecl ParamFormClass() { return ParamForm(ParamBlock{}); }
+
+std::vector<FormDecl> FrameworkForms() { return {NoParamForm(), MDIChild(), WelcomeForm(), ParamFormClass()}; }
 
 FormDecl WelcomeForm() {
     FormDecl f;

@@ -1,6 +1,12 @@
 #include "effects/registry.h"
 
 #include "effects/forms.h"
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "effects/params.h"
+#include "effects/script_lines.h"
 #include "errors.h"
 
 namespace zentrava {
@@ -26,5 +32,31 @@ const FormDecl* FormRegistry::Find(const std::string& className) const {
 }
 
 void FormRegistry::Register(FormDecl form) { forms_.push_back(std::move(form)); }
+
+}  // namespace zentrava
+
+namespace zentrava {
+
+const FormDecl* FormForEntry(const Tplugin& entry, const std::string& programDir) {
+    const FormDecl* registered = FormRegistry::Instance().Find(entry.form);
+    if (!registered || registered->className != kParamFormClass) return registered;
+    const std::string path = ScriptFilePath(programDir, entry);
+    if (!ScriptNameStaysInside(entry.script)) {
+        throw EngineError("The script name '" + entry.script + "' leads outside its folder");
+    }
+    TScriptCodeStrings lines;
+    lines.LoadFromFile(path);
+    const ParamBlock block = ParseParamBlock(lines.Lines(), path);
+    // One form per distinct block, kept for the program's life: forms hand
+    // out references to their declaration.
+    std::string key = path;
+    for (std::size_t i = 0; i < block.lines; ++i) key += '\n' + lines.Lines()[i];
+    static std::mutex mutex;
+    static std::map<std::string, std::unique_ptr<FormDecl>> built;
+    const std::lock_guard<std::mutex> lock(mutex);
+    std::unique_ptr<FormDecl>& form = built[key];
+    if (!form) form = std::make_unique<FormDecl>(ParamForm(block));
+    return form.get();
+}
 
 }  // namespace zentrava

@@ -8,6 +8,13 @@
 
 namespace zentrava {
 
+// The form that edits an entry: its registered class, or, for an entry of
+// the generic parameter form, the form its script file's parameter block
+// declares (a fault of the block raises EngineError with file and line).
+// Null when no class has the entry's form name. The form stays valid for the
+// life of the program.
+const FormDecl* FormForEntry(const Tplugin& entry, const std::string& programDir);
+
 class FormRegistry {
 public:
     // Every form class, registered once in its fixed order.

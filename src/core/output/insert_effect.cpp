@@ -125,11 +125,11 @@ ChosenEffect ResolveRecipe(const std::string& programDir, const Recipe& recipe) 
     if (!category) throw EngineError("There is no category '" + recipe.category + "'");
     ChosenEffect effect;
     effect.category = CategoryBase(*category);
-    const CatalogueList list = LoadCatalogue(JoinPath(programDir, category->fileName));
+    const CatalogueList list = LoadCategoryEntries(programDir, *category, UserEffectsDir());
     const auto it = std::find_if(list.begin(), list.end(), [&](const Tplugin& e) { return e.ename == recipe.entry; });
     if (it == list.end()) throw EngineError("The category " + effect.category + " has no entry '" + recipe.entry + "'");
     effect.entry = *it;
-    effect.form = FormRegistry::Instance().Find(it->form);
+    effect.form = FormForEntry(*it, programDir);
     if (!effect.form) throw EngineError("The entry '" + recipe.entry + "' names no registered form ('" + it->form + "')");
     effect.values = DefaultValues(*effect.form);
     ApplyChanges(*effect.form, effect.values, recipe.changes);

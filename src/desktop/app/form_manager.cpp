@@ -21,9 +21,16 @@ TMDIChild* FormManager::CurrentForm() const {
     return current_ ? current_->Form() : nullptr;
 }
 
-void FormManager::OpenEffectForm(const std::string& className) {
+void FormManager::OpenEffectForm(const Tplugin& entry) {
     try {
-        const FormDecl* decl = FormRegistry::Instance().Find(className);
+        const FormDecl* decl = nullptr;
+        try {
+            decl = FormForEntry(entry, shell_.ProgramDir());
+        } catch (const EngineError& e) {
+            shell_.Services().ShowError(shell_.DialogParent(), ApplicationTitle(), ErrorText(e.what()),
+                                        FromBytes(e.Reason()));
+            return;
+        }
         if (!decl) return;
         if (current_) current_->close();  // deleted once the close has been handled
         auto* form = new TMDIChild(*decl, shell_);

@@ -6,6 +6,8 @@
 #include <string>
 
 #include <QObject>
+
+#include "catalogue/plugin.h"
 #include <QPointer>
 
 class QMdiArea;
@@ -21,10 +23,12 @@ class FormManager : public QObject {
 public:
     FormManager(Shell& shell, QMdiArea& area, QObject* parent = nullptr);
 
-    // OpenEffectForm: looks the class up (letter case ignored); an unknown
-    // name does nothing. Otherwise closes the current form and opens a new
-    // instance in the effect area. Errors are shown in a plain message box.
-    void OpenEffectForm(const std::string& className);
+    // OpenEffectForm: looks the entry's form class up (letter case ignored);
+    // an unknown name does nothing. Otherwise closes the current form and
+    // opens a new instance in the effect area. A form declared by the entry's
+    // script file that cannot be read (a faulty parameter block) is named, with
+    // its file and line, in an error box; other errors in a plain message box.
+    void OpenEffectForm(const Tplugin& entry);
 
     // The current effect form, null when none is open.
     TMDIChild* CurrentForm() const;

@@ -358,7 +358,10 @@ PictureButton* MainWindow::CategoryButton(int index) const {
 
 void MainWindow::LoadCategory(const char* fileName) {
     // The catalogue list is replaced; the current entry is a copy and survives.
-    catalogue_ = LoadCatalogue(JoinPath(ProgramDir(), fileName));
+    // The shipped entries, then the user's own from their effects folder.
+    const Category* category = FindCategory(fileName);
+    catalogue_ = category ? LoadCategoryEntries(ProgramDir(), *category, UserEffectsDir())
+                          : LoadCatalogue(JoinPath(ProgramDir(), fileName));
     // FillScriptList.
     scriptListBox_->clear();
     const std::vector<std::string> lines = FillScriptList(catalogue_, InterfaceNameScript());
@@ -371,6 +374,9 @@ void MainWindow::LoadCategory(const char* fileName) {
             QStringList names;
             for (const std::string* name : {&entry.ename, &entry.gbname, &entry.bigname}) {
                 if (!name->empty()) names << FromBytes(*name).toHtmlEscaped();
+            }
+            if (!entry.folder.empty()) {
+                names << tr("Your own effect, from %1").arg(FromPath(entry.folder)).toHtmlEscaped();
             }
             item->setToolTip(QStringLiteral("<p style=\"white-space:pre\">") + names.join(QStringLiteral("<br>")) +
                              QStringLiteral("</p>"));
@@ -421,7 +427,7 @@ void MainWindow::OpenSelectedEntry() {
         // The form is shown, but the list keeps the focus, so that the arrow
         // keys go on browsing; Tab leads into the form.
         const bool fromList = focusWidget() == scriptListBox_;
-        forms_->OpenEffectForm(currentEntry_->form);
+        forms_->OpenEffectForm(*currentEntry_);
         if (fromList) scriptListBox_->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -480,7 +486,7 @@ void MainWindow::FinishStartUp() {
 void MainWindow::OpenFirstEntry() {
     if (catalogue_.empty()) return;
     currentEntry_ = catalogue_.front();
-    forms_->OpenEffectForm(currentEntry_->form);
+    forms_->OpenEffectForm(*currentEntry_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -265,6 +266,38 @@ const ControlAdapter kLabel{
     [](const ControlDecl& c, QWidget* w) { static_cast<QLabel*>(w)->setText(FormText(c.text)); },
     nullptr, nullptr, nullptr};
 
+// Choice box: one of fixed items.
+const ControlAdapter kChoiceBox{
+    [](const ControlDecl& c, QWidget* parent, std::function<void()>) -> QWidget* {
+        auto* box = new QComboBox(parent);
+        for (const std::string& item : c.items) box->addItem(Q(item));
+        box->setCurrentText(Q(c.text));
+        return box;
+    },
+    ReadText, WriteText, ComboText,
+    [](QWidget* w, const QString& text) { static_cast<QComboBox*>(w)->setCurrentText(text); },
+    [](QWidget* w, QObject* receiver, std::function<void()> changed) {
+        QObject::connect(static_cast<QComboBox*>(w), &QComboBox::currentTextChanged, receiver, changed);
+    },
+    nullptr, nullptr, nullptr, nullptr};
+
+// Check box: yes or no.
+const ControlAdapter kCheckBox{
+    [](const ControlDecl& c, QWidget* parent, std::function<void()>) -> QWidget* {
+        auto* check = new QCheckBox(parent);
+        check->setChecked(c.text == "yes");
+        return check;
+    },
+    ReadText, WriteText,
+    [](const ControlDecl&, const QWidget* w) {
+        return static_cast<const QCheckBox*>(w)->isChecked() ? QStringLiteral("yes") : QStringLiteral("no");
+    },
+    [](QWidget* w, const QString& text) { static_cast<QCheckBox*>(w)->setChecked(text == QLatin1String("yes")); },
+    [](QWidget* w, QObject* receiver, std::function<void()> changed) {
+        QObject::connect(static_cast<QCheckBox*>(w), &QCheckBox::toggled, receiver, changed);
+    },
+    nullptr, nullptr, nullptr, nullptr};
+
 }  // namespace
 
 const ControlAdapter& AdapterFor(ControlKind kind) {
@@ -278,6 +311,8 @@ const ControlAdapter& AdapterFor(ControlKind kind) {
         case ControlKind::ListView: return kListView;
         case ControlKind::Button: return kButton;
         case ControlKind::Label: return kLabel;
+        case ControlKind::ChoiceBox: return kChoiceBox;
+        case ControlKind::CheckBox: return kCheckBox;
     }
     return kLabel;
 }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -501,10 +502,16 @@ void TMDIChild::Generate() {
     const FormValues values = CollectValues();
     // A number box left empty or half typed would leave a gap in the script.
     for (const ControlDecl& c : decl_.controls) {
-        if (!TakesNumber(c) || IsNumberText(values.Text(c.name))) continue;
+        if (!TakesNumber(c) || AcceptsText(c, values.Text(c.name))) continue;
         QString label = FormText(c.label).trimmed();
         while (label.endsWith(u':') || label.endsWith(u'\uff1a')) label.chop(1);
-        ShowError(tr("%1 takes a number.").arg(label.isEmpty() ? Q(c.name) : label));
+        const QString name = label.isEmpty() ? Q(c.name) : label;
+        if (c.ranged && IsNumberText(values.Text(c.name))) {
+            ShowError(tr("%1 takes a number from %2 to %3.")
+                          .arg(name, QString::number(c.minimum), QString::number(c.maximum)));
+        } else {
+            ShowError(tr("%1 takes a number.").arg(name));
+        }
         if (QWidget* w = Control(Q(c.name))) w->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -520,7 +527,13 @@ void TMDIChild::Generate() {
     }
     RememberValues(shell_.CurrentEntry(), decl_, values);
     if (const Category* category = FindCategory(shell_.CurrentEntry().category)) {
-        if (const FormDecl* form = FormRegistry::Instance().Find(decl_.className)) {
+        const FormDecl* form = nullptr;
+        try {
+            form = FormForEntry(shell_.CurrentEntry(), shell_.ProgramDir());
+        } catch (const EngineError&) {
+            // The script file changed since the form opened; the code is still shown.
+        }
+        if (form && form->className == decl_.className) {
             shell_.OfferInsertion(
                 {ChosenEffect{CategoryBase(*category), shell_.CurrentEntry(), form, values}, insertPage_, insertBlock_});
         }
