@@ -273,7 +273,7 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
         bool refused = false;
         try {
             if (request.preview) SavePreviewFile(dir, result.Page());
-            if (!request.save.empty()) refused = !SavePage(result, dir, request.save, request.force, err);
+            if (!request.save.empty()) refused = !SavePage(result, EntryFolder(s.entry, dir), request.save, request.force, err);
         } catch (const EngineError& e) {
             saveError = e;
         }
@@ -375,7 +375,7 @@ int Gallery(const std::string& dir, const std::string& target, bool force, std::
                 }
                 const GeneratedPage result = MakePage(*form, DefaultValues(*form), entry, dir);
                 const PageSavePlan plan =
-                    PlanPageSave(result.Page(), result.localFiles, dir, (fs::path(target) / page).string());
+                    PlanPageSave(result.Page(), result.localFiles, EntryFolder(entry, dir), (fs::path(target) / page).string());
                 for (const std::string& warning : plan.warnings) {
                     err << "zentrava-cli: warning: " << category.caption << ' ' << i << ": " << warning << '\n';
                 }

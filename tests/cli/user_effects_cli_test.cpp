@@ -89,6 +89,29 @@ TEST(UserEffects, ListedAfterTheShippedOnesAndGeneratedFromTheirFolder) {
     EXPECT_NE(set.err.find("warning: message:"), std::string::npos) << set.err;  // the apostrophe ends the string
 }
 
+// Pictures beside a user's effect go with its page: saved, in the gallery
+// and inserted into a page, from the user's folder, not the program's.
+TEST(UserEffects, TheirPicturesTravelWithTheirPage) {
+    UserSetup u;
+    u.data.Write("zentrava/other.ini", Section("Pictured", "pictured", "TNoParamForm"));
+    u.data.Write("zentrava/pictured.dat",
+                 "<!--Insert following codes between <Body></Body>-->\n\n<img src=\"pics/mine.png\" alt=\"Mine\">\n");
+    u.data.Write("zentrava/pics/mine.png", "the user's picture");
+    TempDir out;
+    const CliResult saved = u.Run({"generate", "other", "Pictured", "--save", out.File("page.html")});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(out.Read("pics/mine.png"), "the user's picture");
+
+    // (the fixture's own faulty entries make the gallery end in 1)
+    const CliResult gallery = u.Run({"gallery", out.File("gallery")});
+    EXPECT_EQ(out.Read("gallery/other/pics/mine.png"), "the user's picture") << gallery.err;
+
+    out.Write("site/index.html", "<!DOCTYPE html>\n<html><head><title>Site</title></head>\n<body>\n<p>Hi</p>\n</body></html>\n");
+    const CliResult inserted = u.Run({"insert", "other", "Pictured", "--into", out.File("site/index.html")});
+    ASSERT_EQ(inserted.status, 0) << inserted.err;
+    EXPECT_EQ(out.Read("site/pics/mine.png"), "the user's picture");
+}
+
 TEST(UserEffects, ValuesOutsideTheDeclarationAreRefused) {
     UserSetup u;
     for (const char* bad : {"size=7", "size=73", "size=big", "tint=green", "shape=star", "bold=true", "nosuch=1"}) {

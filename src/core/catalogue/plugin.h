@@ -74,6 +74,12 @@ const Category* FindCategory(const std::string& name);
 // ~/.local/share/zentrava; empty when neither variable is set.
 std::string UserEffectsDir();
 
+// The folder an entry's script file and pictures are read from: its user's
+// effects folder, or the program directory.
+inline const std::string& EntryFolder(const Tplugin& entry, const std::string& programDir) {
+    return entry.folder.empty() ? programDir : entry.folder;
+}
+
 // The entries of a category: the program directory's catalogue, then those
 // of the user's effects folder (`userDir`, when not empty), which have their
 // `folder` set. A fault of the user's catalogue goes into `userNotes`.

@@ -39,15 +39,16 @@ bool SameContent(const fs::path& a, const fs::path& b) {
 
 fs::path PageFolder(const std::string& path) { return fs::absolute(fs::path(path)).parent_path(); }
 
-// Plans copying the local files the parts name from the program directory
-// to the same places beside the page.
-void PlanLocalCopies(PageEdit& edit, const std::string& programDir, const EffectParts& parts) {
+// Plans copying the local files the parts name from the effect's folder (the
+// program directory or the user's effects folder) to the same places beside
+// the page.
+void PlanLocalCopies(PageEdit& edit, const std::string& sourceDir, const EffectParts& parts) {
     std::vector<std::string> lines = parts.head;
     lines.insert(lines.end(), parts.body.begin(), parts.body.end());
     const fs::path folder = PageFolder(edit.path);
     std::error_code ec;
     for (const std::string& ref : LocalReferences(lines)) {
-        const fs::path from = fs::path(programDir) / ref, to = folder / ref;
+        const fs::path from = fs::path(sourceDir) / ref, to = folder / ref;
         if (!fs::is_regular_file(from, ec)) continue;  // named but absent: the page shows it missing, as the preview does
         if (std::any_of(edit.copies.begin(), edit.copies.end(), [&](const auto& c) { return c.to == to.string(); })) {
             continue;
@@ -151,7 +152,7 @@ PageEdit PlanInsert(const std::string& programDir, const std::string& path, Chos
     const EffectParts parts = GenerateParts(programDir, effect);
     edit.name = name.empty() ? DefaultBlockName(edit.before, effect.entry.script, recipe) : name;
     edit.after = InsertBlocks(edit.before, edit.name, recipe, parts);
-    PlanLocalCopies(edit, programDir, parts);
+    PlanLocalCopies(edit, EntryFolder(effect.entry, programDir), parts);
     NoteHandlerAssignments(edit, edit.name, parts);
     return edit;
 }
@@ -166,7 +167,7 @@ PageEdit PlanUpdate(const std::string& programDir, const std::string& path) {
         const ChosenEffect effect = ResolveRecipe(programDir, *block.recipe);
         const EffectParts parts = GenerateParts(programDir, effect);
         edit.after = InsertBlocks(edit.after, block.name, *block.recipe, parts);
-        PlanLocalCopies(edit, programDir, parts);
+        PlanLocalCopies(edit, EntryFolder(effect.entry, programDir), parts);
     }
     return edit;
 }

@@ -167,6 +167,7 @@ void CodeWindow::ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, 
 
     // FormActivate after a Generate: rewrite the header, fill both views.
     GeneratedPage result = AssemblePage(lines, entry, skeleton);
+    sourceDir_ = entry.folder;  // a user's own effect saves its pictures from its own folder
     codememo_->setPlainText(JoinToText(result.Script()));
     pageText_ = JoinToText(result.Page());
     htmlMemo_->setPlainText(pageText_);
@@ -234,7 +235,7 @@ void CodeWindow::SavePageClick() {
     if (QFileInfo(*file).suffix().isEmpty()) *file += QStringLiteral(".html");
     try {
         const std::vector<std::string>& page = PageLines();
-        const PageSavePlan plan = PlanPageSave(page, ToPath(programDir_), ToPath(*file));
+        const PageSavePlan plan = PlanPageSave(page, sourceDir_.empty() ? ToPath(programDir_) : sourceDir_, ToPath(*file));
         if (!plan.replaced.empty()) {
             // One question for every file the save would replace, the page's included.
             QStringList names;

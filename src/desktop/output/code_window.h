@@ -94,6 +94,7 @@ private:
 
     UiServices& services_;
     QString programDir_;
+    std::string sourceDir_;  // the shown effect's folder when it is the user's own, else empty
     QStackedWidget* pages_ = nullptr;
     QPlainTextEdit* codememo_ = nullptr;
     QPlainTextEdit* htmlMemo_ = nullptr;
