@@ -272,7 +272,7 @@ int Generate(const std::string& dir, const GenerateRequest& request, std::ostrea
         std::optional<EngineError> saveError;
         bool refused = false;
         try {
-            if (request.preview) SavePreviewFile(dir, result.Page());
+            if (request.preview) SavePreviewFile(EntryFolder(s.entry, dir), result.Page());
             if (!request.save.empty()) refused = !SavePage(result, EntryFolder(s.entry, dir), request.save, request.force, err);
         } catch (const EngineError& e) {
             saveError = e;

@@ -101,6 +101,10 @@ TEST(UserEffects, TheirPicturesTravelWithTheirPage) {
     const CliResult saved = u.Run({"generate", "other", "Pictured", "--save", out.File("page.html")});
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_EQ(out.Read("pics/mine.png"), "the user's picture");
+    // Its preview file stands beside its pictures, so that they show.
+    const CliResult preview = u.Run({"generate", "other", "Pictured", "--preview"});
+    ASSERT_EQ(preview.status, 0) << preview.err;
+    EXPECT_NE(u.data.Read("zentrava/temp.htm").find("pics/mine.png"), std::string::npos);
 
     // (the fixture's own faulty entries make the gallery end in 1)
     const CliResult gallery = u.Run({"gallery", out.File("gallery")});

@@ -159,9 +159,10 @@ void LivePreview::SaveSettings() const {
     settings.setValue(kFollowKey, Following());
 }
 
-void LivePreview::ShowPage(const std::vector<std::string>& page) {
+void LivePreview::ShowPage(const std::vector<std::string>& page, const std::string& folder) {
     try {
-        pageFile_ = FromPath(zentrava::SavePreviewFile(ToPath(programDir_), page, kLiveFileName));
+        pageFile_ = FromPath(
+            zentrava::SavePreviewFile(folder.empty() ? ToPath(programDir_) : folder, page, kLiveFileName));
     } catch (const std::exception& e) {
         error_->setText(FromBytes(ErrorBoxText(e.what())));
         error_->show();
@@ -186,7 +187,8 @@ bool LivePreview::Regenerate() {
     follow_timer_.stop();
     if (!source_) return false;
     try {
-        ShowPage(source_());
+        std::vector<std::string> page = source_();
+        ShowPage(page, folder_ ? folder_() : std::string());
         return error_->isHidden();
     } catch (const EngineError& e) {
         QString text = FromBytes(ErrorBoxText(e.what()));

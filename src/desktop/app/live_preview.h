@@ -38,13 +38,20 @@ public:
     ~LivePreview() override;
 
     // Makes the page (raising the engine's errors); set by the main window.
+    // `folder`, when set, names the folder the page's pictures are in when it
+    // is not the program directory (a user's own effect).
     using PageSource = std::function<std::vector<std::string>()>;
-    void SetSource(PageSource source) { source_ = std::move(source); }
+    using FolderSource = std::function<std::string()>;
+    void SetSource(PageSource source, FolderSource folder = {}) {
+        source_ = std::move(source);
+        folder_ = std::move(folder);
+    }
     // The form whose changes are followed (its parametersChanged signal).
     void Follow(QObject* form);
 
-    // Shows these page lines (saved as the window's preview file).
-    void ShowPage(const std::vector<std::string>& page);
+    // Shows these page lines (saved as the window's preview file, in `folder`
+    // when it is not empty: where the page's pictures are).
+    void ShowPage(const std::vector<std::string>& page, const std::string& folder = {});
     // Makes the page from the source and shows it; a failure shows its
     // error in the window. False on a failure.
     bool Regenerate();
@@ -81,6 +88,7 @@ private:
 
     QString programDir_;
     PageSource source_;
+    FolderSource folder_;
     QPointer<QObject> form_;
     QMetaObject::Connection formConnection_;
     QTimer follow_timer_;

@@ -577,13 +577,13 @@ void MainWindow::ShowLivePreview(bool fromCodeWindow) {
                 throw std::runtime_error(tr("The open effect has no code to show.").toStdString());
             }
             return form->GeneratePage();
-        });
+        }, [this] { return currentEntry_ ? currentEntry_->folder : std::string(); });
     }
     livePreview_->Follow(CurrentForm());
     livePreview_->show();
     livePreview_->raise();
     livePreview_->activateWindow();
-    if (fromCodeWindow && codeWindow_) livePreview_->ShowPage(codeWindow_->CurrentPageLines());
+    if (fromCodeWindow && codeWindow_) livePreview_->ShowPage(codeWindow_->CurrentPageLines(), codeWindow_->SourceDir());
     else livePreview_->Regenerate();
 }
 

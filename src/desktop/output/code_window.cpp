@@ -167,7 +167,7 @@ void CodeWindow::ShowGenerated(TScriptCodeStrings& lines, const Tplugin& entry, 
 
     // FormActivate after a Generate: rewrite the header, fill both views.
     GeneratedPage result = AssemblePage(lines, entry, skeleton);
-    sourceDir_ = entry.folder;  // a user's own effect saves its pictures from its own folder
+    sourceDir_ = entry.folder;  // a user's own effect is previewed and saved from its own folder
     codememo_->setPlainText(JoinToText(result.Script()));
     pageText_ = JoinToText(result.Page());
     htmlMemo_->setPlainText(pageText_);
@@ -190,7 +190,9 @@ const std::vector<std::string>& CodeWindow::PageLines() {
 
 bool CodeWindow::SavePreviewFile() {
     try {
-        previewFile_ = FromPath(zentrava::SavePreviewFile(ToPath(programDir_), PageLines()));
+        // A user's own effect is previewed from its folder, where its pictures are.
+        previewFile_ =
+            FromPath(zentrava::SavePreviewFile(sourceDir_.empty() ? ToPath(programDir_) : sourceDir_, PageLines()));
     } catch (const EngineError& e) {
         services_.ShowError(this, ApplicationTitle(), ErrorText(e.what()), FromBytes(e.Reason()));
         return false;

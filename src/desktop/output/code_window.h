@@ -54,6 +54,8 @@ public:
 
     // The page view's lines as they would be saved (edits included).
     std::vector<std::string> CurrentPageLines();
+    // The folder of the shown effect when it is the user's own, else empty.
+    const std::string& SourceDir() const { return sourceDir_; }
 
 Q_SIGNALS:
     // "Live Preview" (or F5): the main window opens its live preview.
