@@ -5,7 +5,8 @@ entry's head part goes into the head and its body part into the body of a
 standards-mode blog page (blog.html) with a viewport, a CSS reset, a sticky
 header, its own init() and other globals, and a window.onload that its own
 script sets after the snippet. Pair mode puts the entry there twice, the
-second copy with other values."""
+second copy with other values. Neighbours mode puts the entry first and
+then every other entry of its category, each with its defaults."""
 
 import os
 import re
@@ -36,10 +37,11 @@ def page_parts(page):
     return head.group(1), re.sub(r"</(body|html)\s*>", "", body.group(1), flags=re.I)
 
 
-def host_page(parts, path):
+def host_page(parts, path, blocks=True):
     """The blog page with the parts; two copies each sit in a block of the
-    article of their own, so that the check can take the first one out."""
-    body = ("".join(b for _, b in parts) if len(parts) < 2 else
+    article of their own, so that the check can take the first one out
+    (neighbours follow one another as a user pastes them: `blocks` off)."""
+    body = ("\n".join(b for _, b in parts) if len(parts) < 2 or not blocks else
             "\n".join(f'<div class="host-copy">{b}</div>' for _, b in parts))
     before_head, before_body, tail = blog_page()
     with open(path, "w", encoding="utf-8") as f:
@@ -68,8 +70,23 @@ def second_values(cli, program_dir, entry):
     return args
 
 
-def generate_host(cli, program_dir, entry):
-    """The host page of a host or pair entry."""
+def default_parts(cli, program_dir, entry, cache):
+    """The head and body parts of an entry with its defaults, generated once
+    for all the neighbours pages that hold it."""
+    if entry.entry_key not in cache:
+        plain = Entry(entry.base, entry.caption, entry.index, entry.ename, entry.form)
+        plain.key = entry.entry_key + "-beside"
+        cache[entry.entry_key] = page_parts(generate(cli, program_dir, plain))
+    return cache[entry.entry_key]
+
+
+def generate_host(cli, program_dir, entry, cache=None):
+    """The host page of a host, pair or neighbours entry; `cache` keeps the
+    parts of the entries generated with their defaults."""
+    cache = {} if cache is None else cache
+    if entry.mode == "neighbours":
+        parts = [default_parts(cli, program_dir, e, cache) for e in [entry] + entry.neighbours]
+        return host_page(parts, os.path.join(program_dir, PAGE_PREFIX + entry.key + "-page.htm"), blocks=False)
     first = generate(cli, program_dir, entry)
     parts = [page_parts(first)]
     if entry.mode == "twice":
@@ -82,4 +99,4 @@ def generate_host(cli, program_dir, entry):
 
 
 def host_kinds(entry):
-    return ["host", "phone"] if entry.mode == "host" else ["host"]
+    return {"host": ["host", "phone"], "neighbours": ["neighbours"]}.get(entry.mode, ["host"])
