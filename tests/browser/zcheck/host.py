@@ -15,6 +15,8 @@ from .common import PAGE_PREFIX, CheckFailure
 from .entries import Entry, generate, run_cli
 
 HEAD_MARK, BODY_MARK = "<!--zcheck:head-->", "<!--zcheck:body-->"  # where blog.html takes the code
+# around the neighbours' body parts, after the entry's own (z.own)
+NEIGHBOURS_MARK, NEIGHBOURS_END = "<!--zcheck:neighbours-->", "<!--zcheck:neighbours-end-->"
 
 
 def blog_page():
@@ -41,8 +43,13 @@ def host_page(parts, path, blocks=True):
     """The blog page with the parts; two copies each sit in a block of the
     article of their own, so that the check can take the first one out
     (neighbours follow one another as a user pastes them: `blocks` off)."""
-    body = ("\n".join(b for _, b in parts) if len(parts) < 2 or not blocks else
-            "\n".join(f'<div class="host-copy">{b}</div>' for _, b in parts))
+    if len(parts) < 2:
+        body = "".join(b for _, b in parts)
+    elif blocks:
+        body = "\n".join(f'<div class="host-copy">{b}</div>' for _, b in parts)
+    else:
+        body = (parts[0][1] + f"\n{NEIGHBOURS_MARK}\n" + "\n".join(b for _, b in parts[1:])
+                + f"\n{NEIGHBOURS_END}\n")
     before_head, before_body, tail = blog_page()
     with open(path, "w", encoding="utf-8") as f:
         f.write(before_head + "".join(h for h, _ in parts) + before_body + body + tail)
