@@ -104,6 +104,15 @@ def generate_host(cli, program_dir, entry, cache=None):
     return host_page(parts, os.path.join(program_dir, PAGE_PREFIX + entry.key + "-page.htm"))
 
 
+def neighbours_pages(entries):
+    """A neighbours page for each entry: the entry, then the others of its category."""
+    pages = []
+    for e in entries:
+        page = Entry(e.base, e.caption, e.index, e.ename, e.form, mode="neighbours")
+        page.neighbours = [o for o in entries if o.base == e.base and o.index != e.index]
+        pages.append(page)
+    return pages
+
 
 def host_kinds(entry):
     return {"host": ["host", "phone"], "neighbours": ["neighbours"]}.get(entry.mode, ["host"])

@@ -10,7 +10,7 @@ import time
 from .chromium import Chromium
 from .common import CheckFailure
 from .entries import Entry, generate, list_entries
-from .host import generate_host, host_kinds
+from .host import generate_host, host_kinds, neighbours_pages
 from .longtext import long_text_pages
 from .probes import Probes
 from .report import run_checks, write_index
@@ -18,16 +18,6 @@ from .webengine import WebEngine
 
 # The probes folder beside the package, unless --probes names another.
 PROBES = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "probes")
-
-
-def neighbours_pages(entries):
-    """A neighbours page for each entry: the entry, then the others of its category."""
-    pages = []
-    for e in entries:
-        page = Entry(e.base, e.caption, e.index, e.ename, e.form, mode="neighbours")
-        page.neighbours = [o for o in entries if o.base == e.base and o.index != e.index]
-        pages.append(page)
-    return pages
 
 
 def main(description=None):
