@@ -14,6 +14,10 @@ for (const img of pictures) {
 if (!pictures.some((img) => z.visible(img))) failures.push('no picture is visible');
 
 // What moves by itself moves by transform or opacity, which the browser animates without the page's own work.
+// (A short entrance, say out of a blur as the page opens, is let finish first: what goes on is judged.)
+const finite = document.getAnimations().filter((run) => run.playState === 'running' && run.effect &&
+  run.effect.getComputedTiming().endTime < 5000);
+await Promise.race([Promise.all(finite.map((run) => run.finished.catch(() => null))), z.wait(5000)]);
 for (const run of document.getAnimations()) {
   if (run.playState !== 'running' || !run.effect || !run.effect.getKeyframes) continue;
   if (run.effect.target && !z.own(run.effect.target)) continue;  // a neighbour's: its own page checks it
