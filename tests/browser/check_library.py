@@ -37,7 +37,10 @@ pair modes find (the blog page, two copies), and only for that: an entry
 named there still fails on a fault of its own generated page. The host and
 pair modes run in WebEngine too, as probes (without the work at rest).
 --long-pending names long-text pages (or their entries) whose every fault is
-reported as PENDING.
+reported as PENDING; --neighbours-pending the same for entries (or categories)
+checked first in the blog page before every other entry of their category (the
+neighbours mode, key <entry>-neighbours: no script error on the page, and the
+entry's own probe passes; probes keep to the entry's own part with z.own).
 
 Pages run in parallel (--jobs), generated while the first ones are checked:
 in Chromium each job has a window of its own in one browser process, into

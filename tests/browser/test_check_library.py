@@ -78,6 +78,25 @@ class BlogPage(unittest.TestCase):
             self.assertLess(two.index("one"), two.index("two"))
             self.assertNotIn("host-copy", body([]))  # the blank page the work at rest is measured against
 
+    def test_neighbours_follow_the_entry_between_two_marks(self):
+        entries = [check.Entry(base, "C", i, f"{base}{i}", "F") for base, i in
+                   (("menu", 0), ("menu", 1), ("text", 0), ("menu", 2))]
+        pages = check.neighbours_pages(entries)
+        self.assertEqual([p.key for p in pages], ["menu-00-neighbours", "menu-01-neighbours",
+                                                  "text-00-neighbours", "menu-02-neighbours"])
+        self.assertEqual([n.key for n in pages[1].neighbours], ["menu-00", "menu-02"])
+        self.assertEqual(pages[2].neighbours, [])
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "page.htm")
+            with open(check.host_page([("<i>h1</i>", "<p>one</p>"), ("<i>h2</i>", "<p>two</p>"),
+                                       ("", "<p>three</p>")], path, blocks=False), encoding="utf-8") as f:
+                text = f.read()
+            self.assertNotIn("host-copy", text)
+            order = [text.index(s) for s in ("<i>h1</i>", "<i>h2</i>", "<p>one</p>", "<!--zcheck:neighbours-->",
+                                               "<p>two</p>", "<p>three</p>", "<!--zcheck:neighbours-end-->")]
+            self.assertEqual(order, sorted(order))
+
+
 class LongTexts(unittest.TestCase):
     def test_the_text_fields_of_a_form(self):
         # zentrava-cli form: name, kind, caption, value; a list's items are indented under it.
@@ -105,6 +124,9 @@ class LongTexts(unittest.TestCase):
             self.assertIn(said, check.report(page))
         page.errors, page.failure = [], None
         self.assertIn("take it off the list", check.report(page))
+        page.pending_what = "next to its neighbours"  # the neighbours mode's pending list reads the same
+        page.errors = ["script error"]
+        self.assertIn("PENDING next to its neighbours: script error", check.report(page))
 
 
 if __name__ == "__main__":

@@ -20,7 +20,7 @@ const until = async (test, ms = 3000) => {
 const ITEMS = 'a[href], [role=menuitem], [role=tab]';
 
 if (entry.form === 'TMenuForm2') {
-  const menu = document.querySelector('[role=menu]');
+  const menu = Array.from(document.querySelectorAll('[role=menu]')).find(z.own);
   if (!menu) return ['no context menu in the page'];
   const x = Math.round(innerWidth / 3), y = Math.round(innerHeight / 3);
   await z.clickAt(x, y, 'right');
@@ -35,7 +35,8 @@ if (entry.form === 'TMenuForm2') {
   return failures;
 }
 
-const opener = Array.from(document.querySelectorAll('[aria-expanded][aria-controls]')).find(z.visible);
+// (beside other menus: this entry's own)
+const opener = Array.from(document.querySelectorAll('[aria-expanded][aria-controls]')).find(o => z.visible(o) && z.own(o));
 if (opener) {
   const panel = document.getElementById(opener.getAttribute('aria-controls'));
   if (!panel) return ['the menu button controls no element'];
@@ -72,13 +73,17 @@ if (opener) {
 }
 
 // (a menu in a part of the page that is not displayed at all comes last)
-const menus = Array.from(document.querySelectorAll('nav, [role=navigation], [role=tablist]')).filter(m => m.querySelector(ITEMS));
+const menus = Array.from(document.querySelectorAll('nav, [role=navigation], [role=tablist]')).filter(m => z.own(m) && m.querySelector(ITEMS));
 const menu = menus.find(m => m.getClientRects().length) || menus[0];
 if (!menu) return empty ? failures : ['no menu with items in the page'];
 const first = menu.querySelector(ITEMS);
 if (!await until(() => z.visible(first))) return ['the first menu item never became visible'];  // items glide in
 await z.hover(first);
-const tips = () => Array.from(document.querySelectorAll('[role=tooltip], .article'));
+// (beside other menus: a tip of this entry's, or one that its own links name)
+const tips = () => Array.from(document.querySelectorAll('[role=tooltip], .article')).filter(t => {
+  const naming = t.id ? Array.from(document.querySelectorAll(`[aria-describedby~="${CSS.escape(t.id)}"]`)) : [];
+  return z.own(t) && (!naming.length || naming.some(z.own));
+});
 if (tips().length && !await until(() => tips().some(z.visible))) failures.push('resting on the first item showed nothing');
 await z.click(first);
 const controls = first.getAttribute('aria-controls');

@@ -6,7 +6,8 @@
 // glides).
 if (!['TTextForm10', 'TTextForm17'].includes(entry.form)) return [];
 const light = ['offset', 'computedOffset', 'easing', 'composite', 'transform', 'opacity'];
-const running = () => document.getAnimations().filter((run) => run.playState === 'running' && run.effect);
+const running = () => document.getAnimations().filter((run) => run.playState === 'running' && run.effect &&
+  (!run.effect.target || z.own(run.effect.target)));  // beside other effects: its own animations
 const painting = () => running().filter((run) => run.effect.getKeyframes().some((k) => Object.keys(k).some((p) => !light.includes(p))));
 let rested = false, moved = false;
 for (let waited = 0; waited < 7000 && !(rested && moved); waited += 250) {

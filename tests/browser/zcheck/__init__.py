@@ -16,7 +16,7 @@ from .chromium import Chromium, collect
 from .common import (CALL_TIMEOUT, CLI_TIMEOUT, HEIGHT, LOAD_TIMEOUT, PROBE_TIMEOUT, WIDTH, BrowserGone,
                      CheckFailure, Result, js)
 from .entries import Entry, expand_args, generate, list_entries, run_cli
-from .host import generate_host, host_page, page_parts, second_values
+from .host import generate_host, host_page, neighbours_pages, page_parts, second_values
 from .longtext import LONG_TEXT, long_text_pages, text_fields
 from .main import main
 from .probes import Probes, driver_script
@@ -25,5 +25,5 @@ from .webengine import Checker, WebEngine
 
 __all__ = ["CALL_TIMEOUT", "CLI_TIMEOUT", "HEIGHT", "LOAD_TIMEOUT", "PROBE_TIMEOUT", "WIDTH", "BrowserGone",
            "CheckFailure", "Checker", "Chromium", "Entry", "Probes", "Result", "WebEngine", "collect", "LONG_TEXT", "long_text_pages", "text_fields", "report",
-           "driver_script", "expand_args", "generate", "generate_host", "host_page", "js", "list_entries", "main",
+           "driver_script", "expand_args", "generate", "generate_host", "host_page", "js", "list_entries", "main", "neighbours_pages",
            "page_parts", "run_cli", "second_values"]

@@ -14,7 +14,8 @@ class Entry:
 
     def __init__(self, base, caption, index, ename, form, variant=None, number=0, mode=None):
         self.base = base
-        self.mode = mode        # None: the generated page; "host" or "twice": in the blog page
+        self.mode = mode        # None: the generated page; "host", "twice" or "neighbours": in the blog page
+        self.neighbours = []    # neighbours mode: the other entries of the category, in catalogue order
         self.caption = caption
         self.index = index
         self.ename = ename
@@ -32,7 +33,8 @@ class Entry:
         self.dialogs = []    # texts of the dialogs that were dismissed
         self.standard = []   # faults the standard checks found
         self.pending = False  # standard faults are reported but do not fail the run
-        self.long_pending = False  # a long-text page whose every fault is reported but does not fail the run
+        self.long_pending = False  # a page whose every fault is reported but does not fail the run
+        self.pending_what = "long text"  # what such a page is pending for, in the report
         self.failure = None  # why the entry could not be checked
         self.screenshot = None
         self.still_shot = None
@@ -41,7 +43,8 @@ class Entry:
     @property
     def label(self):
         if self.mode:
-            return self.ename + (" [in a blog page]" if self.mode == "host" else " [twice in a blog page]")
+            return self.ename + {"host": " [in a blog page]", "twice": " [twice in a blog page]",
+                                 "neighbours": " [first of its category in a blog page]"}[self.mode]
         if not self.variant:
             return self.ename
         return f"{self.ename} [{self.variant.get('label', ' '.join(self.args))}]"

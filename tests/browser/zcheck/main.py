@@ -10,7 +10,7 @@ import time
 from .chromium import Chromium
 from .common import CheckFailure
 from .entries import Entry, generate, list_entries
-from .host import generate_host, host_kinds
+from .host import generate_host, host_kinds, neighbours_pages
 from .longtext import long_text_pages
 from .probes import Probes
 from .report import run_checks, write_index
@@ -42,13 +42,18 @@ def main(description=None):
     parser.add_argument("--long-pending", nargs="*", default=[], metavar="NAME",
                         help="entries (category-NN) or long-text pages (category-NN-long-CONTROL) whose long-text "
                              "pages report every fault as PENDING without failing")
+    parser.add_argument("--neighbours-pending", nargs="*", default=[], metavar="NAME",
+                        help="entries (category-NN) or categories whose neighbours pages report every fault as "
+                             "PENDING without failing")
     parser.add_argument("--expect-fail", nargs="*", default=None, metavar="KEY",
                         help="pass only if exactly these pages (category-NN, category-NN-vK) fail")
-    parser.add_argument("--modes", nargs="*", default=["plain", "long", "host", "pair"],
-                        choices=["plain", "long", "host", "pair"],
+    parser.add_argument("--modes", nargs="*", default=["plain", "long", "host", "pair", "neighbours"],
+                        choices=["plain", "long", "host", "pair", "neighbours"],
                         help="plain: the generated page (and the probes' variants); long: a text of 2,000 characters in "
                              "each text field of the entry's form; host: the entry in a blog page (and on a phone); "
-                             "pair: the entry twice in a blog page (host and pair: with the standard checks; WebEngine leaves out the work at rest)")
+                             "pair: the entry twice in a blog page; neighbours: the entry first in a blog page, then every other entry "
+                             "of its category with its defaults (its probe must pass, no script error) "
+                             "(host, pair and neighbours: with the standard checks; WebEngine leaves out the work at rest)")
     parser.add_argument("--keep", action="store_true", help="keep the scratch folder")
     parser.add_argument("--only", nargs="*", default=None, metavar="NAME",
                         help="check only these categories (catalogue base names) or entries (category-NN)")
@@ -94,6 +99,8 @@ def main(description=None):
             pages += [Entry(e.base, e.caption, e.index, e.ename, e.form, mode=mode)
                       for e in entries for mode, wanted in (("host", "host"), ("twice", "pair"))
                       if wanted in args.modes]
+            if "neighbours" in args.modes:
+                pages += neighbours_pages(entries)
         pages.sort(key=lambda e: (e.entry_key, e.key))
         problems += probes.problems
         if args.only is not None:
@@ -101,13 +108,18 @@ def main(description=None):
         if not pages:
             problems.append(f"no catalogue in {args.program_dir} lists any entry")
 
+        parts = {}  # the entries with their defaults, as the neighbours pages hold them
+
         def prepare(entry):
             names = args.host_pending if entry.mode else args.pending
             entry.pending = entry.base in names or entry.entry_key in names
             entry.long_pending = bool(entry.variant and entry.variant.get("long")) and any(
                 name in args.long_pending for name in (entry.base, entry.entry_key, entry.key))
+            if entry.mode == "neighbours":
+                entry.long_pending = entry.base in args.neighbours_pending or entry.entry_key in args.neighbours_pending
+                entry.pending_what = "next to its neighbours"
             try:
-                entry.page = (generate_host(args.cli, program, entry) if entry.mode
+                entry.page = (generate_host(args.cli, program, entry, parts) if entry.mode
                               else generate(args.cli, program, entry))
             except CheckFailure as e:
                 entry.failure = str(e)
@@ -129,7 +141,7 @@ def main(description=None):
     long_pending = [e.key for e in pages if e.long_pending and e.faults()]
     print(f"{len(pages) - len(failed)} pages passed, {len(failed)} failed in {args.browser}"
           + (f"; {len(pending)} with pending standard faults: {' '.join(pending)}" if pending else "")
-          + (f"; {len(long_pending)} with pending long-text faults: {' '.join(long_pending)}" if long_pending else "")
+          + (f"; {len(long_pending)} with pending faults (long text, neighbours): {' '.join(long_pending)}" if long_pending else "")
           + f" ({time.monotonic() - began:.0f} s)")
     if args.expect_fail is not None:
         expected = set(args.expect_fail)

@@ -16,8 +16,8 @@ def write_index(shots, browser, entries, problems):
             status = "passed" + (" (standard: PENDING " + html.escape("; ".join(e.standard)) + ")"
                                  if e.standard and not e.long_pending else "")
             if e.long_pending:
-                status += (" (long text: PENDING " + html.escape("; ".join(e.faults())) + ")" if e.faults()
-                           else " (listed as pending with a long text, but passes)")
+                status += (f" ({e.pending_what}: PENDING " + html.escape("; ".join(e.faults())) + ")" if e.faults()
+                           else f" (listed as pending ({e.pending_what}), but passes)")
         else:
             status = "FAILED: " + html.escape("; ".join(e.reasons()))
         pictures = "".join(f'<img src="{html.escape(os.path.basename(p))}" width="400" height="300">'
@@ -43,8 +43,8 @@ def report(entry):
     if entry.pending and entry.standard and not entry.failure and not entry.long_pending:
         lines += [f"     PENDING standard: {s}" for s in entry.standard]
     if entry.long_pending:
-        lines += ([f"     PENDING long text: {f}" for f in entry.faults()] if entry.faults() else
-                  ["     note: passes now, though listed as pending with a long text: take it off the list"])
+        lines += ([f"     PENDING {entry.pending_what}: {f}" for f in entry.faults()] if entry.faults() else
+                  [f"     note: passes now, though listed as pending ({entry.pending_what}): take it off the list"])
     lines += [f"     note: {n}" for n in entry.notes]
     lines += [f"     dismissed {d}" for d in entry.dialogs]
     return "\n".join(lines)

@@ -59,7 +59,7 @@ class WebEngine:
                 # What only the blog page finds is a fault of the standard, as in Chromium.
                 for said in answer.get("probe", []):
                     said = said[len("probe: "):] if said.startswith("probe: ") else said
-                    known = said.startswith(("host: ", "second copy: ", "phone: "))
+                    known = said.startswith(("host: ", "second copy: ", "phone: ", "neighbours: "))
                     result.standard.append(said if known else "host: " + said)
             result.notes += answer.get("notes", [])
             result.dialogs += answer.get("dialogs", [])
@@ -91,6 +91,8 @@ class WebEngine:
             return [f"const found = await (async () => {{\n{source}\n}})();\n"
                     f"return Array.isArray(found) ? found.map(f => {json.dumps(prefix)} + f) : found;"
                     for source in own]
+        if entry.mode == "neighbours":
+            return labelled("neighbours: probe: "), 1
         allowed = sorted(self.probes.allowed.get(entry.form, set()))
         sources = [f"const check = {js('host.js')};\nconst allowed = {json.dumps(allowed)};\n" + js("host_probe.js")]
         sources += labelled("host: probe: ")

@@ -26,8 +26,11 @@ void AddMessageKeeper(ScriptWriter& out, bool leaving) {
     out.Add("    if (type !== 'unload' && type !== 'pagehide') document.dispatchEvent(new Event('zentrava-showmsg'));");
     out.Add("  };");
     if (leaving) {
-        // The browser asks only once the visitor has clicked or typed on the page.
+        // The browser asks only once the visitor has clicked or typed on the page
+        // (a key such as Escape does not count): before that, asking only earns
+        // a complaint in the console.
         out.Add("  function ask(e) {");
+        out.Add("    if (navigator.userActivation && !navigator.userActivation.hasBeenActive) return;");
         out.Add("    e.preventDefault();");
         out.Add("    e.returnValue = text;");
         out.Add("    return text;");

@@ -54,7 +54,22 @@
       return true;  // a canvas that holds a picture from a file cannot be read back
     }
   });
+  // On a neighbours page two comments enclose the other entries of the
+  // category, after the entry's own part: a node between them is theirs.
+  const own = node => {
+    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_COMMENT);
+    let begin = null, end = null, mark;
+    while ((mark = walker.nextNode())) {
+      if (mark.data === 'zcheck:neighbours') begin = mark;
+      else if (mark.data === 'zcheck:neighbours-end') end = mark;
+    }
+    if (!begin || !end) return true;
+    const after = begin.compareDocumentPosition(node) & Node.DOCUMENT_POSITION_FOLLOWING;
+    const before = node.compareDocumentPosition(end) & Node.DOCUMENT_POSITION_FOLLOWING;
+    return !(after && before);
+  };
   const z = {
+    own,
     hover: el => ask('move', middle(el)),
     click: (el, button = 'left') => ask('click', middle(el).concat([button])),
     clickAt: (x, y, button = 'left') => ask('click', [x, y, button]),
