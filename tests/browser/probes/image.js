@@ -11,6 +11,15 @@ await Promise.all(pictures.map((img) => (img.complete ? null : new Promise((done
 for (const img of pictures) {
   if (img.naturalWidth === 0) failures.push(`picture not loaded: ${img.getAttribute('src')}`);
 }
+// A picture that glides back to its place after a scroll (the floating one) is judged once it is
+// there: the page may just have been scrolled back to the top.
+const gliding = document.getElementById('floater');
+for (let i = 0, last = NaN; gliding && i < 30; i++) {
+  const top = gliding.getBoundingClientRect().top;
+  if (top === last) break;
+  last = top;
+  await z.wait(100);
+}
 if (!pictures.some((img) => z.visible(img))) failures.push('no picture is visible');
 
 // What moves by itself moves by transform or opacity, which the browser animates without the page's own work.
