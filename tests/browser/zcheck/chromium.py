@@ -414,10 +414,7 @@ class Chromium:
         if resting:
             self.evaluate(session, js("rest.js"))
         time.sleep(0.8)  # effects that follow the pointer catch up with it for the picture
-        png = os.path.join(shots, entry.key + ".png")
-        with open(png, "wb") as f:
-            f.write(base64.b64decode(self.shot(session)))
-        result.screenshot = png
+        self.save_shot(session, shots, entry, result)
         if resting:
             self.call("Runtime.evaluate", {"expression": "window.__zentravaRest", "awaitPromise": True},
                       session, timeout=60)
@@ -493,6 +490,10 @@ class Chromium:
                 self.until(session, "() => scrollY === 0", 2.0)
                 result.standard += [f"second copy: {f}" for f in self.run_probe(entry, session, sources)]
                 time.sleep(0.6)
+        self.save_shot(session, shots, entry, result)
+
+    def save_shot(self, session, shots, entry, result):
+        """The page as it is now, as the entry's screenshot."""
         png = os.path.join(shots, entry.key + ".png")
         with open(png, "wb") as f:
             f.write(base64.b64decode(self.shot(session)))
@@ -507,10 +508,7 @@ class Chromium:
         if sources:
             result.standard += [f"neighbours: {f}" for f in self.run_probe(entry, session, sources)]
             time.sleep(0.6)
-        png = os.path.join(shots, entry.key + ".png")
-        with open(png, "wb") as f:
-            f.write(base64.b64decode(self.shot(session)))
-        result.screenshot = png
+        self.save_shot(session, shots, entry, result)
 
     def task_seconds(self, session, seconds):
         self.call("Performance.enable", {}, session)
