@@ -13,6 +13,7 @@ import urllib.parse
 from .common import (CALL_TIMEOUT, DRIVER_PREFIX, HEIGHT, LOAD_TIMEOUT, PAGE_PREFIX, PHONE, WIDTH, BrowserGone,
                      CheckFailure, Result, js, key_info, pointer_path, text_of)
 from .host import host_page
+from .parameters import fingerprint
 from .probes import driver_script
 
 
@@ -433,6 +434,8 @@ class Chromium:
             time.sleep(0.6)
             with open(png, "wb") as f:
                 f.write(base64.b64decode(self.shot(session)))
+        if entry.fingerprinted:
+            result.fingerprint = fingerprint(self.evaluate(session, js("fingerprint.js")), png)
         if self.standard:
             names = self.evaluate(session, js("globals.js"))
             if names is None:
