@@ -289,7 +289,11 @@ class Chromium:
         with self.cond:
             self.sessions[session] = []
         hung = False
+        seeded = None
         try:
+            if entry.fingerprinted and kind == "main":
+                seeded = self.call("Page.addScriptToEvaluateOnNewDocument", {"source": js("seeded_random.js")},
+                                   session)["identifier"]
             self.call("Emulation.setEmulatedMedia",
                       {"features": [{"name": "prefers-reduced-motion", "value": "reduce" if kind == "still" else ""}]},
                       session)
@@ -336,6 +340,8 @@ class Chromium:
             collect(result, events, url)
             if hung or not self.alive():
                 self.close_tab(job, hung)
+            elif seeded is not None:
+                self.call("Page.removeScriptToEvaluateOnNewDocument", {"identifier": seeded}, session)
 
     def until(self, session, test, seconds):
         """Waits up to `seconds` for the page's `test` (the source of a

@@ -12,7 +12,7 @@ from .common import CheckFailure
 from .entries import Entry, generate, list_entries
 from .host import generate_host, host_kinds
 from .longtext import long_text_pages
-from .parameters import Comparison, parameter_pages
+from .parameters import Comparison, again_page, parameter_pages
 from .probes import Probes
 from .report import run_checks, write_index
 from .webengine import WebEngine
@@ -117,8 +117,10 @@ def main(description=None):
         if "parameters" in args.modes:
             chosen = [e for e in entries if args.only is None or e.base in args.only or e.entry_key in args.only]
             pages += parameter_pages(args.cli, program, chosen)
+            with_parameters = {e.entry_key for e in pages if e.variant and "parameter" in e.variant}
+            pages += [again_page(e) for e in chosen if e.entry_key in with_parameters]
             if "plain" not in args.modes:
-                pages += [e for e in chosen if Comparison.wanted(e)]  # the defaults to compare with
+                pages += [e for e in chosen if e.entry_key in with_parameters]  # the defaults to compare with
         # The blog page's checks are standard checks; WebEngine runs those of them a page can run itself.
         if standard or (args.standard and args.browser == "webengine"):
             pages += [Entry(e.base, e.caption, e.index, e.ename, e.form, mode=mode)
