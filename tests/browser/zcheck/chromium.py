@@ -17,6 +17,9 @@ from .parameters import fingerprint
 from .probes import driver_script
 
 
+HOVERED_AT_MOST = 600  # elements put into the hover state for the fingerprint
+
+
 class Chromium:
     """Debian's Chromium over the DevTools protocol: one browser process for
     all jobs, each job with its own browser context and one window per page.
@@ -442,6 +445,7 @@ class Chromium:
                 f.write(base64.b64decode(self.shot(session)))
         if entry.fingerprinted:
             result.fingerprint = fingerprint(self.evaluate(session, js("fingerprint.js")), png)
+            result.fingerprint.update(self.hovered_fingerprint(session))
         if self.standard:
             names = self.evaluate(session, js("globals.js"))
             if names is None:
@@ -457,6 +461,26 @@ class Chromium:
                 listed = sorted(result.decoration)
                 more = f" and {len(listed) - 3} more" if len(listed) > 3 else ""
                 result.standard.append("decoration: " + "; ".join(listed[:3]) + more)
+
+    def hovered_fingerprint(self, session):
+        """The fingerprint's parts with every element of the body in the
+        :hover and :focus-visible states at once, so that colours that show
+        only under the pointer or the keyboard count too (not the picture)."""
+        self.call("DOM.enable", {}, session)
+        self.call("CSS.enable", {}, session)
+        try:
+            root = self.call("DOM.getDocument", {"depth": 0}, session)["root"]["nodeId"]
+            nodes = self.call("DOM.querySelectorAll", {"nodeId": root, "selector": "body, body *"},
+                              session)["nodeIds"][:HOVERED_AT_MOST]
+            for states in (["hover", "focus-visible"], []):
+                for node in nodes:
+                    self.call("CSS.forcePseudoState", {"nodeId": node, "forcedPseudoClasses": states}, session)
+                if states:
+                    seen = self.evaluate(session, js("fingerprint.js"))
+            return {"hovered " + name: value for name, value in fingerprint(seen, None).items()}
+        finally:
+            self.call("CSS.disable", {}, session)
+            self.call("DOM.disable", {}, session)
 
     def check_host(self, entry, session, shots, result):
         """The entry in the blog page: the blog is left alone, the keyboard

@@ -85,12 +85,14 @@ def fingerprint(seen, screenshot):
         return hashlib.sha256(json.dumps(value, sort_keys=True).encode()).hexdigest()[:16]
     parts = {"text": digest([seen.get("text"), seen.get("title")]), "elements": seen.get("count"),
              "custom properties": digest(seen.get("custom"))}
-    for i, element in enumerate(seen.get("elements", [])):
-        parts[f"element {i}"] = element
+    for i, values in enumerate(seen.get("elements", [])):
+        for k, value in enumerate(values):   # the tag, then one value per property
+            parts[f"element {i} #{k}"] = value
     for i, canvas in enumerate(seen.get("canvases", [])):
         parts[f"canvas {i}"] = canvas
-    with open(screenshot, "rb") as f:
-        parts["picture"] = hashlib.sha256(f.read()).hexdigest()[:16]
+    if screenshot:
+        with open(screenshot, "rb") as f:
+            parts["picture"] = hashlib.sha256(f.read()).hexdigest()[:16]
     return parts
 
 

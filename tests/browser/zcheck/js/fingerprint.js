@@ -3,6 +3,9 @@
   // its visible text, its elements (the script's own among them) with their
   // computed looks, each canvas's pixels hashed, and the custom properties
   // set on the root and the body. The check's own elements are left out.
+  // Each element gives its tag and a value per property, for itself and for
+  // its ::before and ::after, so that a part that moves does not hide one
+  // that does not.
   const props = ['color', 'background-color', 'background-image', 'border-top-color', 'border-top-width',
     'border-radius', 'font-family', 'font-size', 'font-weight', 'width', 'height', 'opacity', 'transform',
     'visibility', 'display', 'box-shadow', 'text-shadow', 'filter', 'animation-duration', 'transition-duration',
@@ -18,8 +21,15 @@
   for (const el of document.body ? document.body.querySelectorAll('*') : []) {
     if (own(el) || el.tagName === 'SCRIPT' || el.tagName === 'STYLE') continue;
     const s = getComputedStyle(el);
-    elements.push(el.tagName + ' ' + props.map((p) => s.getPropertyValue(p)).join('|')
-      + ' ' + (el.getAttribute('style') || '') + ' ' + (el.value !== undefined ? String(el.value) : ''));
+    const values = [el.tagName + ' ' + (el.value !== undefined ? String(el.value) : '')];
+    values.push(...props.map((p) => s.getPropertyValue(p)));
+    for (const pseudo of ['::before', '::after']) {
+      const p = getComputedStyle(el, pseudo);
+      if (p.content && p.content !== 'none' && p.content !== 'normal') {
+        values.push(...props.map((name) => pseudo + ' ' + p.getPropertyValue(name)));
+      }
+    }
+    elements.push(values);
     if (el.tagName === 'CANVAS') {
       try {
         const c = el.getContext('2d') || null;
@@ -44,7 +54,7 @@
     text: document.body ? document.body.innerText : '',
     title: document.title,
     count: elements.length,
-    elements: elements.map(hash),
+    elements,
     canvases,
     custom,
   };
