@@ -50,11 +50,12 @@ def main(description=None):
                         help="plain: the generated page (and the probes' variants); long: a text of 2,000 characters in "
                              "each text field of the entry's form; host: the entry in a blog page (and on a phone); "
                              "pair: the entry twice in a blog page (host and pair: with the standard checks; WebEngine leaves out the work at rest); "
-                             "parameters: each declared parameter changed alone must change what the page shows or computes (Chromium)")
+                             "parameters: each declared parameter changed alone must change what the page shows "
+                             "or computes (Chromium)")
     parser.add_argument("--parameters", action="store_true", help="the parameters mode besides the others given")
     parser.add_argument("--parameters-pending", nargs="*", default=[], metavar="KEY",
-                        help="parameter pages (category-NN-set-NAME) whose change without effect is reported "
-                             "as PENDING without failing")
+                        help="parameters (category-NN:NAME, or their pages category-NN-set-NAME) whose change "
+                             "without effect is reported as PENDING without failing")
     parser.add_argument("--user-dir", help="a folder of the user's own effects to check as well (catalogues, "
                         "script files and pictures, as in ~/.local/share/zentrava); copied, as the program "
                         "directory is. Without it the check sees an empty effects folder, never the user's own")
@@ -97,7 +98,8 @@ def main(description=None):
     # check both find it through XDG_DATA_HOME.
     os.environ["XDG_DATA_HOME"] = os.path.join(work, "data")
     if args.user_dir:
-        shutil.copytree(args.user_dir, os.path.join(work, "data", "zentrava"), ignore=shutil.ignore_patterns("temp.htm"))
+        shutil.copytree(args.user_dir, os.path.join(work, "data", "zentrava"),
+                        ignore=shutil.ignore_patterns("temp.htm"))
     else:
         os.makedirs(os.path.join(work, "data", "zentrava"))
     probes = Probes(os.path.abspath(args.probes))
