@@ -17,6 +17,19 @@ page, and the names each form may define. Every text field of every form
 of its own with a 2,000-character text, 5 s to load and 5 s for the probe
 (the `long` mode, key <entry>-long-<control>).
 
+Entries whose script file declares its parameters get, in the parameters
+mode (--modes ... parameters, or --parameters; Chromium), a page per
+parameter changed alone (key <entry>-set-<name>), and a second load of their
+defaults (<entry>-again); after the probe each page's fingerprint (text,
+elements and their computed looks, hovered too, canvases, custom properties,
+the picture) is compared with the defaults', leaving out what differs
+between the two loads of the defaults. A change that leaves it the same
+fails: "<name>=<value> changed nothing visible or computed".
+
+A folder of the user's own effects (--user-dir) is copied into a scratch
+XDG_DATA_HOME and checked with the library; without it the check sees an
+empty effects folder, never that of whoever runs it.
+
 The standard checks (Chromium, on unless --no-standard):
   globals      every name the page adds to `window` (or declares with let,
                const or class at the top level) must be one its form allows;

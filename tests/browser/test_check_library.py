@@ -129,5 +129,60 @@ class LongTexts(unittest.TestCase):
         self.assertIn("PENDING next to its neighbours: script error", check.report(page))
 
 
+class DeclaredParameters(unittest.TestCase):
+    def test_changed_value_by_kind(self):
+        from zcheck.parameters import changed_value, declared_parameters
+        for kind, default, changed in (
+                ("swatch preset", "#1a5fb4", "#123456"), ("swatch preset", "#123456", "#654321"),
+                ("checkbox", "yes", "no"), ("checkbox", "no", "yes"),
+                ("choicebox (one of: square, round)", "round", "square"),
+                # a number goes to the far end of its range, so a speed or a duration shows
+                ("spinedit (a number from 1 to 20)", "6", "20"), ("spinedit (a number from 1 to 20)", "18", "1"),
+                ("spinedit (a number from 0.1 to 1)", "0.88", "0.1"), ("fontbox", "Georgia", "monospace"),
+                ("fontbox", "monospace", "serif"), ("edit", "Hello", "Hello changed")):
+            self.assertEqual(changed_value(kind, default), changed, (kind, default))
+        lines = ["size\tspinedit (a number from 10 to 48)\tSize (px):\t20", "  item\tlistitem\t\tx",
+                 "go\tbutton\t&Generate Codes...\t", "short"]
+        self.assertEqual(declared_parameters(lines), [("size", "spinedit (a number from 10 to 48)", "20")])
+
+    def test_a_change_is_judged_once_both_loads_of_the_defaults_are_done(self):
+        from zcheck.parameters import Comparison, again_page
+        base = check.Entry("other", "Others", 7, "Banner", "TParamForm")
+        again = again_page(base)
+        pages = []
+        for name in ("tint", "size", "pace", "mood"):
+            page = check.Entry("other", "Others", 7, "Banner", "TParamForm",
+                               {"label": f"{name}=1", "parameter": name, "args": []})
+            page.key = f"other-07-set-{name}"
+            pages.append(page)
+        comparison = Comparison([base, again] + pages, pending=["other-07:mood"])
+        base.fingerprint = {"text": "a", "element 0 #1": "red", "picture": "p1"}
+        again.fingerprint = {"text": "a", "element 0 #1": "red", "picture": "p2"}   # the picture moves
+        pages[0].fingerprint = {"text": "a", "element 0 #1": "blue", "picture": "p3"}
+        pages[1].fingerprint = {"text": "a", "element 0 #1": "red", "element 1 #0": "DIV", "picture": "p1"}
+        pages[2].fingerprint = {"text": "a", "element 0 #1": "red", "picture": "p4"}  # only the moving picture
+        pages[3].fingerprint = dict(base.fingerprint)
+        # parameter pages done before the defaults wait for both loads
+        self.assertEqual(comparison.done(pages[0]), [])
+        self.assertEqual(comparison.done(base), [base])
+        self.assertEqual(comparison.done(pages[1]), [])
+        self.assertEqual(comparison.done(again), [again, pages[0], pages[1]])
+        self.assertEqual(comparison.done(pages[2]), [pages[2]])
+        self.assertEqual(comparison.done(pages[3]), [pages[3]])
+        self.assertEqual([p.passed for p in pages], [True, True, False, True])
+        self.assertIn("pace=1 changed nothing visible or computed", pages[2].errors[0])
+        self.assertIn("PENDING", pages[3].notes[0])
+        self.assertEqual((comparison.changes, comparison.unchanged), (4, ["other-07-set-pace", "other-07-set-mood"]))
+        # defaults that could not be checked leave nothing to compare with: a failure, never a pass
+        lone = check.Entry("other", "Others", 8, "Line", "TParamForm")
+        lone.failure = "generate failed"
+        page = check.Entry("other", "Others", 8, "Line", "TParamForm", {"label": "x=1", "parameter": "x", "args": []})
+        page.fingerprint = {"text": "b"}
+        comparison = Comparison([lone, page])
+        self.assertEqual(comparison.done(lone), [lone])
+        self.assertEqual(comparison.done(page), [page])
+        self.assertFalse(page.passed)
+
+
 if __name__ == "__main__":
     unittest.main()

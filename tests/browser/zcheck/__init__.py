@@ -7,6 +7,7 @@ host       the blog page of the host and pair modes (blog.html)
 chromium   Chromium over the DevTools protocol, and the checks run there
 webengine  Qt WebEngine through the checker program
 longtext   the long-text pages, one per text field of a form
+parameters each declared parameter changed alone, compared with the defaults
 report     the parallel run, the report lines and index.html
 main       the command line
 js/        every script the check runs in a page

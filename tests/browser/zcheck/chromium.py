@@ -13,7 +13,11 @@ import urllib.parse
 from .common import (CALL_TIMEOUT, DRIVER_PREFIX, HEIGHT, LOAD_TIMEOUT, PAGE_PREFIX, PHONE, WIDTH, BrowserGone,
                      CheckFailure, Result, js, key_info, pointer_path, text_of)
 from .host import host_page
+from .parameters import fingerprint
 from .probes import driver_script
+
+
+HOVERED_AT_MOST = 600  # elements put into the hover state for the fingerprint
 
 
 class Chromium:
@@ -288,7 +292,11 @@ class Chromium:
         with self.cond:
             self.sessions[session] = []
         hung = False
+        seeded = None
         try:
+            if entry.fingerprinted and kind == "main":
+                seeded = self.call("Page.addScriptToEvaluateOnNewDocument", {"source": js("seeded_random.js")},
+                                   session)["identifier"]
             self.call("Emulation.setEmulatedMedia",
                       {"features": [{"name": "prefers-reduced-motion", "value": "reduce" if kind == "still" else ""}]},
                       session)
@@ -337,6 +345,8 @@ class Chromium:
             collect(result, events, url)
             if hung or not self.alive():
                 self.close_tab(job, hung)
+            elif seeded is not None:
+                self.call("Page.removeScriptToEvaluateOnNewDocument", {"identifier": seeded}, session)
 
     def until(self, session, test, seconds):
         """Waits up to `seconds` for the page's `test` (the source of a
@@ -432,6 +442,9 @@ class Chromium:
             time.sleep(0.6)
             with open(png, "wb") as f:
                 f.write(base64.b64decode(self.shot(session)))
+        if entry.fingerprinted:
+            result.fingerprint = fingerprint(self.evaluate(session, js("fingerprint.js")), png)
+            result.fingerprint.update(self.hovered_fingerprint(session))
         if self.standard:
             names = self.evaluate(session, js("globals.js"))
             if names is None:
@@ -447,6 +460,26 @@ class Chromium:
                 listed = sorted(result.decoration)
                 more = f" and {len(listed) - 3} more" if len(listed) > 3 else ""
                 result.standard.append("decoration: " + "; ".join(listed[:3]) + more)
+
+    def hovered_fingerprint(self, session):
+        """The fingerprint's parts with every element of the body in the
+        :hover and :focus-visible states at once, so that colours that show
+        only under the pointer or the keyboard count too (not the picture)."""
+        self.call("DOM.enable", {}, session)
+        self.call("CSS.enable", {}, session)
+        try:
+            root = self.call("DOM.getDocument", {"depth": 0}, session)["root"]["nodeId"]
+            nodes = self.call("DOM.querySelectorAll", {"nodeId": root, "selector": "body, body *"},
+                              session)["nodeIds"][:HOVERED_AT_MOST]
+            for states in (["hover", "focus-visible"], []):
+                for node in nodes:
+                    self.call("CSS.forcePseudoState", {"nodeId": node, "forcedPseudoClasses": states}, session)
+                if states:
+                    seen = self.evaluate(session, js("fingerprint.js"))
+            return {"hovered " + name: value for name, value in fingerprint(seen, None).items()}
+        finally:
+            self.call("CSS.disable", {}, session)
+            self.call("DOM.disable", {}, session)
 
     def check_host(self, entry, session, shots, result):
         """The entry in the blog page: the blog is left alone, the keyboard

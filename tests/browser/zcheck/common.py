@@ -40,6 +40,7 @@ class Result:
         self.failure = None
         self.screenshot = None
         self.still_shot = None
+        self.fingerprint = None  # what the page showed and computed after the probe (parameters mode)
 
 
 # --- the pointer's path over the page ---------------------------------------

@@ -38,6 +38,8 @@ class Entry:
         self.failure = None  # why the entry could not be checked
         self.screenshot = None
         self.still_shot = None
+        self.fingerprinted = False  # take a fingerprint after the probe (parameters mode)
+        self.fingerprint = None
         self.lock = threading.Lock()
 
     @property
@@ -92,9 +94,16 @@ def run_cli(cli, program_dir, args):
 
 
 
+def user_folder():
+    """The user's effects folder the command-line generator reads."""
+    data = os.environ.get("XDG_DATA_HOME") or os.path.join(os.path.expanduser("~"), ".local", "share")
+    return os.path.join(data, "zentrava")
+
+
 def list_entries(cli, program_dir):
-    """Every entry of every catalogue present; a catalogue file that lists
-    nothing is reported as a problem."""
+    """Every entry of every catalogue present, in the program directory or
+    the user's effects folder; a catalogue file that lists nothing is
+    reported as a problem."""
     problems = []
     done = run_cli(cli, program_dir, ["categories"])
     if done.returncode != 0:
@@ -103,7 +112,7 @@ def list_entries(cli, program_dir):
     for line in done.stdout.decode("utf-8", "replace").splitlines():
         caption, file_name = line.split("\t")
         base = file_name.rsplit(".", 1)[0]
-        if not os.path.exists(os.path.join(program_dir, file_name)):
+        if not any(os.path.exists(os.path.join(folder, file_name)) for folder in (program_dir, user_folder())):
             continue
         listed = run_cli(cli, program_dir, ["list", base])
         if listed.returncode != 0:

@@ -12,6 +12,7 @@ from .common import CheckFailure
 from .entries import Entry, generate, list_entries
 from .host import generate_host, host_kinds, neighbours_pages
 from .longtext import long_text_pages
+from .parameters import Comparison, again_page, parameter_pages
 from .probes import Probes
 from .report import run_checks, write_index
 from .webengine import WebEngine
@@ -48,12 +49,21 @@ def main(description=None):
     parser.add_argument("--expect-fail", nargs="*", default=None, metavar="KEY",
                         help="pass only if exactly these pages (category-NN, category-NN-vK) fail")
     parser.add_argument("--modes", nargs="*", default=["plain", "long", "host", "pair", "neighbours"],
-                        choices=["plain", "long", "host", "pair", "neighbours"],
+                        choices=["plain", "long", "host", "pair", "neighbours", "parameters"],
                         help="plain: the generated page (and the probes' variants); long: a text of 2,000 characters in "
                              "each text field of the entry's form; host: the entry in a blog page (and on a phone); "
                              "pair: the entry twice in a blog page; neighbours: the entry first in a blog page, then every other entry "
                              "of its category with its defaults (its probe must pass, no script error) "
-                             "(host, pair and neighbours: with the standard checks; WebEngine leaves out the work at rest)")
+                             "(host, pair and neighbours: with the standard checks; WebEngine leaves out the work at rest); "
+                             "parameters: each declared parameter changed alone must change what the page shows "
+                             "or computes (Chromium)")
+    parser.add_argument("--parameters", action="store_true", help="the parameters mode besides the others given")
+    parser.add_argument("--parameters-pending", nargs="*", default=[], metavar="KEY",
+                        help="parameters (category-NN:NAME, or their pages category-NN-set-NAME) whose change "
+                             "without effect is reported as PENDING without failing")
+    parser.add_argument("--user-dir", help="a folder of the user's own effects to check as well (catalogues, "
+                        "script files and pictures, as in ~/.local/share/zentrava); copied, as the program "
+                        "directory is. Without it the check sees an empty effects folder, never the user's own")
     parser.add_argument("--keep", action="store_true", help="keep the scratch folder")
     parser.add_argument("--only", nargs="*", default=None, metavar="NAME",
                         help="check only these categories (catalogue base names) or entries (category-NN)")
@@ -64,6 +74,14 @@ def main(description=None):
         return 1
     if args.browser == "webengine" and not (args.checker and os.access(args.checker, os.X_OK)):
         print(f"FAIL: no WebEngine checker program at {args.checker}")
+        return 1
+    if args.parameters and "parameters" not in args.modes:
+        args.modes.append("parameters")
+    if "parameters" in args.modes and args.browser != "chromium":
+        print("FAIL: the parameters mode compares pages in Chromium only (--browser chromium)")
+        return 1
+    if args.user_dir and not os.path.isdir(args.user_dir):
+        print(f"FAIL: --user-dir {args.user_dir} is not a folder")
         return 1
     standard = args.standard and args.browser == "chromium"
     # Pages mostly wait (for timers, for the pointer to rest): more of them
@@ -80,6 +98,15 @@ def main(description=None):
     work = tempfile.mkdtemp(prefix="zentrava-browser-")
     program = os.path.join(work, "program")
     shutil.copytree(args.program_dir, program, ignore=shutil.ignore_patterns("temp.htm"))
+    # The user's effects folder: a copy of the one given, or an empty one
+    # (never the effects of whoever runs the check). zentrava-cli and the
+    # check both find it through XDG_DATA_HOME.
+    os.environ["XDG_DATA_HOME"] = os.path.join(work, "data")
+    if args.user_dir:
+        shutil.copytree(args.user_dir, os.path.join(work, "data", "zentrava"),
+                        ignore=shutil.ignore_patterns("temp.htm"))
+    else:
+        os.makedirs(os.path.join(work, "data", "zentrava"))
     probes = Probes(os.path.abspath(args.probes))
     browser = (Chromium(args.chromium, work, probes, standard) if args.browser == "chromium"
                else WebEngine(args.checker, work, probes))
@@ -94,6 +121,13 @@ def main(description=None):
         pages = (entries + probes.variants(entries)) if "plain" in args.modes else []
         if "long" in args.modes:
             pages += long_text_pages(args.cli, program, entries)
+        if "parameters" in args.modes:
+            chosen = [e for e in entries if args.only is None or e.base in args.only or e.entry_key in args.only]
+            pages += parameter_pages(args.cli, program, chosen)
+            with_parameters = {e.entry_key for e in pages if e.variant and "parameter" in e.variant}
+            pages += [again_page(e) for e in chosen if e.entry_key in with_parameters]
+            if "plain" not in args.modes:
+                pages += [e for e in chosen if e.entry_key in with_parameters]  # the defaults to compare with
         # The blog page's checks are standard checks; WebEngine runs those of them a page can run itself.
         if standard or (args.standard and args.browser == "webengine"):
             pages += [Entry(e.base, e.caption, e.index, e.ename, e.form, mode=mode)
@@ -107,6 +141,9 @@ def main(description=None):
             pages = [e for e in pages if e.base in args.only or e.key in args.only or e.entry_key in args.only]
         if not pages:
             problems.append(f"no catalogue in {args.program_dir} lists any entry")
+        comparison = Comparison(pages, args.parameters_pending)
+        for page in pages:
+            page.fingerprinted = "parameters" in args.modes and Comparison.wanted(page)
 
         parts = {}  # the entries with their defaults, as the neighbours pages hold them
 
@@ -125,7 +162,12 @@ def main(description=None):
                 entry.failure = str(e)
 
         run_checks(browser, pages, lambda e: host_kinds(e) if e.mode else
-                   ["main", "still"] if standard and not e.variant else ["main"], shots, jobs, prepare)
+                   ["main", "still"] if standard and not e.variant else ["main"], shots, jobs, prepare,
+                   comparison.done)
+        if "parameters" in args.modes:
+            print(f"Declared parameters: {comparison.changes} changes checked, {len(comparison.unchanged)} "
+                  f"changed nothing visible or computed" + (f": {' '.join(comparison.unchanged)}"
+                                                            if comparison.unchanged else ""), flush=True)
     finally:
         browser.stop()
         if args.keep:

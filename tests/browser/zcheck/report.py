@@ -50,10 +50,12 @@ def report(entry):
     return "\n".join(lines)
 
 
-def run_checks(browser, pages, kinds, shots, jobs, prepare):
+def run_checks(browser, pages, kinds, shots, jobs, prepare, done=None):
     """Prepares (generates) the pages one after the other while `jobs`
     workers check those already prepared; prints each page once all its
-    checks are done."""
+    checks are done, or, with `done`, the pages it returns for the page
+    just done (it may hold one back until another is done)."""
+    finish = done or (lambda entry: [entry])
     work = queue.Queue()
     left = {}
     print_lock = threading.Lock()
@@ -79,11 +81,14 @@ def run_checks(browser, pages, kinds, shots, jobs, prepare):
                 entry.standard += result.standard
                 entry.screenshot = result.screenshot or entry.screenshot
                 entry.still_shot = result.still_shot or entry.still_shot
+                entry.fingerprint = result.fingerprint or entry.fingerprint
                 left[entry.key] -= 1
                 done = left[entry.key] == 0
             if done:
+                ready = finish(entry)
                 with print_lock:
-                    print(report(entry), flush=True)
+                    for page in ready:
+                        print(report(page), flush=True)
 
     threads = [threading.Thread(target=worker, args=(job,), daemon=True) for job in range(jobs)]
     for t in threads:
@@ -91,8 +96,10 @@ def run_checks(browser, pages, kinds, shots, jobs, prepare):
     for entry in pages:
         prepare(entry)
         if entry.failure:
+            ready = finish(entry)
             with print_lock:
-                print(report(entry), flush=True)
+                for page in ready:
+                    print(report(page), flush=True)
             continue
         left[entry.key] = len(kinds(entry))
         for kind in kinds(entry):
