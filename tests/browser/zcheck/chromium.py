@@ -424,7 +424,7 @@ class Chromium:
         if resting:
             self.evaluate(session, js("rest.js"))
         time.sleep(0.8)  # effects that follow the pointer catch up with it for the picture
-        self.save_shot(session, shots, entry, result)
+        png = self.save_shot(session, shots, entry, result)
         if resting:
             self.call("Runtime.evaluate", {"expression": "window.__zentravaRest", "awaitPromise": True},
                       session, timeout=60)
@@ -440,8 +440,7 @@ class Chromium:
             # The picture shows what the probe left open (a menu, a game under way),
             # once it has finished sliding or fading in.
             time.sleep(0.6)
-            with open(png, "wb") as f:
-                f.write(base64.b64decode(self.shot(session)))
+            self.save_shot(session, shots, entry, result)
         if entry.fingerprinted:
             result.fingerprint = fingerprint(self.evaluate(session, js("fingerprint.js")), png)
             result.fingerprint.update(self.hovered_fingerprint(session))
@@ -531,6 +530,7 @@ class Chromium:
         with open(png, "wb") as f:
             f.write(base64.b64decode(self.shot(session)))
         result.screenshot = png
+        return png
 
     def check_neighbours(self, entry, session, shots, result):
         """The entry first in the blog page, then every other entry of its

@@ -5,6 +5,7 @@ import html
 import os
 import queue
 import threading
+import traceback
 
 from .common import Result
 
@@ -68,7 +69,8 @@ def run_checks(browser, pages, kinds, shots, jobs, prepare, done=None):
             entry, kind = item
             try:
                 result = browser.check(job, entry, kind, shots)
-            except (OSError, ValueError, KeyError, TypeError) as e:
+            except Exception as e:  # a fault of the check itself fails the page, never passes it quietly
+                traceback.print_exc()
                 result = Result()
                 result.failure = f"the check itself broke down: {e!r}"
             prefix = "(reduced motion) " if kind == "still" else ""
