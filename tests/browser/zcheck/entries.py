@@ -129,18 +129,22 @@ def list_entries(cli, program_dir):
 
 def generate(cli, program_dir, entry):
     """Generates the page (the entry with its defaults, or with the variant's
-    options) and keeps the preview file under a name of its own."""
-    preview = os.path.join(program_dir, "temp.htm")
-    if os.path.exists(preview):
-        os.remove(preview)
+    options) and keeps the preview file under a name of its own, where the
+    generator wrote it: the program directory, or for a user's own effect its
+    folder, beside its pictures."""
+    folders = (program_dir, user_folder())
+    for folder in folders:
+        if os.path.exists(os.path.join(folder, "temp.htm")):
+            os.remove(os.path.join(folder, "temp.htm"))
     done = run_cli(cli, program_dir, ["generate", entry.base, str(entry.index)] + entry.args + ["--preview"])
     if done.returncode != 0:
         said = text_of(done.stderr).splitlines()  # a usage error goes on with the usage text
         raise CheckFailure(f"generate failed (exit {done.returncode}): {said[0] if said else 'no message'}")
-    if not os.path.isfile(preview):
+    written = [folder for folder in folders if os.path.isfile(os.path.join(folder, "temp.htm"))]
+    if not written:
         raise CheckFailure("generate succeeded but wrote no temp.htm")
-    page = os.path.join(program_dir, PAGE_PREFIX + entry.key + ".htm")
-    os.replace(preview, page)
+    page = os.path.join(written[0], PAGE_PREFIX + entry.key + ".htm")
+    os.replace(os.path.join(written[0], "temp.htm"), page)
     return page
 
 
