@@ -425,6 +425,12 @@ class Chromium:
             self.evaluate(session, js("rest.js"))
         time.sleep(0.8)  # effects that follow the pointer catch up with it for the picture
         png = self.save_shot(session, shots, entry, result)
+        if entry.fingerprinted:
+            # Before the probe too: a game the probe has set running is caught
+            # at a moment that varies with the machine's load, where its board
+            # at the start shows its colours and size the same on every load.
+            early = fingerprint(self.evaluate(session, js("fingerprint.js")), png)
+            result.fingerprint = {"before the probe " + name: value for name, value in early.items()}
         if resting:
             self.call("Runtime.evaluate", {"expression": "window.__zentravaRest", "awaitPromise": True},
                       session, timeout=60)
@@ -442,7 +448,7 @@ class Chromium:
             time.sleep(0.6)
             self.save_shot(session, shots, entry, result)
         if entry.fingerprinted:
-            result.fingerprint = fingerprint(self.evaluate(session, js("fingerprint.js")), png)
+            result.fingerprint.update(fingerprint(self.evaluate(session, js("fingerprint.js")), None))
             result.fingerprint.update(self.hovered_fingerprint(session))
         if self.standard:
             names = self.evaluate(session, js("globals.js"))

@@ -171,7 +171,8 @@ class Comparison:
             return
         self.unchanged.append(page.key)
         fault = f"{label} changed nothing visible or computed" + (
-            f" (beyond the {len(noisy)} parts that differ between two loads of the defaults)" if noisy else "")
+            f" (beyond the {len(noisy)} parts that differ between two loads of the defaults: "
+            f"{', '.join(sorted(noisy)[:6])}{' ...' if len(noisy) > 6 else ''})" if noisy else "")
         if page.key in self.pending or f"{page.entry_key}:{page.variant['parameter']}" in self.pending:
             page.notes.append("PENDING: " + fault)
         else:
