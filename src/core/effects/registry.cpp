@@ -38,8 +38,9 @@ void FormRegistry::Register(FormDecl form) { forms_.push_back(std::move(form)); 
 namespace zentrava {
 
 const FormDecl* FormForEntry(const Tplugin& entry, const std::string& programDir) {
-    const FormDecl* registered = FormRegistry::Instance().Find(entry.form);
-    if (!registered || registered->className != kParamFormClass) return registered;
+    // A form its script declares needs none of the registered ones: the
+    // program's first entry opens without building them all.
+    if (!EqualsIgnoreCase(entry.form, kParamFormClass)) return FormRegistry::Instance().Find(entry.form);
     const std::string path = ScriptFilePath(programDir, entry);
     if (!ScriptNameStaysInside(entry.script)) {
         throw EngineError("The script name '" + entry.script + "' leads outside its folder");
