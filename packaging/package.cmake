@@ -35,8 +35,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries: a CJK font for the Chinese interface and the Chinese
-# comments of the effects, and Qt's own translations for its dialogs.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+# comments of the effects, Qt's SVG icon engine (a plug-in the app loads for
+# its toolbar pictures, so no binary names its library), and Qt's own
+# translations for its dialogs.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.com/zentrava/")

@@ -141,6 +141,14 @@ private Q_SLOTS:
         QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
         w.resize(800, 600);
         QCOMPARE(w.size(), QSize(708, 501));
+        // The icon built into the program: the drawing's dark blue square
+        // with its white letter and orange dot, on a clear corner.
+        const QImage icon = w.windowIcon().pixmap(QSize(64, 64)).toImage();
+        QCOMPARE(icon.size(), QSize(64, 64));
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        QCOMPARE(icon.pixelColor(6, 40), QColor(0x00, 0x40, 0x80));
+        QVERIFY(qGray(icon.pixel(32, 32)) > 200);
+        QCOMPARE(icon.pixelColor(49, 16).red() > 200 && icon.pixelColor(49, 16).blue() < 100, true);
     }
 
     void layoutFollowsTheMainWindowTable() {
@@ -175,6 +183,13 @@ private Q_SLOTS:
             QCOMPARE(button->toolTip(), QString::fromLatin1(b.hint));
             QCOMPARE(button->geometry(), QRect(b.left, 2, 52, 52));
             QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+            // Its picture is drawn above the caption (the SVG icon engine is there).
+            const QImage face = button->grab().toImage();
+            int inked = 0;
+            for (int y = 4; y < 32; ++y) {
+                for (int x = 0; x < face.width(); ++x) inked += qGray(face.pixel(x, y)) < 160 ? 1 : 0;
+            }
+            QVERIFY2(inked > 20, b.name);
         }
         // The effect form fills the effect area: 500 x 423 at its top left.
         QMdiSubWindow* sub = w.Forms().CurrentWindow();

@@ -2,6 +2,7 @@
 
 #include "app/find_box.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
@@ -15,6 +16,8 @@
 #include <QLabel>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QListWidget>
 #include <QLocale>
 #include <QMdiArea>
@@ -26,7 +29,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QSvgRenderer>
 #include <QUrl>
 
 #if ZENTRAVA_HAVE_XCB
@@ -48,6 +50,7 @@
 #include "output/insert_page.h"
 #include "output/code_window.h"
 #include "output/text_codec.h"
+#include "window_icon.h"  // made at build time from icons/zentrava.svg
 
 namespace zentrava::desktop {
 
@@ -107,6 +110,33 @@ void AskForNoMaximiseButton(QWidget* window) {
 #endif
 }
 
+// An entry of the list. Long names are cut at the list's edge: its tip
+// shows the whole English name and both Chinese names, made when asked for.
+class EntryItem : public QListWidgetItem {
+public:
+    EntryItem(const QString& text, const Tplugin& entry, QListWidget* list)
+        : QListWidgetItem(text, list), names_{entry.ename, entry.gbname, entry.bigname}, folder_(entry.folder) {}
+
+    QVariant data(int role) const override {
+        if (role != Qt::ToolTipRole) return QListWidgetItem::data(role);
+        QStringList names;
+        for (const std::string& name : names_) {
+            if (!name.empty()) names << FromBytes(name).toHtmlEscaped();
+        }
+        if (!folder_.empty()) {
+            names << QCoreApplication::translate("zentrava::desktop::MainWindow", "Your own effect, from %1")
+                         .arg(FromPath(folder_))
+                         .toHtmlEscaped();
+        }
+        return QStringLiteral("<p style=\"white-space:pre\">") + names.join(QStringLiteral("<br>")) +
+               QStringLiteral("</p>");
+    }
+
+private:
+    std::string names_[3];
+    std::string folder_;
+};
+
 const Tplugin& NoEntry() {
     static const Tplugin none;
     return none;
@@ -133,17 +163,10 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     InitResources();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zentrava XP 2.1"));
-    // Drawn with the SVG renderer: an icon loaded from a file name would make
-    // Qt probe every image-format plugin during start-up.
-    {
-        QSvgRenderer renderer(QStringLiteral(":/icons/zentrava.svg"));
-        QPixmap picture(64, 64);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        renderer.render(&painter);
-        painter.end();
-        setWindowIcon(QIcon(picture));
-    }
+    // Its pixels are part of the program: an icon loaded from a file would make
+    // Qt probe every image-format plug-in during start-up.
+    setWindowIcon(QIcon(QPixmap::fromImage(
+        QImage(kWindowIcon, kWindowIconSize, kWindowIconSize, QImage::Format_ARGB32_Premultiplied))));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -365,21 +388,18 @@ void MainWindow::LoadCategory(const char* fileName) {
     // FillScriptList.
     scriptListBox_->clear();
     const std::vector<std::string> lines = FillScriptList(catalogue_, InterfaceNameScript());
+    // Names in plain ASCII are one line of one font, all as high as the
+    // first: the list lays them out without measuring each. Other names may
+    // need a taller fallback font, so they are measured one by one.
+    const bool plain = std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    });
+    scriptListBox_->setUniformItemSizes(plain);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        auto* item = new QListWidgetItem(FromBytes(lines[i]), scriptListBox_);
-        // Long names are cut at the list's edge: the tip shows the whole
-        // English name and both Chinese names.
         if (i < catalogue_.size()) {
-            const Tplugin& entry = catalogue_[i];
-            QStringList names;
-            for (const std::string* name : {&entry.ename, &entry.gbname, &entry.bigname}) {
-                if (!name->empty()) names << FromBytes(*name).toHtmlEscaped();
-            }
-            if (!entry.folder.empty()) {
-                names << tr("Your own effect, from %1").arg(FromPath(entry.folder)).toHtmlEscaped();
-            }
-            item->setToolTip(QStringLiteral("<p style=\"white-space:pre\">") + names.join(QStringLiteral("<br>")) +
-                             QStringLiteral("</p>"));
+            new EntryItem(FromBytes(lines[i]), catalogue_[i], scriptListBox_);
+        } else {
+            new QListWidgetItem(FromBytes(lines[i]), scriptListBox_);
         }
     }
 }

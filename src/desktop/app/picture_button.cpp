@@ -2,7 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
+#include <QIcon>
 
 #include "app/interface_font.h"
 
@@ -59,15 +59,12 @@ void PictureButton::paintEvent(QPaintEvent*) {
     }
     const qreal dpr = devicePixelRatioF();
     const int picture = Scaled(kPicture);
-    if (rendered_.isNull() || rendered_.devicePixelRatio() != dpr || rendered_.width() != qRound(picture * dpr)) {
-        rendered_ = QPixmap(QSize(picture, picture) * dpr);
-        rendered_.fill(Qt::transparent);
-        QPainter painter(&rendered_);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QSvgRenderer svg(picture_);
-        svg.render(&painter);
-        painter.end();
-        rendered_.setDevicePixelRatio(dpr);
+    if (rendered_.isNull() || renderedRatio_ != dpr || renderedSize_ != picture) {
+        // The icon engine, a plug-in, is loaded at the first paint, not while
+        // the window is being made.
+        rendered_ = QIcon(picture_).pixmap(QSize(picture, picture), dpr);
+        renderedRatio_ = dpr;
+        renderedSize_ = picture;
     }
     const int shift = isDown() ? 1 : 0;
     p.drawPixmap((width() - picture) / 2 + shift, Scaled(4) + shift, rendered_);

@@ -25,7 +25,9 @@ protected:
 
 private:
     QString picture_;
-    QPixmap rendered_;
+    QPixmap rendered_;  // the picture at the size and pixel ratio below
+    qreal renderedRatio_ = 0;
+    int renderedSize_ = 0;
     bool hovered_ = false;
 };
 
