@@ -2,6 +2,8 @@
 // takes, replaces and gives back blocks byte for byte.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -277,6 +279,12 @@ TEST(InsertPage, LastValuesFromTheSettingsFile) {
     EXPECT_EQ(ReadLastValues(dir.File("last.conf"), "text", "Typewriter text"), recipe);
     EXPECT_EQ(ReadLastValues(dir.File("last.conf"), "text", "Rainbow letters"), std::nullopt);
     EXPECT_EQ(ReadLastValues(dir.File("absent.conf"), "text", "Typewriter text"), std::nullopt);
+    // CR LF line ends and no end after the last line; a FIFO is passed over without waiting for a writer.
+    dir.Write("crlf.conf", "[lastValues]\r\n" + LastValuesKey("text", "Typewriter text") + "=" +
+                               EncodeSettingText(EncodeRecipe(recipe)));
+    EXPECT_EQ(ReadLastValues(dir.File("crlf.conf"), "text", "Typewriter text"), recipe);
+    ASSERT_EQ(::mkfifo(dir.File("fifo.conf").c_str(), 0600), 0);
+    EXPECT_EQ(ReadLastValues(dir.File("fifo.conf"), "text", "Typewriter text"), std::nullopt);
 }
 
 }  // namespace

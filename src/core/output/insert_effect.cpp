@@ -7,11 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "effects/registry.h"
 #include "errors.h"
+#include "files.h"
 #include "output/generated_page.h"
 #include "output/percent.h"
 #include "output/page.h"
@@ -23,10 +22,8 @@ namespace zentrava {
 namespace {
 
 std::string ReadWhole(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) ThrowCannotOpen(file.string());
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) ThrowCannotOpen(file.string());
+    std::string bytes, why;
+    if (!ReadRegularFile(file.string(), bytes, why)) ThrowCannotOpen(file.string(), why);
     return bytes;
 }
 
@@ -225,20 +222,25 @@ std::string EncodeSettingText(const std::string& text) {
 std::optional<std::string> DecodeSettingText(const std::string& text) { return PercentDecode(text); }
 
 std::optional<Recipe> ReadLastValues(const std::string& file, const std::string& category, const std::string& ename) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
+    // Read as a whole, without a stream: this runs as each form opens, the
+    // first one during start-up, and the file is usually missing or small.
+    std::string text, why;
+    if (!ReadRegularFile(file, text, why)) return std::nullopt;
     const std::string key = LastValuesKey(category, ename);
-    std::string line;
     bool inSection = false;
-    while (std::getline(in, line)) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, end - pos);
+        pos = end + 1;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!line.empty() && line.front() == '[') {
             inSection = line == "[lastValues]";
             continue;
         }
         if (!inSection || line.compare(0, key.size() + 1, key + "=") != 0) continue;
-        const std::optional<std::string> text = DecodeSettingText(line.substr(key.size() + 1));
-        return text ? DecodeRecipe(*text) : std::nullopt;
+        const std::optional<std::string> decoded = DecodeSettingText(line.substr(key.size() + 1));
+        return decoded ? DecodeRecipe(*decoded) : std::nullopt;
     }
     return std::nullopt;
 }
