@@ -495,13 +495,17 @@ private Q_SLOTS:
             shell.entry.script = c.script;
             TMDIChild form(*FormRegistry::Instance().Find(c.form), shell);
             auto* edit = qobject_cast<QLineEdit*>(form.Control(QString::fromLatin1(c.edit)));
-            auto* label = Find<QLabel>(&form, (std::string(c.edit) + "Warning").c_str());
-            auto* fix = Find<QPushButton>(&form, (std::string(c.edit) + "Fix").c_str());
-            QVERIFY(edit && label && fix);
-            QVERIFY(label->isHidden() && fix->isHidden());
+            const QString labelName = QString::fromLatin1(c.edit) + QStringLiteral("Warning");
+            const QString fixName = QString::fromLatin1(c.edit) + QStringLiteral("Fix");
+            QVERIFY(edit);
+            QVERIFY(!form.findChild<QLabel*>(labelName) && !form.findChild<QPushButton*>(fixName));
             edit->clear();
             QTest::keyClicks(edit, QStringLiteral("Zentrava's"));
+            auto* label = form.findChild<QLabel*>(labelName);
+            auto* fix = form.findChild<QPushButton*>(fixName);
+            QVERIFY(label && fix);
             QVERIFY(!label->isHidden() && !fix->isHidden());
+            QCOMPARE(edit->nextInFocusChain(), fix);  // Tab reaches Fix straight from the text
             QCOMPARE(edit->text(), QStringLiteral("Zentrava's"));
             QCOMPARE(label->text(), c.beside ? QStringLiteral("' ends the string") : QStringLiteral("Text: ' ends the string"));
             const QRect e = edit->geometry(), f = fix->geometry();

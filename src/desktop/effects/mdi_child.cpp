@@ -120,6 +120,15 @@ private:
     std::function<void()> action_;
 };
 
+// The width a one-line caption takes, as the label itself works it out for
+// its size hint, but laid out once rather than the three times that does.
+int CaptionWidth(const QLabel& label) {
+    const int flags = Qt::TextShowMnemonic | static_cast<int>(label.alignment());
+    const QMargins m = label.contentsMargins();
+    return label.fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), flags, label.text()).width() + m.left() +
+           m.right() + 2 * label.margin();
+}
+
 }  // namespace
 
 TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
@@ -231,7 +240,7 @@ void TMDIChild::RetranslateUi() {
             const int left = Scaled(c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left);
             int width = std::max(0, Scaled(c.rect.left - 6) - left);
             // a caption wider than its room in this font takes it from the gap before its control
-            const int need = label->sizeHint().width();
+            const int need = CaptionWidth(*label);
             if (need > width) width = std::min(need, std::max(0, Scaled(c.rect.left - 2) - left));
             const QRect box = ToQRect(c.rect);
             label->setGeometry(left, box.top(), width, box.height());
@@ -251,7 +260,9 @@ void TMDIChild::RetranslateUi() {
     if (auto* generate = findChild<QPushButton*>(QStringLiteral("XP_Button1"), Qt::FindDirectChildrenOnly)) {
         generate->setText(tr("&Generate Codes..."));
     }
-    for (auto& [name, w] : warnings_) w.fix->setText(tr("Fix"));
+    for (auto& [name, w] : warnings_) {
+        if (w.fix) w.fix->setText(tr("Fix"));
+    }
     UpdateTextWarnings();
 }
 
@@ -303,44 +314,50 @@ void TMDIChild::Activate(const ControlDecl& c) {
     }
 }
 
-// A hidden warning line for a text control: beside it where the form has
-// room on its right, otherwise below the parameter panel, named by the
-// control's label.
+// The place of the warning line of a text control: beside it where the form
+// has room on its right, otherwise below the parameter panel, named by the
+// control's label. Its widgets are made only when text needs the warning.
 void TMDIChild::PlaceTextWarning(const ControlDecl& c) {
     if (!decl_.generate || !HoldsText(c)) return;
     QWidget* widget = Control(Q(c.name));
     if (!widget) return;
     AdapterFor(c.kind).watch(widget, this, [this] { UpdateTextWarnings(); });
     Warning w;
-    w.fix = new QPushButton(this);
-    w.fix->setObjectName(Q(c.name) + QStringLiteral("Fix"));
-    w.label = new QLabel(this);
-    w.label->setObjectName(Q(c.name) + QStringLiteral("Warning"));
-    w.label->setTextFormat(Qt::PlainText);
-    QPalette warn = w.label->palette();
-    warn.setColor(QPalette::WindowText, QColor(0xB0, 0x20, 0x20));
-    w.label->setPalette(warn);
     constexpr int kFixWidth = 36, kGap = 6, kMinRoom = 140;
     const int right = c.rect.left + c.rect.width + kGap;
     const int room = kWidth - kFrameWidth - 4 - right;
     if (room >= kMinRoom) {
-        w.fix->setGeometry(Scaled(QRect(right, c.rect.top, kFixWidth, c.rect.height)));
-        w.label->setGeometry(Scaled(QRect(right + kFixWidth + 4, c.rect.top, room - kFixWidth - 4, c.rect.height)));
+        w.fixBox = QRect(right, c.rect.top, kFixWidth, c.rect.height);
+        w.labelBox = QRect(right + kFixWidth + 4, c.rect.top, room - kFixWidth - 4, c.rect.height);
     } else {
         const int top = decl_.panel.top + decl_.panel.height + 6 + 24 * warningsBelow_++;
-        w.fix->setGeometry(Scaled(QRect(layout::kFieldLeft, top, kFixWidth, 21)));
-        w.label->setGeometry(
-            Scaled(QRect(layout::kFieldLeft + kFixWidth + 4, top, kWidth - layout::kFieldLeft - kFixWidth - 12, 21)));
-        w.label->setProperty("below", true);
+        w.fixBox = QRect(layout::kFieldLeft, top, kFixWidth, 21);
+        w.labelBox = QRect(layout::kFieldLeft + kFixWidth + 4, top, kWidth - layout::kFieldLeft - kFixWidth - 12, 21);
+        w.below = true;
     }
-    w.fix->hide();
-    w.label->hide();
-    const QString name = Q(c.name);
-    connect(w.fix, &QPushButton::clicked, this, [this, name] {
-        auto it = warnings_.find(LowerAscii(ToBytes(name)));
-        if (it != warnings_.end()) SetControlText(name, it->second.fixed);
-    });
     warnings_[LowerAscii(c.name)] = w;
+}
+
+void TMDIChild::MakeWarningWidgets(const std::string& name, Warning& w) {
+    const ControlDecl* c = decl_.Control(name);
+    w.fix = new QPushButton(tr("Fix"), this);
+    w.fix->setObjectName(Q(c ? c->name : name) + QStringLiteral("Fix"));
+    w.fix->setGeometry(Scaled(w.fixBox));
+    w.label = new QLabel(this);
+    w.label->setObjectName(Q(c ? c->name : name) + QStringLiteral("Warning"));
+    w.label->setTextFormat(Qt::PlainText);
+    QPalette warn = w.label->palette();
+    warn.setColor(QPalette::WindowText, QColor(0xB0, 0x20, 0x20));
+    w.label->setPalette(warn);
+    w.label->setGeometry(Scaled(w.labelBox));
+    // Tab goes from the text to its Fix button.
+    if (QWidget* control = Control(Q(name)); control && (control->focusPolicy() & Qt::TabFocus)) {
+        setTabOrder(control, w.fix);
+    }
+    connect(w.fix, &QPushButton::clicked, this, [this, name] {
+        auto it = warnings_.find(name);
+        if (it != warnings_.end()) SetControlText(Q(name), it->second.fixed);
+    });
 }
 
 // A hidden note for a list whose script has lines for only so many entries,
@@ -396,13 +413,15 @@ void TMDIChild::UpdateTextWarnings() {
     for (auto& [name, w] : warnings_) {
         auto it = found.find(name);
         const bool show = it != found.end();
+        if (show && !w.label) MakeWarningWidgets(name, w);
+        if (!w.label) continue;
         w.label->setVisible(show);
         w.fix->setVisible(show);
         if (!show) continue;
         const ControlDecl* c = decl_.Control(name);
         const QString label = c ? AccessibleLabel(FormText(c->label)) : QString();
         const QString brief = WarningBrief(it->second);
-        w.label->setText(w.label->property("below").toBool() ? label + QStringLiteral(": ") + brief : brief);
+        w.label->setText(w.below ? label + QStringLiteral(": ") + brief : brief);
         w.fixed = Q(it->second.fixed);
         const QString tip = WarningMessage(it->second) + QStringLiteral("\n") + tr("Fix writes: %1").arg(w.fixed);
         w.label->setToolTip(tip);

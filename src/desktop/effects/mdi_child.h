@@ -101,11 +101,15 @@ private:
     TScriptCodeStrings lines_;
     QLabel* title_ = nullptr;
     std::map<std::string, QWidget*> controls_;  // lower-case name -> widget
+    // Its label and Fix button are made when it is first shown.
     struct Warning {
+        QRect fixBox, labelBox;  // in the form's own units
+        bool below = false;      // below the parameter panel, named by the control's caption
         QLabel* label = nullptr;
         QPushButton* fix = nullptr;
         QString fixed;
     };
+    void MakeWarningWidgets(const std::string& name, Warning& w);
     std::map<std::string, Warning> warnings_;  // lower-case name of a text control -> its warning
     int warningsBelow_ = 0;  // warnings placed below the parameter panel so far
     std::string insertPage_, insertBlock_;
