@@ -31,6 +31,14 @@
 #include "app/interface_font.h"
 #include "support.h"
 
+#if ZENTRAVA_TEST_XCB
+#include <cstdint>
+#include <cstdlib>
+
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
+
 using namespace zentrava;
 using namespace zentrava::desktop;
 using namespace zentrava::desktop::testing;
@@ -149,6 +157,33 @@ private Q_SLOTS:
         QCOMPARE(icon.pixelColor(6, 40), QColor(0x00, 0x40, 0x80));
         QVERIFY(qGray(icon.pixel(32, 32)) > 200);
         QCOMPARE(icon.pixelColor(49, 16).red() > 200 && icon.pixelColor(49, 16).blue() < 100, true);
+    }
+
+    // On X11 the window manager is told to offer moving, minimising and
+    // closing, not resizing or maximising (run under Xvfb by its own test).
+    void windowAsksX11ForNoMaximise() {
+#if ZENTRAVA_TEST_XCB
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11 || !x11->connection()) QSKIP("not on X11");
+        ProgramDir dir;
+        FakeServices services;
+        MainWindow w(dir.Path(), services);
+        xcb_connection_t* c = x11->connection();
+        static const char kName[] = "_MOTIF_WM_HINTS";
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof kName - 1, kName), nullptr);
+        QVERIFY(atom);
+        xcb_get_property_reply_t* hints = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, static_cast<xcb_window_t>(w.winId()), atom->atom, XCB_ATOM_ANY, 0, 5), nullptr);
+        std::free(atom);
+        QVERIFY(hints && xcb_get_property_value_length(hints) == 20);
+        const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(hints));
+        const std::uint32_t functions = values[1];
+        std::free(hints);
+        QCOMPARE(functions, std::uint32_t{0x4 | 0x8 | 0x20});  // move, minimise, close
+#else
+        QSKIP("built without the X client headers");
+#endif
     }
 
     void layoutFollowsTheMainWindowTable() {

@@ -32,6 +32,8 @@
 #include <QUrl>
 
 #if ZENTRAVA_HAVE_XCB
+#include <dlfcn.h>
+
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 #endif
@@ -89,22 +91,37 @@ constexpr ToolButtonDecl kOpenPageButton = {"openPageButton", QT_TRANSLATE_NOOP(
 // already leave it out, but keep the resize function, which some window
 // managers take as leave to offer maximising; on X11 the hints are set again
 // without it.
+//
+// The X client library is the one Qt's X11 platform plug-in has loaded: the
+// program is not linked with it, so that it is neither loaded on other
+// platforms nor searched for every symbol the libraries look up at start-up.
 void AskForNoMaximiseButton(QWidget* window) {
 #if ZENTRAVA_HAVE_XCB
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection()) return;
+    void* library = dlopen("libxcb.so.1", RTLD_LAZY | RTLD_NOLOAD);
+    if (!library) return;
+    const auto internAtom = reinterpret_cast<decltype(&xcb_intern_atom)>(dlsym(library, "xcb_intern_atom"));
+    const auto internAtomReply =
+        reinterpret_cast<decltype(&xcb_intern_atom_reply)>(dlsym(library, "xcb_intern_atom_reply"));
+    const auto changeProperty = reinterpret_cast<decltype(&xcb_change_property)>(dlsym(library, "xcb_change_property"));
+    const auto flush = reinterpret_cast<decltype(&xcb_flush)>(dlsym(library, "xcb_flush"));
     xcb_connection_t* connection = x11->connection();
     static const char kName[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
-    if (!atom) return;
-    // flags: functions and decorations; functions: move, minimise, close;
-    // decorations: border, title, window menu, minimise.
-    const std::uint32_t hints[5] = {0x1 | 0x2, 0x4 | 0x8 | 0x20, 0x2 | 0x8 | 0x10 | 0x20, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()), atom->atom,
-                        atom->atom, 32, 5, hints);
-    xcb_flush(connection);
-    std::free(atom);
+    xcb_intern_atom_reply_t* atom =
+        internAtom && internAtomReply && changeProperty && flush
+            ? internAtomReply(connection, internAtom(connection, 0, sizeof kName - 1, kName), nullptr)
+            : nullptr;
+    if (atom) {
+        // flags: functions and decorations; functions: move, minimise, close;
+        // decorations: border, title, window menu, minimise.
+        const std::uint32_t hints[5] = {0x1 | 0x2, 0x4 | 0x8 | 0x20, 0x2 | 0x8 | 0x10 | 0x20, 0, 0};
+        changeProperty(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()), atom->atom,
+                       atom->atom, 32, 5, hints);
+        flush(connection);
+        std::free(atom);
+    }
+    dlclose(library);
 #else
     (void)window;
 #endif

@@ -19,8 +19,7 @@ PictureButton::PictureButton(const QString& caption, const QString& hint, QStrin
     setAccessibleName(caption);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    // Drawn in the interface font, bold while its category is shown.
-    setFont(InterfaceFont());
+    // Drawn in the window's interface font, bold while its category is shown.
 }
 
 void PictureButton::setBold(bool bold) {
