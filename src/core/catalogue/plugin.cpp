@@ -11,9 +11,11 @@ CatalogueList LoadCatalogue(const std::string& path, CatalogueNotes* notes) {
     if (notes) notes->truncated = file.Truncated();
     CatalogueList list;
     list.reserve(file.SectionNames().size());
-    for (const std::string& section : file.SectionNames()) {
-        auto read = [&](const char* key, const char* def = "") {
-            return file.ReadString(section, key, def);
+    for (const std::string& name : file.SectionNames()) {
+        const ProfileFile::Section* section = file.FindSection(name);
+        auto read = [&](std::string_view key, std::string_view def = {}) {
+            const std::optional<std::string_view> value = section ? file.Value(*section, key) : std::nullopt;
+            return std::string(value ? *value : def);
         };
         Tplugin p;
         p.category = read("category");

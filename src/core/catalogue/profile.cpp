@@ -1,5 +1,6 @@
 #include "catalogue/profile.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "errors.h"
@@ -19,40 +20,65 @@ std::string_view Trim(std::string_view s) {
 // The classic reader hands out C strings: a NUL ends a name or a value.
 std::string_view UpToNul(std::string_view s) { return s.substr(0, s.find('\0')); }
 
-std::string CleanValue(std::string_view raw) {
+// The value as the reader hands it out: up to a NUL, without the blanks
+// around it and one pair of enclosing quotation marks, cut to its limit.
+std::string_view CleanValue(std::string_view raw) {
     std::string_view v = Trim(UpToNul(raw));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
         v = v.substr(1, v.size() - 2);
     }
     if (v.size() > ProfileFile::kMaxValueLength) v = v.substr(0, ProfileFile::kMaxValueLength);
-    return std::string(v);
+    return v;
+}
+
+char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
+
+bool SameIgnoringCase(std::string_view a, std::string_view lower) {
+    if (a.size() != lower.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerChar(a[i]) != lower[i]) return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 ProfileFile ProfileFile::Open(const std::string& path, std::string* problem) {
-    std::string text, why;
-    if (!ReadRegularFile(path, text, why)) {
+    ProfileFile file;
+    std::string why;
+    if (!ReadRegularFile(path, file.text_, why)) {
         if (problem && errno != ENOENT) *problem = why;
         return ProfileFile();
     }
-    return Parse(text);
+    file.Index();
+    return file;
 }
 
 ProfileFile ProfileFile::Parse(std::string_view text) {
     ProfileFile file;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    file.text_ = std::string(text);
+    file.Index();
+    return file;
+}
 
-    std::size_t listed = 0;       // characters of the section-name list so far
+void ProfileFile::Index() {
+    const std::string_view text(text_);
+    const std::size_t bom = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    const auto spanOf = [&](std::string_view part) {
+        return Span{static_cast<std::size_t>(part.data() - text.data()), part.size()};
+    };
+
+    std::size_t listed = 0;  // characters of the section-name list so far
     bool listFull = false;
-    std::string lastListed;       // once the list is full: the only name still looked up
-    Section* current = nullptr;   // null before the first section and inside repeats
-    std::size_t pos = 0;
+    std::string lastListed;  // once the list is full: the only name still looked up
+    bool inSection = false;  // false before the first section and in skipped ones
+    std::size_t pos = bom;
     while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
         std::size_t next;
-        if (end == std::string_view::npos) {
-            end = next = text.size();
+        if (end == text.size()) {
+            next = end;
         } else if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') {
             next = end + 2;
         } else {
@@ -64,54 +90,64 @@ ProfileFile ProfileFile::Parse(std::string_view text) {
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             std::size_t close = line.find(']');
-            std::string name(
-                Trim(UpToNul(line.substr(1, close == std::string_view::npos ? line.npos : close - 1))));
+            std::string_view name =
+                Trim(UpToNul(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
             if (!listFull) {
                 std::size_t need = name.size() + 1;
                 if (listed + need <= kSectionListLimit) {
-                    file.sectionNames_.push_back(name);
+                    sectionNames_.emplace_back(name);
                     listed += need;
                 } else {
                     // The list is cut where the limit falls, mid-name if need be.
                     std::size_t room = kSectionListLimit - listed;
-                    if (room > 1) file.sectionNames_.push_back(name.substr(0, room - 1));
-                    listFull = file.truncated_ = true;
-                    if (!file.sectionNames_.empty()) lastListed = LowerAscii(file.sectionNames_.back());
+                    if (room > 1) sectionNames_.emplace_back(name.substr(0, room - 1));
+                    listFull = truncated_ = true;
+                    if (!sectionNames_.empty()) lastListed = LowerAscii(sectionNames_.back());
                 }
             }
-            std::string key = LowerAscii(name);
+            std::string key = LowerAscii(std::string(name));
             // Past the cut only the last listed name can still be looked up
             // (when the cut shortened it, its section may come later).
-            if (listFull && key != lastListed) {
-                current = nullptr;
-                continue;
-            }
-            auto found = file.sectionIndex_.find(key);
-            if (found == file.sectionIndex_.end()) {
-                file.sectionIndex_.emplace(key, file.sections_.size());
-                file.sections_.emplace_back();
-                current = &file.sections_.back();
-            } else {
-                current = nullptr;  // look-ups only ever read the first section of a name
-            }
+            inSection = !listFull || key == lastListed;
+            if (inSection) sections_.push_back(Section{std::move(key), entries_.size(), 0});
             continue;
         }
-        if (current == nullptr) continue;
+        if (!inSection) continue;
         std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
-        std::string key = LowerAscii(std::string(Trim(UpToNul(line.substr(0, eq)))));
-        current->values.try_emplace(std::move(key), CleanValue(line.substr(eq + 1)));
+        entries_.push_back(Entry{spanOf(Trim(UpToNul(line.substr(0, eq)))), spanOf(CleanValue(line.substr(eq + 1)))});
+        ++sections_.back().count;
     }
-    return file;
+    // Look-ups only ever read the first section of a name: a stable sort
+    // keeps the file's order among equal names, and the repeats go.
+    std::stable_sort(sections_.begin(), sections_.end(),
+                     [](const Section& a, const Section& b) { return a.name < b.name; });
+    sections_.erase(std::unique(sections_.begin(), sections_.end(),
+                                [](const Section& a, const Section& b) { return a.name == b.name; }),
+                    sections_.end());
+}
+
+const ProfileFile::Section* ProfileFile::FindSection(std::string_view name) const {
+    const std::string lower = LowerAscii(std::string(Trim(name)));
+    auto it = std::lower_bound(sections_.begin(), sections_.end(), lower,
+                               [](const Section& s, const std::string& n) { return s.name < n; });
+    return it != sections_.end() && it->name == lower ? &*it : nullptr;
+}
+
+std::optional<std::string_view> ProfileFile::Value(const Section& section, std::string_view key) const {
+    const std::string wanted = LowerAscii(std::string(Trim(key)));
+    // The first of repeated keys wins.
+    for (std::size_t i = section.first; i < section.first + section.count; ++i) {
+        if (SameIgnoringCase(View(entries_[i].key), wanted)) return View(entries_[i].value);
+    }
+    return std::nullopt;
 }
 
 std::string ProfileFile::ReadString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue) const {
-    auto s = sectionIndex_.find(LowerAscii(std::string(Trim(section))));
-    if (s == sectionIndex_.end()) return defaultValue;
-    const Section& sec = sections_[s->second];
-    auto v = sec.values.find(LowerAscii(std::string(Trim(key))));
-    return v == sec.values.end() ? defaultValue : v->second;
+    const Section* found = FindSection(section);
+    const std::optional<std::string_view> value = found ? Value(*found, key) : std::nullopt;
+    return value ? std::string(*value) : defaultValue;
 }
 
 }  // namespace zentrava

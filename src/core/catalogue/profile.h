@@ -19,9 +19,9 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace zentrava {
@@ -47,14 +47,35 @@ public:
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
 
+    // For reading several keys of one section: the section is looked up
+    // once (null when there is none), then each key in it.
+    struct Section;
+    const Section* FindSection(std::string_view name) const;
+    std::optional<std::string_view> Value(const Section& section, std::string_view key) const;
+
 private:
-    struct Section {
-        std::unordered_map<std::string, std::string> values;  // lower-case key -> value
+    // Names and values are kept as places in the file's text: a catalogue is
+    // read once per category change, and a copy of every key and value
+    // (with a hash table per section) cost more than the reading itself.
+    struct Span {
+        std::size_t at = 0, size = 0;
     };
+    struct Entry {
+        Span key, value;  // the key as written, the value cleaned
+    };
+    void Index();  // parses text_
+    std::string_view View(Span s) const { return std::string_view(text_).substr(s.at, s.size); }
+
+    std::string text_;
     std::vector<std::string> sectionNames_;
     bool truncated_ = false;
-    std::vector<Section> sections_;                          // one per distinct name, first wins
-    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> sections_
+    std::vector<Entry> entries_;
+    std::vector<Section> sections_;  // one per distinct name (the first), sorted by name
+};
+
+struct ProfileFile::Section {
+    std::string name;                  // lower case
+    std::size_t first = 0, count = 0;  // its entries, in file order
 };
 
 }  // namespace zentrava
