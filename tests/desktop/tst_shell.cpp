@@ -544,7 +544,7 @@ private Q_SLOTS:
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
             ClickLine(w, 1);
             QVERIFY(w.CurrentForm());
-            QVERIFY(w.EmptyAreaHint()->isHidden());
+            QVERIFY(w.EmptyAreaHint() && w.EmptyAreaHint()->isHidden());
             w.EffectArea()->setActiveSubWindow(w.Forms().CurrentWindow());
             QTest::keyClick(&w, Qt::Key_F4, Qt::ControlModifier);
             FlushDeletes();

@@ -230,13 +230,17 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     effectArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     effectArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     forms_ = new FormManager(*this, *effectArea_, this);
-    emptyHint_ = new QLabel(tr(kEmptyAreaHint), this);
-    emptyHint_->setObjectName(QStringLiteral("EmptyAreaHint"));
-    emptyHint_->setWordWrap(true);
-    emptyHint_->setAlignment(Qt::AlignCenter);
-    emptyHint_->setGeometry(Scaled(QRect(kEffectLeft + 40, kEffectTop + 160, TMDIChild::kWidth - 80, 80)));
-    emptyHint_->hide();
-    connect(forms_, &FormManager::currentChanged, emptyHint_, [this](bool open) {
+    // The hint over the empty effect area is made when the area first
+    // empties: at start-up a form is open.
+    connect(forms_, &FormManager::currentChanged, this, [this](bool open) {
+        if (!emptyHint_) {
+            if (open) return;
+            emptyHint_ = new QLabel(tr(kEmptyAreaHint), this);
+            emptyHint_->setObjectName(QStringLiteral("EmptyAreaHint"));
+            emptyHint_->setWordWrap(true);
+            emptyHint_->setAlignment(Qt::AlignCenter);
+            emptyHint_->setGeometry(Scaled(QRect(kEffectLeft + 40, kEffectTop + 160, TMDIChild::kWidth - 80, 80)));
+        }
         emptyHint_->setVisible(!open);
         if (!open) emptyHint_->raise();
     });
@@ -311,7 +315,7 @@ void MainWindow::RetranslateUi() {
         toolbarButtons_[i]->update();
     }
     scriptListBox_->setAccessibleName(tr("Effects"));
-    emptyHint_->setText(tr(kEmptyAreaHint));
+    if (emptyHint_) emptyHint_->setText(tr(kEmptyAreaHint));
     openPageButton_->setText(tr(kOpenPageButton.caption));
     openPageButton_->setToolTip(tr(kOpenPageButton.hint));
     languageBox_->setAccessibleName(tr("Language"));

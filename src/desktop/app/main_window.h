@@ -83,7 +83,7 @@ public:
     LivePreview* LivePreviewIfCreated() const { return livePreview_; }
     void ShowLivePreview(bool fromCodeWindow);
     // The hint shown in the effect area while no form is open.
-    QLabel* EmptyAreaHint() const { return emptyHint_; }
+    QLabel* EmptyAreaHint() const { return emptyHint_; }  // null until the area first empties
     // The find box, made at its first use (Ctrl+F).
     FindBox* Finder();
     // Switches to a category as its toolbar button does and selects a line
@@ -142,7 +142,7 @@ private:
     FormManager* forms_ = nullptr;
     CodeWindow* codeWindow_ = nullptr;
     QWidget* welcomePanel_ = nullptr;
-    QLabel* emptyHint_ = nullptr;  // over the effect area while no form is open
+    QLabel* emptyHint_ = nullptr;  // over the effect area while no form is open (made then)
     FindBox* findBox_ = nullptr;
     QPushButton* openPageButton_ = nullptr;
     QComboBox* languageBox_ = nullptr;
