@@ -5,6 +5,7 @@
 #include "effects/params.h"
 #include "effects/registry.h"
 #include "errors.h"
+#include "output/insert_page.h"
 #include "shipped_forms.h"
 #include "temp_dir.h"
 
@@ -150,6 +151,14 @@ TEST(ParamBlock, TheFormHasOneControlPerParameterAndTakesOnlyWhatTheyDeclare) {
     EXPECT_TRUE(AcceptsText(*form.Control("k"), "b"));
     EXPECT_FALSE(AcceptsText(*form.Control("k"), "c"));
     EXPECT_FALSE(AcceptsText(*form.Control("y"), "true"));
+    // Nor does a recipe (remembered values, an inserted effect) give a choice
+    // or a yes/no anything else.
+    FormValues values = DefaultValues(form);
+    EXPECT_THROW(ApplyChanges(form, values, {{RecipeChange::Set, "k", "c"}}), EngineError);
+    EXPECT_THROW(ApplyChanges(form, values, {{RecipeChange::Set, "y", "true"}}), EngineError);
+    ApplyChanges(form, values, {{RecipeChange::Set, "k", "b"}, {RecipeChange::Set, "y", "yes"}});
+    EXPECT_EQ(values["k"].text, "b");
+    EXPECT_EQ(values["y"].text, "yes");
     ASSERT_NE(form.Control("pBrowse"), nullptr);
     EXPECT_EQ(form.Control("pBrowse")->action, ButtonAction::BrowsePicture);
     EXPECT_EQ(form.panel.height, 33 + 3 * layout::kRow);

@@ -58,7 +58,12 @@ ValueTextError SetValueText(const ControlDecl& c, ControlValue& value, const std
             if (checkNumber && !AcceptsText(c, text)) return ValueTextError::NotAccepted;
             break;
         case ValueKind::Text:
-            if (checkNumber && !AcceptsText(c, text)) return ValueTextError::NotAccepted;
+            // What the script tests a choice against is a closed list, wherever
+            // the value comes from (a remembered or inserted effect's recipe too).
+            if ((checkNumber || c.kind == ControlKind::ChoiceBox || c.kind == ControlKind::CheckBox) &&
+                !AcceptsText(c, text)) {
+                return ValueTextError::NotAccepted;
+            }
             break;
         default:
             break;

@@ -46,10 +46,10 @@ ControlValue DefaultValue(const ControlDecl& c);
 enum class ValueTextError { None, NotColour, NotNumber, NotAccepted };
 
 // Sets a control that is no list from a text: a swatch from "#RRGGBB" or a
-// decimal colour value, the others to the text as it is. When `checkNumber`
-// is set, a numeric control refuses what is no number (or lies outside its
-// range), a choice box what is none of its items, a check box all but yes or no. Leaves `value` as it
-// was when the text is refused.
+// decimal colour value, the others to the text as it is. A choice box
+// always refuses what is none of its items, a check box all but yes or no.
+// When `checkNumber` is set, a numeric control refuses what is no number (or
+// lies outside its range). Leaves `value` as it was when the text is refused.
 ValueTextError SetValueText(const ControlDecl& c, ControlValue& value, const std::string& text, bool checkNumber);
 
 // An entry of a list from its fields separated by TAB characters, cut or

@@ -471,8 +471,13 @@ void ApplyChanges(const FormDecl& form, FormValues& values, const std::vector<Re
             v.entries.clear();
         } else if (change.kind == RecipeChange::Add) {
             v.entries.push_back(EntryFromFields(*c, change.value));
-        } else if (SetValueText(*c, v, change.value, false) == ValueTextError::NotColour) {
-            throw EngineError("'" + change.value + "' is not a colour");
+        } else {
+            switch (SetValueText(*c, v, change.value, false)) {
+                case ValueTextError::NotColour: throw EngineError("'" + change.value + "' is not a colour");
+                case ValueTextError::NotAccepted:
+                    throw EngineError("'" + c->name + "' takes " + WhatItTakes(*c) + ", not '" + change.value + "'");
+                default: break;
+            }
         }
     }
 }
