@@ -1,3 +1,5 @@
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include "catalogue/plugin.h"
@@ -33,6 +35,13 @@ TEST(ProfileFile, ValuesFollowTheClassicReaderRules) {
     EXPECT_EQ(f.ReadString("Effect", "eq", "d"), "a=b");
     EXPECT_EQ(f.ReadString("Missing", "name", "d"), "d");
     EXPECT_EQ(f.SectionNames(), std::vector<std::string>{"Effect"});
+    // A copy reads the same once the original is gone, and a file small
+    // enough to be held inside its string too.
+    auto original = std::make_unique<ProfileFile>(f);
+    const ProfileFile copy = *original;
+    original.reset();
+    EXPECT_EQ(copy.ReadString("effect", "eq", "d"), "a=b");
+    EXPECT_EQ(ProfileFile(ProfileFile::Parse("[s]\nk=v")).ReadString("S", "K", "d"), "v");
 }
 
 TEST(ProfileFile, RepeatedSectionsAreListedButLookUpsReadTheFirst) {
