@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include <QApplication>
-#include <QProxyStyle>
 #include <QTimer>
 
 #include "app/environment.h"
@@ -13,21 +12,6 @@
 #include "app/services.h"
 #include "heap.h"
 #include "output/system_colors.h"
-
-namespace {
-
-// The effect forms' child windows have no caption bar, so the title-bar
-// pictures are never drawn; loading them would make Qt probe every image
-// plugin while the first form opens.
-class NoTitleBarIconsStyle : public QProxyStyle {
-public:
-    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
-        if (icon >= SP_TitleBarMenuButton && icon <= SP_TitleBarContextHelpButton) return QIcon();
-        return QProxyStyle::standardIcon(icon, option, widget);
-    }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     using namespace zentrava::desktop;
@@ -49,7 +33,6 @@ int main(int argc, char** argv) {
     PrepareEnvironment();
     // 1. The application object and its title.
     QApplication app(argc, argv);
-    QApplication::setStyle(new NoTitleBarIconsStyle);
     QApplication::setApplicationName(QStringLiteral("zentrava"));
     QApplication::setOrganizationName(QStringLiteral("zentrava"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zentrava"));

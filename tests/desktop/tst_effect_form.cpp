@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -22,6 +21,7 @@
 #include "app/interface_font.h"
 #include "app/language.h"
 #include "app/services.h"
+#include "effects/child_window.h"
 #include "effects/control_kind.h"
 #include "effects/controls.h"
 #include "effects/form_texts.h"
@@ -896,9 +896,8 @@ private Q_SLOTS:
         FakeServices services;
         MainWindow w(dir.Path(), services);
         w.OpenFirstEntry();
-        QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(w.CurrentForm()->parentWidget());
+        ChildWindow* sub = qobject_cast<ChildWindow*>(w.CurrentForm()->parentWidget());
         QVERIFY(sub);
-        QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(sub->minimumSize(), QSize(500, 423));
         QCOMPARE(sub->maximumSize(), QSize(500, 423));
         // A drag on the form's title does not move it.

@@ -9,8 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -24,6 +22,7 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
+#include "effects/child_window.h"
 #include "effects/mdi_child.h"
 #include "output/code_window.h"
 #include "output/preview_pane.h"
@@ -46,6 +45,16 @@ using namespace zentrava::desktop::testing;
 namespace {
 
 void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// The child windows open in the effect area: a closed one is hidden at once
+// and deleted later.
+int OpenWindows(const MainWindow& w) {
+    int open = 0;
+    for (const ChildWindow* c : w.EffectArea()->findChildren<ChildWindow*>(Qt::FindDirectChildrenOnly)) {
+        open += c->isVisibleTo(w.EffectArea()) ? 1 : 0;
+    }
+    return open;
+}
 
 QStringList ListLines(const MainWindow& w) {
     QStringList lines;
@@ -96,7 +105,7 @@ private Q_SLOTS:
         QCOMPARE(form->objectName(), QStringLiteral("TNoParamForm"));
         QCOMPARE(Title(form), QStringLiteral("  Plain"));
         QVERIFY(form->isVisible());
-        QCOMPARE(w.EffectArea()->subWindowList().size(), 1);
+        QCOMPARE(OpenWindows(w), 1);
         QVERIFY(services.boxes.empty());
         // The code window is created by the first Generate.
         QVERIFY(!w.CodeWindowIfCreated());
@@ -227,7 +236,7 @@ private Q_SLOTS:
             QVERIFY2(inked > 20, b.name);
         }
         // The effect form fills the effect area: 500 x 423 at its top left.
-        QMdiSubWindow* sub = w.Forms().CurrentWindow();
+        ChildWindow* sub = w.Forms().CurrentWindow();
         QVERIFY(sub);
         QCOMPARE(sub->geometry(), QRect(0, 0, 500, 423));
         QCOMPARE(sub->mapTo(&w, QPoint(0, 0)), QPoint(195, 70));
@@ -338,7 +347,7 @@ private Q_SLOTS:
         QCOMPARE(w.ScriptList()->count(), 0);
         QVERIFY(!w.HasCurrentEntry());
         QVERIFY(!w.CurrentForm());
-        QVERIFY(w.EffectArea()->subWindowList().isEmpty());
+        QCOMPARE(OpenWindows(w), 0);
         QVERIFY(services.boxes.empty());
         // Another category with entries works normally.
         QTest::mouseClick(w.CategoryButton(2), Qt::LeftButton);  // Text
@@ -359,7 +368,7 @@ private Q_SLOTS:
         QCOMPARE(w.CurrentEntry().ename, std::string("Message"));
         QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TMouseForm6"));
         QCOMPARE(Title(w.CurrentForm()), QStringLiteral("  Message"));
-        QCOMPARE(w.EffectArea()->subWindowList().size(), 1);
+        QCOMPARE(OpenWindows(w), 1);
     }
 
     void keyboardSelectionOpensTheForm() {
@@ -469,9 +478,8 @@ private Q_SLOTS:
         QVERIFY(!form->findChild<QLabel*>(QStringLiteral("TitlePanel")));
         QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("XP_Button1")));
         QCOMPARE(form->palette().color(QPalette::Window), QColor(Qt::white));
-        QMdiSubWindow* sub = w.Forms().CurrentWindow();
+        ChildWindow* sub = w.Forms().CurrentWindow();
         QCOMPARE(sub->pos(), QPoint(0, 0));
-        QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint);  // no caption bar
         QCOMPARE(sub->size(), QSize(500, 423));
         // Its thick frame resizes it: drag the right edge 40 pixels left.
         auto* frame = sub->findChild<QWidget*>(QStringLiteral("SizingFrame"));
@@ -487,7 +495,7 @@ private Q_SLOTS:
         // The next selection replaces it.
         ClickLine(w, 0);
         QCOMPARE(w.CurrentForm()->objectName(), QStringLiteral("TNoParamForm"));
-        QCOMPARE(w.EffectArea()->subWindowList().size(), 1);
+        QCOMPARE(OpenWindows(w), 1);
     }
 
     void bareChildHasATitleBarAndNoControls() {
@@ -520,7 +528,7 @@ private Q_SLOTS:
         QVERIFY(!w.CurrentForm());
         QVERIFY(!w.Forms().CurrentWindow());
         FlushDeletes();
-        QVERIFY(w.EffectArea()->subWindowList().isEmpty());
+        QCOMPARE(OpenWindows(w), 0);
         // Selecting an entry opens a form again.
         ClickLine(w, 1);
         QVERIFY(w.CurrentForm());
@@ -533,11 +541,10 @@ private Q_SLOTS:
         w.OpenFirstEntry();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.activateWindow();
-        w.EffectArea()->setActiveSubWindow(w.Forms().CurrentWindow());
         QTest::keyClick(&w, Qt::Key_F4, Qt::ControlModifier);
         QVERIFY(!w.CurrentForm());
         FlushDeletes();
-        QVERIFY(w.EffectArea()->subWindowList().isEmpty());
+        QCOMPARE(OpenWindows(w), 0);
 
         // The empty area says what to do; Enter or Space on the line still
         // selected opens its form again.
@@ -545,7 +552,6 @@ private Q_SLOTS:
             ClickLine(w, 1);
             QVERIFY(w.CurrentForm());
             QVERIFY(w.EmptyAreaHint() && w.EmptyAreaHint()->isHidden());
-            w.EffectArea()->setActiveSubWindow(w.Forms().CurrentWindow());
             QTest::keyClick(&w, Qt::Key_F4, Qt::ControlModifier);
             FlushDeletes();
             QVERIFY(!w.CurrentForm());

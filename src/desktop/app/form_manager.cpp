@@ -1,10 +1,10 @@
 #include "app/form_manager.h"
 
 #include <exception>
-
-#include <QMdiArea>
+#include <memory>
 
 #include "app/services.h"
+#include "effects/child_window.h"
 #include "effects/mdi_child.h"
 #include "effects/registry.h"
 #include "effects/shell.h"
@@ -12,8 +12,7 @@
 
 namespace zentrava::desktop {
 
-FormManager::FormManager(Shell& shell, QMdiArea& area, QObject* parent)
-    : QObject(parent), shell_(shell), area_(area) {
+FormManager::FormManager(Shell& shell, QWidget& area, QObject* parent) : QObject(parent), shell_(shell), area_(area) {
     setObjectName(QStringLiteral("FormManager"));
 }
 
@@ -33,12 +32,12 @@ void FormManager::OpenEffectForm(const Tplugin& entry) {
         }
         if (!decl) return;
         if (current_) current_->close();  // deleted once the close has been handled
-        auto* form = new TMDIChild(*decl, shell_);
-        auto* window = new ChildWindow(form);
+        // The form is made in its window, at its top left in the area.
+        std::unique_ptr<ChildWindow> made(new ChildWindow(&area_));
+        made->SetForm(new TMDIChild(*decl, shell_, made.get()));
+        ChildWindow* window = made.release();
         window->SetTabHandler(tabHandler_);
         connect(window, &ChildWindow::closed, this, &FormManager::Closed);
-        area_.addSubWindow(window);
-        window->move(0, 0);
         current_ = window;
         window->show();
         Q_EMIT currentChanged(true);

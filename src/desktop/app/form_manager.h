@@ -10,7 +10,7 @@
 #include "catalogue/plugin.h"
 #include <QPointer>
 
-class QMdiArea;
+class QWidget;
 
 namespace zentrava::desktop {
 
@@ -21,7 +21,7 @@ class TMDIChild;
 class FormManager : public QObject {
     Q_OBJECT
 public:
-    FormManager(Shell& shell, QMdiArea& area, QObject* parent = nullptr);
+    FormManager(Shell& shell, QWidget& area, QObject* parent = nullptr);
 
     // OpenEffectForm: looks the entry's form class up (letter case ignored);
     // an unknown name does nothing. Otherwise closes the current form and
@@ -45,7 +45,7 @@ private:
     void Closed(ChildWindow* window);
 
     Shell& shell_;
-    QMdiArea& area_;
+    QWidget& area_;
     QPointer<ChildWindow> current_;
     std::function<bool(bool)> tabHandler_;
 };

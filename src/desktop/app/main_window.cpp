@@ -20,8 +20,6 @@
 #include <QImage>
 #include <QListWidget>
 #include <QLocale>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -46,6 +44,7 @@
 #include "app/language.h"
 #include "app/picture_button.h"
 #include "app/resources.h"
+#include "effects/child_window.h"
 #include "effects/mdi_child.h"
 #include "errors.h"
 #include "output/insert_effect.h"
@@ -57,6 +56,15 @@
 namespace zentrava::desktop {
 
 namespace {
+
+// The white area the effect forms open in, one at a time.
+class WhiteArea : public QWidget {
+public:
+    explicit WhiteArea(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override { QPainter(this).fillRect(event->rect(), Qt::white); }
+};
 
 struct ToolButtonDecl {
     const char* name;
@@ -222,13 +230,9 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     panel2->setObjectName(QStringLiteral("Panel2"));
     panel2->setGeometry(Scaled(QRect(264, 144, 333, 262)));
 
-    effectArea_ = new QMdiArea(this);
+    effectArea_ = new WhiteArea(this);
     effectArea_->setObjectName(QStringLiteral("EffectArea"));
     effectArea_->setGeometry(Scaled(QRect(kEffectLeft, kEffectTop, TMDIChild::kWidth, TMDIChild::kHeight)));
-    effectArea_->setFrameShape(QFrame::NoFrame);
-    effectArea_->setBackground(Qt::white);
-    effectArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    effectArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     forms_ = new FormManager(*this, *effectArea_, this);
     // The hint over the empty effect area is made when the area first
     // empties: at start-up a form is open.
@@ -251,12 +255,12 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     // The frame's keyboard command that closes the active child window.
     auto* closeChild = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
     connect(closeChild, &QShortcut::activated, this, [this] {
-        if (QMdiSubWindow* child = effectArea_->activeSubWindow()) child->close();
+        if (ChildWindow* child = forms_->CurrentWindow()) child->close();
     });
     auto* live = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     connect(live, &QShortcut::activated, this, [this] { ShowLivePreview(false); });
     // The live preview follows whichever effect form is open.
-    connect(effectArea_, &QMdiArea::subWindowActivated, this, [this] {
+    connect(forms_, &FormManager::currentChanged, this, [this] {
         if (livePreview_) livePreview_->Follow(CurrentForm());
     });
     auto* openPage = new QShortcut(QKeySequence::Open, this);
@@ -336,7 +340,6 @@ void MainWindow::changeEvent(QEvent* event) {
 MainWindow::~MainWindow() {
     // The children go after this window's own part: what they say on the
     // way out (the last form closing) must not reach it.
-    disconnect(effectArea_, nullptr, this, nullptr);
     forms_->disconnect();
 }
 

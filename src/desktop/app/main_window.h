@@ -19,7 +19,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QListWidget;
-class QMdiArea;
 
 namespace zentrava::desktop {
 
@@ -69,7 +68,7 @@ public:
     FormManager& Forms() const { return *forms_; }
     TMDIChild* CurrentForm() const;
     QListWidget* ScriptList() const { return scriptListBox_; }
-    QMdiArea* EffectArea() const { return effectArea_; }
+    QWidget* EffectArea() const { return effectArea_; }
     PictureButton* SelectedButton() const { return selectedButton_; }
     PictureButton* CategoryButton(int index) const;
     // The code window, null until the first Generate (or an insertion) needed it.
@@ -138,7 +137,7 @@ private:
     std::vector<PictureButton*> toolbarButtons_;  // all ten, left to right
     PictureButton* selectedButton_ = nullptr;
     QListWidget* scriptListBox_ = nullptr;
-    QMdiArea* effectArea_ = nullptr;
+    QWidget* effectArea_ = nullptr;
     FormManager* forms_ = nullptr;
     CodeWindow* codeWindow_ = nullptr;
     QWidget* welcomePanel_ = nullptr;
