@@ -91,6 +91,18 @@ private Q_SLOTS:
         live->FollowBox()->setChecked(true);
     }
 
+    // The form opened next, from the list, is the one followed.
+    void followsTheFormOpenedNext() {
+        MessageGenerated g;
+        g.window.ShowLivePreview(false);
+        g.window.ScriptList()->setCurrentRow(2);  // Cursor
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        auto* picture = qobject_cast<QLineEdit*>(g.window.CurrentForm()->Control(QStringLiteral("FlatEdit90")));
+        QVERIFY(picture);
+        picture->setText(QStringLiteral("Image/next.cur"));
+        QTRY_VERIFY_WITH_TIMEOUT(g.LivePage().contains("url('Image/next.cur')"), 5000);
+    }
+
     // A page that cannot be made says why inside the window, with no box,
     // and the page shown before stays.
     void aFailedPageShowsItsErrorInTheWindow() {
