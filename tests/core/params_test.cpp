@@ -134,6 +134,11 @@ TEST(ParamBlock, PutsValuesInPlaceOfTheDefaultsByteForByte) {
     Lines spelled = lines;
     SubstituteParams(spelled, block, values);
     EXPECT_EQ(spelled[2], "x=/*@n*/6;y=/*@n*/6px;/*@c*/#3584e4");
+    // A file without a block is used whole, marker-like comments and all.
+    const Lines plain{"<!--Insert following codes between <Body></Body>-->", "", "/*@cc_on*/ <!--@x-->1"};
+    Lines kept = plain;
+    SubstituteParams(kept, ParseParamBlock(plain, "p.dat"), DefaultValues(ParamForm(ParamBlock{})));
+    EXPECT_EQ(kept, plain);
 }
 
 TEST(ParamBlock, TheFormHasOneControlPerParameterAndTakesOnlyWhatTheyDeclare) {

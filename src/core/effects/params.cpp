@@ -240,6 +240,9 @@ std::string ScriptValue(const ParamDecl& param, const FormValues& values) {
 }
 
 void SubstituteParams(std::vector<std::string>& lines, const ParamBlock& block, const FormValues& values) {
+    // A file without a block declares nothing: what looks like a marker in it
+    // is its own comment (a /*@cc_on*/, say) and stays as written.
+    if (block.lines == 0) return;
     const std::vector<Place> places = FindPlaces(lines, block, std::string());
     // From the last place back, so that the offsets before it stay right.
     for (auto it = places.rbegin(); it != places.rend(); ++it) {
