@@ -304,7 +304,8 @@ MainWindow::MainWindow(QString programDir, UiServices& services, QWidget* parent
     SetApplicationTitle(windowTitle());
     // 9. Mouse is the selected category.
     setButtonFont(categoryButtons_.front());
-    RetranslateUi();
+    // The toolbar buttons and the list were made in the interface language.
+    TranslateOwnTexts();
 }
 
 void MainWindow::RetranslateUi() {
@@ -318,18 +319,22 @@ void MainWindow::RetranslateUi() {
         toolbarButtons_[i]->setAccessibleName(tr(decls(i).caption));
         toolbarButtons_[i]->update();
     }
-    scriptListBox_->setAccessibleName(tr("Effects"));
-    if (emptyHint_) emptyHint_->setText(tr(kEmptyAreaHint));
-    openPageButton_->setText(tr(kOpenPageButton.caption));
-    openPageButton_->setToolTip(tr(kOpenPageButton.hint));
-    languageBox_->setAccessibleName(tr("Language"));
-    languageBox_->setToolTip(tr("The language of the interface (the generated code stays the same)"));
+    TranslateOwnTexts();
     languageBox_->setCurrentIndex(languageBox_->findData(InterfaceLanguage()));
     // The list shows the names in the interface's script; the selection stays.
     const std::vector<std::string> lines = FillScriptList(catalogue_, InterfaceNameScript());
     for (int i = 0; i < scriptListBox_->count() && i < static_cast<int>(lines.size()); ++i) {
         scriptListBox_->item(i)->setText(FromBytes(lines[static_cast<std::size_t>(i)]));
     }
+}
+
+void MainWindow::TranslateOwnTexts() {
+    scriptListBox_->setAccessibleName(tr("Effects"));
+    if (emptyHint_) emptyHint_->setText(tr(kEmptyAreaHint));
+    openPageButton_->setText(tr(kOpenPageButton.caption));
+    openPageButton_->setToolTip(tr(kOpenPageButton.hint));
+    languageBox_->setAccessibleName(tr("Language"));
+    languageBox_->setToolTip(tr("The language of the interface (the generated code stays the same)"));
 }
 
 void MainWindow::changeEvent(QEvent* event) {

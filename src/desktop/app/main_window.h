@@ -122,6 +122,8 @@ private:
     void BuildToolbar();
     // The texts that follow the interface language.
     void RetranslateUi();
+    // Those not set where their widget is made.
+    void TranslateOwnTexts();
     void setButtonFont(PictureButton* button);
     void LoadCategory(const char* fileName);
     CodeWindow* EnsureCodeWindow();
