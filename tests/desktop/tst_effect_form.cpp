@@ -115,7 +115,7 @@ private Q_SLOTS:
         shell.entry.ename = "Follow text";
         TMDIChild form(*FormRegistry::Instance().Find("TMouseForm6"), shell);
         QCOMPARE(form.size(), QSize(500, 423));
-        auto* title = Find<QLabel>(&form, "TitlePanel");
+        auto* title = Find<Caption>(&form, "TitlePanel");
         QVERIFY(title);
         QCOMPARE(title->text(), QStringLiteral("  Follow text"));
         QCOMPARE(title->height(), 25);
@@ -191,8 +191,12 @@ private Q_SLOTS:
                          qPrintable(where + QLatin1Char(' ') + w->objectName()));
                 QString text;
                 int margin = 0;
-                if (auto* label = qobject_cast<QLabel*>(w); label && w->objectName() != QStringLiteral("TitlePanel")) {
+                if (auto* label = qobject_cast<QLabel*>(w)) {
                     text = label->text();
+                    margin = kLabelMargin;
+                } else if (auto* caption = qobject_cast<Caption*>(w);
+                           caption && w->objectName() != QStringLiteral("TitlePanel")) {
+                    text = caption->text();
                     margin = kLabelMargin;
                 } else if (auto* button = qobject_cast<QPushButton*>(w)) {
                     text = ShownCaption(button->text());
@@ -258,7 +262,7 @@ private Q_SLOTS:
     void emptyEnameGivesABlankTitle() {
         FakeShell shell;
         TMDIChild form(*FormRegistry::Instance().Find("TMDIChild"), shell);
-        QCOMPARE(Find<QLabel>(&form, "TitlePanel")->text(), QStringLiteral("  "));
+        QCOMPARE(Find<Caption>(&form, "TitlePanel")->text(), QStringLiteral("  "));
         QVERIFY(!Find<QPushButton>(&form, "XP_Button1"));
     }
 
@@ -271,7 +275,7 @@ private Q_SLOTS:
             QVERIFY2(w, c.name.c_str());
             QCOMPARE(w->objectName(), QString::fromStdString(c.name));
             QCOMPARE(w->geometry(), QRect(c.rect.left, c.rect.top, c.rect.width, c.rect.height));
-            auto* label = form.findChild<QLabel*>(QString::fromStdString(c.name) + QStringLiteral("Label"));
+            auto* label = form.findChild<Caption*>(QString::fromStdString(c.name) + QStringLiteral("Label"));
             QVERIFY(label);
             QCOMPARE(label->text(), QString::fromStdString(c.label));
             QCOMPARE(label->geometry(), QRect(8, c.rect.top, c.rect.left - 6 - 8, c.rect.height));
@@ -287,7 +291,7 @@ private Q_SLOTS:
     void labelLeftIsHonoured() {
         FakeShell shell;
         TMDIChild form(*FormRegistry::Instance().Find("TMouseForm19"), shell);
-        auto* label = Find<QLabel>(&form, "Panel10Label");
+        auto* label = Find<Caption>(&form, "Panel10Label");
         QCOMPARE(label->geometry().left(), 8);
     }
 
@@ -625,7 +629,7 @@ private Q_SLOTS:
         QCOMPARE(view->columnWidth(0), 80);
         QCOMPARE(view->columnWidth(1), view->columnWidth(2));
         QVERIFY(view->topLevelItem(0)->flags() & Qt::ItemIsEditable);
-        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("ListView1Label"))->geometry().left(), 20);
+        QCOMPARE(form.findChild<Caption*>(QStringLiteral("ListView1Label"))->geometry().left(), 20);
 
         QTest::mouseClick(Find<QPushButton>(&form, "XP_Button2"), Qt::LeftButton);  // Add
         QCOMPARE(view->topLevelItemCount(), 2);
@@ -666,7 +670,7 @@ private Q_SLOTS:
         int right = 0;
         for (const auto& [name, word] : units) {
             QWidget* spin = form.Control(name);
-            auto* unit = form.findChild<QLabel*>(name + QStringLiteral("Unit"));
+            auto* unit = form.findChild<Caption*>(name + QStringLiteral("Unit"));
             QVERIFY(spin && unit);
             QCOMPARE(unit->text(), word);
             QCOMPARE(unit->geometry().left(), spin->geometry().right() + 1 + 4);
@@ -901,7 +905,7 @@ private Q_SLOTS:
         QCOMPARE(sub->minimumSize(), QSize(500, 423));
         QCOMPARE(sub->maximumSize(), QSize(500, 423));
         // A drag on the form's title does not move it.
-        auto* title = w.CurrentForm()->findChild<QLabel*>(QStringLiteral("TitlePanel"));
+        auto* title = w.CurrentForm()->findChild<Caption*>(QStringLiteral("TitlePanel"));
         QTest::mousePress(title, Qt::LeftButton, {}, QPoint(50, 10));
         QTest::mouseMove(title, QPoint(150, 60));
         QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(150, 60));

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -13,6 +14,7 @@
 #include "app/focus_marker.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
+#include "effects/controls.h"
 #include "effects/mdi_child.h"
 #include "effects/registry.h"
 #include "output/code_window.h"
@@ -52,6 +54,40 @@ private Q_SLOTS:
         PreviewPane::SetModulePath(QStringLiteral("/nonexistent/libzentrava-preview.so"));
         // The classic pixel layout, which the geometry checks compare with.
         SetInterfaceFont(QApplication::font(), 1.0);
+    }
+
+    // A caption with a control takes the focus there by its mnemonic and is
+    // read as that control's label; without one, an ampersand is plain text.
+    void aCaptionsMnemonicTakesTheFocusToItsControl() {
+        QWidget window;
+        auto* first = new QLineEdit(&window);
+        auto* edit = new QLineEdit(&window);
+        auto* caption = new Caption(Qt::AlignRight | Qt::AlignVCenter, &window);
+        caption->setText(QStringLiteral("&Width:"));
+        caption->setBuddy(edit);
+        auto* plain = new Caption(Qt::AlignLeft | Qt::AlignVCenter, &window);
+        plain->setText(QStringLiteral("Fish & chips"));
+        edit->move(0, 40);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_W, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QTest::keyClick(edit, Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), edit);
+
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(caption);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::StaticText);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Width:"));
+        const auto labelled = iface->relations(QAccessible::Labelled);
+        QVERIFY(
+            std::any_of(labelled.begin(), labelled.end(), [edit](const auto& r) { return r.first->object() == edit; }));
+        QCOMPARE(QAccessible::queryAccessibleInterface(plain)->text(QAccessible::Name), QStringLiteral("Fish & chips"));
+        // Measured without the mnemonic's ampersand, no narrower than drawn.
+        QVERIFY(caption->textWidth() >= caption->fontMetrics().horizontalAdvance(QStringLiteral("Width:")));
+        QVERIFY(caption->textWidth() < caption->fontMetrics().horizontalAdvance(QStringLiteral("&Width:")));
     }
 
     void tabGoesRoundToolbarListAndFormBothWays() {

@@ -6,13 +6,13 @@
 #include <QtTest>
 
 #include <QDirIterator>
-#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
 #include "app/interface_font.h"
 #include "app/main_window.h"
 #include "app/picture_button.h"
+#include "effects/controls.h"
 #include "effects/mdi_child.h"
 #include "effects/registry.h"
 #include "output/code_window.h"
@@ -114,10 +114,14 @@ private Q_SLOTS:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             TMDIChild* form = w.CurrentForm();
             QVERIFY(form);
-            for (QLabel* label : form->findChildren<QLabel*>()) {
+            for (Caption* label : form->findChildren<Caption*>()) {
                 if (!label->buddy()) continue;
                 const QString where = form->objectName() + QStringLiteral(" ") + label->text();
-                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(where));
+                // As wide as the caption is drawn, shaped as a line.
+                const int drawn = label->fontMetrics()
+                                      .boundingRect(QRect(0, 0, 2000, 2000), Qt::TextShowMnemonic, label->text())
+                                      .width();
+                QVERIFY2(label->width() >= drawn, qPrintable(where));
                 QVERIFY2(label->geometry().right() < label->buddy()->geometry().left(), qPrintable(where));
                 QVERIFY2(label->x() >= 2, qPrintable(where));  // clear of the form's frame
                 ++captions;

@@ -23,6 +23,7 @@
 #include "app/main_window.h"
 #include "app/picture_button.h"
 #include "effects/child_window.h"
+#include "effects/controls.h"
 #include "effects/mdi_child.h"
 #include "output/code_window.h"
 #include "output/preview_pane.h"
@@ -63,7 +64,7 @@ QStringList ListLines(const MainWindow& w) {
 }
 
 QString Title(const TMDIChild* form) {
-    auto* title = form ? form->findChild<QLabel*>(QStringLiteral("TitlePanel")) : nullptr;
+    auto* title = form ? form->findChild<Caption*>(QStringLiteral("TitlePanel")) : nullptr;
     return title ? title->text() : QStringLiteral("<no title>");
 }
 
@@ -475,7 +476,7 @@ private Q_SLOTS:
         TMDIChild* form = w.CurrentForm();
         QVERIFY(form);
         QCOMPARE(form->objectName(), QStringLiteral("TwelcomeForm"));
-        QVERIFY(!form->findChild<QLabel*>(QStringLiteral("TitlePanel")));
+        QVERIFY(!form->findChild<QWidget*>(QStringLiteral("TitlePanel")));
         QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("XP_Button1")));
         QCOMPARE(form->palette().color(QPalette::Window), QColor(Qt::white));
         ChildWindow* sub = w.Forms().CurrentWindow();
@@ -689,7 +690,7 @@ private Q_SLOTS:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         };
         auto label = [&w](const char* name) {
-            return w.CurrentForm()->findChild<QLabel*>(QString::fromLatin1(name))->text();
+            return w.CurrentForm()->findChild<Caption*>(QString::fromLatin1(name))->text();
         };
         auto button = [](QWidget* window, const char* name) {
             return window->findChild<QAbstractButton*>(QString::fromLatin1(name))->text();

@@ -1,7 +1,10 @@
 #include "effects/controls.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QCollator>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -9,6 +12,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcutEvent>
+#include <QStyle>
+#include <QStyleOption>
 
 #include "output/system_colors.h"
 
@@ -76,6 +82,142 @@ void ColorSwatch::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QFrame::keyPressEvent(event);
+}
+
+namespace {
+
+// A caption as assistive technology reads it: static text, named by its text
+// (without the mnemonic's ampersand when it has one), the label of its buddy.
+class CaptionAccessible : public QAccessibleWidget {
+public:
+    explicit CaptionAccessible(Caption* caption) : QAccessibleWidget(caption, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        if (QString name = widget()->accessibleName(); !name.isEmpty()) return name;
+        const auto* caption = static_cast<const Caption*>(widget());
+        const QString& shown = caption->text();
+        if (!caption->buddy()) return shown;
+        QString name;
+        name.reserve(shown.size());
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (shown[i] == u'&' && i + 1 < shown.size()) ++i;
+            name += shown[i];
+        }
+        return name;
+    }
+
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        QWidget* buddy = static_cast<const Caption*>(widget())->buddy();
+        if (buddy && (match & QAccessible::Labelled)) {
+            if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(buddy)) {
+                found.append({iface, QAccessible::Labelled});
+            }
+        }
+        return found;
+    }
+};
+
+QAccessibleInterface* CaptionFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(Caption::staticMetaObject.className()) && object && object->isWidgetType()) {
+        return new CaptionAccessible(static_cast<Caption*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Caption::Caption(Qt::Alignment alignment, QWidget* parent) : QWidget(parent), alignment_(alignment) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(CaptionFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+}
+
+Caption::~Caption() {
+    if (shortcutId_ != 0) releaseShortcut(shortcutId_);
+}
+
+void Caption::setText(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
+    UpdateShortcut();
+    updateGeometry();
+    update();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void Caption::setBuddy(QWidget* buddy) {
+    buddy_ = buddy;
+    UpdateShortcut();
+    update();
+}
+
+// The mnemonic works, and shows, only with a buddy; otherwise an ampersand
+// is just a character of the text.
+void Caption::UpdateShortcut() {
+    if (shortcutId_ != 0) releaseShortcut(shortcutId_);
+    shortcutId_ = 0;
+    if (buddy_ && text_.contains(u'&')) shortcutId_ = grabShortcut(QKeySequence::mnemonic(text_));
+}
+
+int Caption::TextFlags() const {
+    int flags = static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment_));
+    if (buddy_ && text_.contains(u'&')) {
+        flags |= Qt::TextShowMnemonic;
+        QStyleOption option;
+        option.initFrom(this);
+        if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)) flags |= Qt::TextHideMnemonic;
+    }
+    return flags;
+}
+
+int Caption::textWidth() const {
+    // A caption in Latin letters is as wide as its letters' advances: shaping
+    // the line to measure it would do for every form that opens what its first
+    // paint does again. Other scripts may take glyphs from a fallback font,
+    // and are measured as drawn.
+    const bool latin =
+        std::all_of(text_.begin(), text_.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x250; });
+    if (!latin) return fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), TextFlags(), text_).width();
+    const QFontMetricsF metrics(font(), this);
+    const bool mnemonic = TextFlags() & Qt::TextShowMnemonic;
+    qreal width = 0;
+    for (qsizetype i = 0; i < text_.size(); ++i) {
+        if (mnemonic && text_[i] == u'&' && i + 1 < text_.size()) ++i;
+        width += metrics.horizontalAdvance(text_[i]);
+    }
+    return static_cast<int>(std::ceil(width));
+}
+
+QSize Caption::sizeHint() const { return {textWidth(), fontMetrics().height()}; }
+
+bool Caption::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (shortcut->shortcutId() == shortcutId_ && buddy_) {
+            if (buddy_->focusPolicy() != Qt::NoFocus) buddy_->setFocus(Qt::ShortcutFocusReason);
+            auto* button = qobject_cast<QAbstractButton*>(buddy_.data());
+            if (button && !shortcut->isAmbiguous()) {
+                button->animateClick();
+            } else {
+                window()->setAttribute(Qt::WA_KeyboardFocusChange);
+            }
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void Caption::paintEvent(QPaintEvent*) {
+    if (text_.isEmpty()) return;
+    QPainter p(this);
+    style()->drawItemText(&p, contentsRect(), TextFlags(), palette(), isEnabled(), text_, foregroundRole());
 }
 
 QStringList CssFamilyNames(const QStringList& families) {

@@ -4,6 +4,7 @@
 
 #include <QAbstractSpinBox>
 #include <QFrame>
+#include <QPointer>
 #include <QStringList>
 
 #include "output/color.h"
@@ -52,6 +53,40 @@ protected:
 
 private:
     TColor color_ = 0;
+};
+
+// A one-line caption in plain text, drawn as a plain-text label draws it: a
+// form's title, the captions of its controls and their unit words. With a
+// buddy its mnemonic shows and moves the focus there. The forms show several
+// of these at once, and all of them with every form that opens, so they do
+// without the label's rich-text and layout machinery.
+class Caption : public QWidget {
+    Q_OBJECT
+public:
+    explicit Caption(Qt::Alignment alignment, QWidget* parent = nullptr);
+    ~Caption() override;
+
+    const QString& text() const { return text_; }
+    void setText(const QString& text);
+    Qt::Alignment alignment() const { return alignment_; }
+    QWidget* buddy() const { return buddy_; }
+    void setBuddy(QWidget* buddy);
+    // The width the text takes in the caption's font.
+    int textWidth() const;
+    QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int TextFlags() const;
+    void UpdateShortcut();
+
+    QString text_;
+    Qt::Alignment alignment_;
+    QPointer<QWidget> buddy_;
+    int shortcutId_ = 0;
 };
 
 // Font family names as style sheets know them, each once and sorted: the

@@ -120,15 +120,6 @@ private:
     std::function<void()> action_;
 };
 
-// The width a one-line caption takes, as the label itself works it out for
-// its size hint, but laid out once rather than the three times that does.
-int CaptionWidth(const QLabel& label) {
-    const int flags = Qt::TextShowMnemonic | static_cast<int>(label.alignment());
-    const QMargins m = label.contentsMargins();
-    return label.fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), flags, label.text()).width() + m.left() +
-           m.right() + 2 * label.margin();
-}
-
 }  // namespace
 
 TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
@@ -147,10 +138,8 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
 
     // FormCreate: the script lines start empty; the title shows the entry.
     if (decl_.style == FormStyle::Effect) {
-        title_ = new QLabel(this);
+        title_ = new Caption(Qt::AlignLeft | Qt::AlignVCenter, this);
         title_->setObjectName(QStringLiteral("TitlePanel"));
-        title_->setTextFormat(Qt::PlainText);
-        title_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         title_->setAutoFillBackground(true);
         QPalette titlePalette = title_->palette();
         titlePalette.setColor(QPalette::Window, QColor(kTitleColor));
@@ -184,17 +173,13 @@ TMDIChild::TMDIChild(FormDecl decl, Shell& shell, QWidget* parent)
         }
         controls_[LowerAscii(c.name)] = widget;
         if (!c.label.empty()) {
-            auto* label = new QLabel(this);
+            auto* label = new Caption(Qt::AlignRight | Qt::AlignVCenter, this);
             label->setObjectName(Q(c.name) + QStringLiteral("Label"));
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setBuddy(widget);
         }
         if (!c.unit.empty()) {
-            auto* unit = new QLabel(this);
+            auto* unit = new Caption(Qt::AlignLeft | Qt::AlignVCenter, this);
             unit->setObjectName(Q(c.name) + QStringLiteral("Unit"));
-            unit->setTextFormat(Qt::PlainText);
-            unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
 
@@ -235,23 +220,22 @@ void TMDIChild::RetranslateUi() {
         QWidget* widget = Control(Q(c.name));
         if (!widget) continue;
         QString name;
-        if (auto* label = findChild<QLabel*>(Q(c.name) + QStringLiteral("Label"), Qt::FindDirectChildrenOnly)) {
+        if (auto* label = findChild<Caption*>(Q(c.name) + QStringLiteral("Label"), Qt::FindDirectChildrenOnly)) {
             label->setText(FormText(c.label));
             const int left = Scaled(c.labelLeft >= 0 ? c.labelLeft : decl_.panel.left);
             int width = std::max(0, Scaled(c.rect.left - 6) - left);
             // a caption wider than its room in this font takes it from the gap before its control
-            const int need = CaptionWidth(*label);
+            const int need = label->textWidth();
             if (need > width) width = std::min(need, std::max(0, Scaled(c.rect.left - 2) - left));
             const QRect box = ToQRect(c.rect);
             label->setGeometry(left, box.top(), width, box.height());
             name = AccessibleLabel(label->text());
         }
-        if (auto* unit = findChild<QLabel*>(Q(c.name) + QStringLiteral("Unit"), Qt::FindDirectChildrenOnly)) {
+        if (auto* unit = findChild<Caption*>(Q(c.name) + QStringLiteral("Unit"), Qt::FindDirectChildrenOnly)) {
             // The unit word stands right of the control and completes its name.
             unit->setText(FormText(c.unit));
             const QRect box = ToQRect(c.rect);
-            unit->setGeometry(box.right() + 1 + Scaled(4), box.top(),
-                              unit->fontMetrics().horizontalAdvance(unit->text()) + 4, box.height());
+            unit->setGeometry(box.right() + 1 + Scaled(4), box.top(), unit->textWidth() + 4, box.height());
             name = name.isEmpty() ? unit->text() : name + QLatin1Char(' ') + unit->text();
         }
         if (!name.isEmpty()) widget->setAccessibleName(name);

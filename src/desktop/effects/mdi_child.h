@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace zentrava::desktop {
 
+class Caption;
 class ColorSwatch;
 class Shell;
 
@@ -99,7 +100,7 @@ private:
     FormDecl decl_;
     Shell& shell_;
     TScriptCodeStrings lines_;
-    QLabel* title_ = nullptr;
+    Caption* title_ = nullptr;
     std::map<std::string, QWidget*> controls_;  // lower-case name -> widget
     // Its label and Fix button are made when it is first shown.
     struct Warning {
