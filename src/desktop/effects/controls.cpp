@@ -95,16 +95,7 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
         if (QString name = widget()->accessibleName(); !name.isEmpty()) return name;
-        const auto* caption = static_cast<const Caption*>(widget());
-        const QString& shown = caption->text();
-        if (!caption->buddy()) return shown;
-        QString name;
-        name.reserve(shown.size());
-        for (qsizetype i = 0; i < shown.size(); ++i) {
-            if (shown[i] == u'&' && i + 1 < shown.size()) ++i;
-            name += shown[i];
-        }
-        return name;
+        return static_cast<const Caption*>(widget())->readText();
     }
 
     QList<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(
@@ -135,7 +126,6 @@ Caption::Caption(Qt::Alignment alignment, QWidget* parent) : QWidget(parent), al
         return true;
     }();
     (void)factoryInstalled;
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
 Caption::~Caption() {
@@ -186,13 +176,20 @@ int Caption::textWidth() const {
         std::all_of(text_.begin(), text_.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x250; });
     if (!latin) return fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), TextFlags(), text_).width();
     const QFontMetricsF metrics(font(), this);
-    const bool mnemonic = TextFlags() & Qt::TextShowMnemonic;
     qreal width = 0;
-    for (qsizetype i = 0; i < text_.size(); ++i) {
-        if (mnemonic && text_[i] == u'&' && i + 1 < text_.size()) ++i;
-        width += metrics.horizontalAdvance(text_[i]);
-    }
+    for (const QChar c : readText()) width += metrics.horizontalAdvance(c);
     return static_cast<int>(std::ceil(width));
+}
+
+QString Caption::readText() const {
+    if (!buddy_ || !text_.contains(u'&')) return text_;
+    QString read;
+    read.reserve(text_.size());
+    for (qsizetype i = 0; i < text_.size(); ++i) {
+        if (text_[i] == u'&' && i + 1 < text_.size()) ++i;
+        read += text_[i];
+    }
+    return read;
 }
 
 QSize Caption::sizeHint() const { return {textWidth(), fontMetrics().height()}; }

@@ -68,6 +68,8 @@ public:
 
     const QString& text() const { return text_; }
     void setText(const QString& text);
+    // The text as it reads: with a buddy, without the mnemonic's ampersand.
+    QString readText() const;
     Qt::Alignment alignment() const { return alignment_; }
     QWidget* buddy() const { return buddy_; }
     void setBuddy(QWidget* buddy);
